@@ -1,0 +1,24 @@
+# The Windows program: platform layer, resources and OrmelClock.exe.
+set(ORMEL_WIN32_SOURCES ${ORMEL_ALL_SOURCES})
+list(FILTER ORMEL_WIN32_SOURCES INCLUDE REGEX "_win32\\.cpp$")
+list(FILTER ORMEL_WIN32_SOURCES EXCLUDE REGEX "/main_win32\\.cpp$")
+
+add_library(ormel_win32 STATIC ${ORMEL_WIN32_SOURCES})
+target_link_libraries(ormel_win32 PUBLIC ormel_core
+  gdi32 msimg32 winmm ole32 oleaut32 uuid comctl32 shell32 advapi32 user32 kernel32)
+target_compile_definitions(ormel_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600)
+
+set(ORMEL_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+add_executable(OrmelClock WIN32 src/app/main_win32.cpp res/ormel.rc)
+target_link_libraries(OrmelClock PRIVATE ormel_win32)
+target_link_options(OrmelClock PRIVATE ${ORMEL_STATIC_LINK})
+set_target_properties(OrmelClock PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORMEL_DIST})
+
+# The install folder is laid out as on Windows: the exe with face\ and sound\ beside it.
+add_custom_target(ormel_data ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${ORMEL_DIST}/face ${ORMEL_DIST}/sound
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/skins ${ORMEL_DIST}/face
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/sounds ${ORMEL_DIST}/sound
+  VERBATIM)
+add_dependencies(OrmelClock ormel_data)

@@ -1,0 +1,82 @@
+#include "app/clock_tick.h"
+
+HandAngles HandAnglesFrom(TDateTime value) {
+  const DateTimeFields f = DecodeDateTime(value);
+  const float h = static_cast<float>(f.hour), m = static_cast<float>(f.minute),
+              s = static_cast<float>(f.second);
+  return {-((m / 60.0f + h) * 360.0f / 12.0f), -((s / 60.0f + m) * 360.0f / 60.0f), -(s * 6.0f)};
+}
+
+TDateTime UptimeValue(uint64_t milliseconds) { return static_cast<double>(milliseconds) / kMsPerDay; }
+
+namespace {
+
+void RedrawOnSecondKey(ClockState& state, ClockHost& host, TDateTime v) {
+  const int32_t key = static_cast<int32_t>(SecondOfYear(v));
+  if (state.FDrawKey < 0 || key != state.FDrawKey) {
+    state.hands = HandAnglesFrom(v);
+    host.UpdateDisplay();
+    state.FDrawKey = key;
+  }
+}
+
+void RedrawOnMillisecondKey(ClockState& state, ClockHost& host, TDateTime v) {
+  const int32_t key = DecodeDateTime(v).millisecond / 90;
+  if (key != state.FDrawKey) {
+    state.hands = HandAnglesFrom(v);
+    host.UpdateDisplay();
+    state.FDrawKey = key;
+  }
+}
+
+void Alarm(ClockHost& host, ClockType mode) {
+  if (!host.WindowVisible()) host.ShowForAlarm();
+  host.SetClockType(mode);
+  host.StartBeep();
+}
+
+}  // namespace
+
+void Timer1Timer(ClockState& state, ClockHost& host) {
+  const TDateTime now = host.DisplayedTime();
+
+  if (state.FCountdownArmed && now >= state.FCountdownTo) {
+    state.FCountdownArmed = false;
+    Alarm(host, ctCountdown);
+  }
+  state.FCountdownArmed = now < state.FCountdownTo;
+
+  switch (state.FClockType) {
+    case ctClock: RedrawOnSecondKey(state, host, now); break;
+    case ctUpTime: RedrawOnSecondKey(state, host, UptimeValue(host.UptimeMilliseconds())); break;
+    case ctStopwatch: RedrawOnMillisecondKey(state, host, state.StopWatch1.GetElapsedTime()); break;
+    case ctTimer:
+      RedrawOnMillisecondKey(state, host, state.FTimerLength - state.swTimer.GetElapsedTime());
+      break;
+    default: break;
+  }
+
+  if (state.FTimerArmed && state.swTimer.GetElapsedTime() >= state.FTimerLength) {
+    state.swTimer.Stop();
+    state.FTimerArmed = false;
+    Alarm(host, ctTimer);
+  }
+  state.FTimerArmed = state.swTimer.GetElapsedTime() < state.FTimerLength;
+
+  if (state.FClockType == ctCountdown) {
+    const int64_t key = WholeSecondsBetween(state.FCountdownTo, now);
+    if (key != static_cast<int64_t>(state.FDrawKey)) {
+      const int64_t days = WholeDaysBetween(state.FCountdownTo, now);
+      state.hands = HandAnglesFrom(state.FCountdownTo - (now + static_cast<double>(days)));
+      host.UpdateDisplay();
+      state.FDrawKey = static_cast<int32_t>(key);
+    }
+  }
+
+  // The minute is remembered before the chime plays, so a chime that fails is not
+  // retried (and reported) at every tick of minute 0.
+  const int16_t minute = static_cast<int16_t>(DecodeDateTime(host.DisplayedTime()).minute);
+  const bool chime = minute != state.FLastMinute && minute == 0 && state.options.chimes;
+  state.FLastMinute = minute;
+  if (chime) host.PlayChime();
+}
