@@ -1,0 +1,35 @@
+#include "app/command_line.h"
+
+#include <cstdio>
+
+#include "app/ormel_error.h"
+
+std::optional<TDateTime> ParseIsoDateTime(const std::string& text) {
+  DateTimeFields f;
+  char tail = 0;
+  if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &f.year, &f.month, &f.day, &f.hour,
+                  &f.minute, &f.second, &tail) != 6)
+    return std::nullopt;
+  return EncodeDateTime(f);
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLine cl;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (a == "--snapshot" && hasValue) {
+      cl.snapshotPath = args[++i];
+    } else if (a == "--at" && hasValue) {
+      cl.at = ParseIsoDateTime(args[++i]);
+      if (!cl.at) throw OrmelError("'" + args[i] + "' is not a date and time of the form YYYY-MM-DD hh:mm:ss");
+    } else if (a == "--mode" && hasValue) {
+      const std::string& v = args[++i];
+      if (v.size() != 1 || !IsClockType(v[0] - '0')) throw OrmelError("'" + v + "' is not a display mode (0 to 5)");
+      cl.mode = static_cast<ClockType>(v[0] - '0');
+    } else {
+      throw OrmelError("Unknown command-line argument '" + a + "'");
+    }
+  }
+  return cl;
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/clock_type.h"
+#include "time/date_time.h"
+
+// `--snapshot FILE.png [--at "YYYY-MM-DD hh:mm:ss"] [--mode N]`: render one frame and exit.
+struct CommandLine {
+  std::string snapshotPath;
+  std::optional<TDateTime> at;
+  std::optional<ClockType> mode;
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+// "YYYY-MM-DD hh:mm:ss"; nullopt when it is not such a date and time.
+std::optional<TDateTime> ParseIsoDateTime(const std::string& text);

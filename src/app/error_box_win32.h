@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+
+// The application's one error box: shows the message; the program goes on.
+void ShowErrorBox(const std::string& message);
+// The system's text for the last error, in a plain message box.
+void ShowLastErrorBox();
+std::string LastErrorText();

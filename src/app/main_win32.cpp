@@ -1,0 +1,55 @@
+// Program entry of OrmelClock.exe.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/error_box_win32.h"
+#include "app/main_window_win32.h"
+#include "app/snapshot_win32.h"
+
+namespace {
+
+std::vector<std::string> Arguments() {
+  int argc = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  std::vector<std::string> args;
+  for (int i = 1; argv && i < argc; ++i) {
+    const int n = WideCharToMultiByte(CP_ACP, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
+    std::string s(n > 0 ? n - 1 : 0, '\0');
+    WideCharToMultiByte(CP_ACP, 0, argv[i], -1, s.data(), n, nullptr, nullptr);
+    args.push_back(s);
+  }
+  LocalFree(argv);
+  return args;
+}
+
+int RunClock(HINSTANCE instance) {
+  auto frmMain = std::make_unique<TfrmMain>(instance);
+  ShowWindow(frmMain->Handle(), SW_SHOWNORMAL);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (frmMain->Handle() && TranslateAcceleratorA(frmMain->Handle(), frmMain->Accelerators(), &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  SetThreadLocale(LOCALE_USER_DEFAULT);
+  try {
+    const CommandLine cl = ParseCommandLine(Arguments());
+    if (!cl.snapshotPath.empty()) return RunSnapshot(cl);
+    return RunClock(instance);
+  } catch (const std::exception& e) {
+    ShowErrorBox(e.what());
+    return 1;
+  }
+}

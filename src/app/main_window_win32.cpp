@@ -1,0 +1,250 @@
+#include "app/main_window_win32.h"
+
+#include "app/error_box_win32.h"
+#include "app/frame_update.h"
+#include "app/locale_win32.h"
+#include "app/ormel_error.h"
+#include "app/popup_menu.h"
+
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kTimer1Interval = 100;
+const char kWindowClass[] = "TfrmMain";
+const char kTitle[] = "Ormel Clock";
+
+// Items whose commands come with later work stay in the menu, disabled.
+bool CommandAvailable(int command) {
+  switch (command) {
+    case cmdAbout:
+    case cmdShowHide:
+    case cmdWorldClock:
+    case cmdCountdownDialog:
+    case cmdTimerDialog:
+    case cmdAlarms:
+    case cmdLoadAtStartup:
+    case cmdChimes: return false;
+    default: return true;
+  }
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(HINSTANCE instance) : instance_(instance), state_(clock_) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIcon(instance, MAKEINTRESOURCE(1));
+  wc.lpszClassName = kWindowClass;
+  RegisterClassExA(&wc);
+  // The tool-window style keeps the clock off the task bar.
+  hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kTitle, WS_POPUP, 286, 171, 518, 339, nullptr,
+                          nullptr, instance, this);
+  if (!hwnd_) throw OrmelError(LastErrorText());
+  FormCreate();
+}
+
+TfrmMain::~TfrmMain() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK TfrmMain::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<TfrmMain*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->hwnd_ = hwnd;
+  }
+  auto* self = reinterpret_cast<TfrmMain*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  try {
+    return self->HandleMessage(msg, wp, lp);
+  } catch (const std::exception& e) {
+    ShowErrorBox(e.what());
+    return 0;
+  }
+}
+
+LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_TIMER:
+      if (wp == kTimer1) Timer1Timer();
+      return 0;
+    case WM_COMMAND:
+      FormCommand(LOWORD(wp));
+      return 0;
+    case WM_CONTEXTMENU: {
+      POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+      if (p.x == -1 && p.y == -1) GetCursorPos(&p);
+      PopupMenuAt(p);
+      return 0;
+    }
+    case WM_RBUTTONUP: {
+      POINT p;
+      GetCursorPos(&p);
+      PopupMenuAt(p);
+      return 0;
+    }
+    case WM_INITMENUPOPUP:
+      aClockUpdate(reinterpret_cast<HMENU>(wp));
+      return 0;
+    case WM_SHOWWINDOW:
+      if (wp) FormShow();
+      return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_CLOSE:
+      FormClose();
+      return 0;
+    case WM_DESTROY:
+      KillTimer(hwnd_, kTimer1);
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      hwnd_ = nullptr;
+      return 0;
+    default:
+      return DefWindowProcA(hwnd_, msg, wp, lp);
+  }
+}
+
+void TfrmMain::FormCreate() {
+  const LONG_PTR ex = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
+  SetLastError(0);
+  if (!SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED) && GetLastError() != 0) ShowLastErrorBox();
+
+  state_.FSkinName = "royale";
+  state_.FCountdownTo = clock_.Now();
+  SetClockType(ctClock);
+  state_.FFormatSettings = UserFormatSettings();
+  BuildPopupMenu();
+  BuildAccelerators();
+
+  SetWindowPos(hwnd_, nullptr, 0, 0, 192, 192, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  state_.FLastMinute = static_cast<int16_t>(DecodeDateTime(DisplayedTime()).minute);
+  SetTimer(hwnd_, kTimer1, kTimer1Interval, nullptr);
+}
+
+void TfrmMain::FormShow() {
+  SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetDesktopWindow()));
+  OnTop1Click();
+  SetForegroundWindow(hwnd_);
+}
+
+void TfrmMain::FormClose() { DestroyWindow(hwnd_); }
+
+void TfrmMain::Timer1Timer() { ::Timer1Timer(state_, *this); }
+
+TDateTime TfrmMain::DisplayedTime() { return clock_.Now(); }
+
+void TfrmMain::ShowForAlarm() {
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  SetForegroundWindow(hwnd_);
+}
+
+void TfrmMain::SetClockType(ClockType type) { state_.FClockType = type; }
+
+void TfrmMain::UpdateDisplay() {
+  if (!WindowVisible()) return;
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  ComposeClockFrame(state_, DisplayedTime(), UptimeMilliseconds(), frame_);
+  presenter_.Present(hwnd_, POINT{r.left, r.top}, frame_, windowBlend_);
+}
+
+void TfrmMain::FormCommand(int command) {
+  if (IsModeCommand(command)) return aClockExecute(ModeTag(command));
+  if (bool* option = OptionOf(command)) *option = !*option;  // the Settings items check themselves
+  switch (command) {
+    case cmdOnTop: OnTop1Click(); break;
+    case cmdAmPm: AMPM1Click(); break;
+    case cmdExit: Exit1Click(); break;
+    default: break;
+  }
+}
+
+void TfrmMain::aClockExecute(int tag) {
+  SetClockType(static_cast<ClockType>(tag));
+  UpdateDisplay();
+}
+
+void TfrmMain::OnTop1Click() {
+  SetWindowPos(hwnd_, state_.options.onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TfrmMain::AMPM1Click() { UpdateDisplay(); }
+
+void TfrmMain::Exit1Click() {
+  // Running stopwatches fold their time into the total before it is saved.
+  for (TStopWatch* sw : {&state_.StopWatch1, &state_.swTimer}) {
+    if (sw->Running()) {
+      sw->Stop();
+      sw->Start();
+    }
+  }
+  PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+}
+
+bool* TfrmMain::OptionOf(int command) {
+  switch (command) {
+    case cmdOnTop: return &state_.options.onTop;
+    case cmdLoadAtStartup: return &state_.options.loadAtStartup;
+    case cmdChimes: return &state_.options.chimes;
+    case cmdAmPm: return &state_.options.amPm;
+    default: return nullptr;
+  }
+}
+
+void TfrmMain::BuildPopupMenu() {
+  popupMenu_.reset(CreatePopupMenu());
+  HMENU menu = popupMenu_.get();
+  for (const MenuItemModel& item : PopupMenuItems()) {
+    switch (item.kind) {
+      case MenuItemKind::Separator: AppendMenuA(menu, MF_SEPARATOR, 0, nullptr); break;
+      case MenuItemKind::SkinsSubmenu:
+        AppendMenuA(menu, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), item.caption);
+        break;
+      case MenuItemKind::SettingsSubmenu: {
+        HMENU settings = CreatePopupMenu();
+        for (const MenuItemModel& s : SettingsMenuItems())
+          AppendMenuA(settings, MF_STRING | (CommandAvailable(s.command) ? 0 : MF_GRAYED), s.command, s.caption);
+        AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(settings), item.caption);
+        break;
+      }
+      default:
+        AppendMenuA(menu, MF_STRING | (CommandAvailable(item.command) ? 0 : MF_GRAYED), item.command,
+                    item.caption);
+        if (item.kind == MenuItemKind::Default) SetMenuDefaultItem(menu, item.command, FALSE);
+        break;
+    }
+  }
+}
+
+void TfrmMain::BuildAccelerators() {
+  ACCEL keys[5];
+  for (int i = 0; i < 5; ++i) keys[i] = ACCEL{FVIRTKEY, static_cast<WORD>('1' + i), static_cast<WORD>(cmdClock + i)};
+  accel_.reset(CreateAcceleratorTableA(keys, 5));
+}
+
+void TfrmMain::aClockUpdate(HMENU menu) {
+  if (menu != popupMenu_.get()) {
+    for (const MenuItemModel& s : SettingsMenuItems())
+      CheckMenuItem(menu, s.command, MF_BYCOMMAND | (*OptionOf(s.command) ? MF_CHECKED : MF_UNCHECKED));
+    return;
+  }
+  // Exactly the action whose Tag is the mode is checked; Atomic checks none.
+  for (int cmd = cmdClock; cmd <= cmdTimer; ++cmd) {
+    MENUITEMINFOA mii{};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_FTYPE | MIIM_STATE;
+    mii.fType = MFT_STRING | MFT_RADIOCHECK;
+    mii.fState = ModeTag(cmd) == state_.FClockType ? MFS_CHECKED : MFS_UNCHECKED;
+    SetMenuItemInfoA(menu, cmd, FALSE, &mii);
+  }
+}
+
+void TfrmMain::PopupMenuAt(POINT screen) {
+  SetForegroundWindow(hwnd_);
+  TrackPopupMenu(popupMenu_.get(), TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
+  PostMessageA(hwnd_, WM_NULL, 0, 0);
+}

@@ -1,0 +1,41 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "app/ormel_error.h"
+#include "app/popup_menu.h"
+#include "time/locale_formats.h"
+
+TEST(CommandLine, SnapshotArguments) {
+  const CommandLine cl = ParseCommandLine({"--snapshot", "out.png", "--at", "2026-12-08 10:08:30", "--mode", "3"});
+  EXPECT_EQ(cl.snapshotPath, "out.png");
+  EXPECT_EQ(*cl.at, EncodeDateTime({2026, 12, 8, 10, 8, 30, 0}).value());
+  EXPECT_EQ(*cl.mode, ctStopwatch);
+  EXPECT_TRUE(ParseCommandLine({}).snapshotPath.empty());
+}
+
+TEST(CommandLine, RejectsWhatItCannotRead) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--at", "2026-02-30 10:00:00"}, {"--at", "10:00"}, {"--at", "2026-12-08 10:08:30x"},
+      {"--mode", "6"}, {"--mode", "12"}, {"--frobnicate"}, {"--snapshot"}};
+  for (const auto& args : bad) EXPECT_THROW(ParseCommandLine(args), OrmelError) << args[0];
+}
+
+TEST(PopupMenu, ItemsInOrderWithTheModesInTagOrder) {
+  std::vector<std::string> captions;
+  for (const MenuItemModel& m : PopupMenuItems()) captions.push_back(m.caption);
+  const std::vector<std::string> expected = {
+      "About...", "-", "Show/Hide", "-", "Clock\t1", "Countdown\t2", "UpTime\t3", "Stopwatch\t4",
+      "Timer\t5", "-", "World Clock...", "Countdown...", "Timer...", "Alarms...", "Skins", "Settings",
+      "-", "Exit"};
+  EXPECT_EQ(captions, expected);
+  for (const MenuItemModel& m : PopupMenuItems())
+    if (IsModeCommand(m.command)) EXPECT_EQ(m.kind, MenuItemKind::Radio);
+  EXPECT_EQ(ModeTag(cmdTimer), ctTimer);
+}
+
+TEST(LocaleFormats, TimeFormatsBecomeClockFormats) {
+  EXPECT_EQ(TranslateLocaleTimeFormat("h:mm:ss tt"), "h:nn:ss ampm");
+  EXPECT_EQ(TranslateLocaleTimeFormat("HH:mm:ss"), "hh:nn:ss");
+  EXPECT_EQ(TranslateLocaleTimeFormat("H' h 'mm"), "h' h 'nn");
+}

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The clock starts, takes a click and key 3, and ends with exit code 0 through "Exit".
+source "$(dirname "$0")/gui_lib.sh"
+
+"$WINE_RUN" "$EXE" &
+pid=$!
+win=$(wait_for_window) || fail "no clock window appeared"
+eval "$(xdotool getwindowgeometry --shell "$win")"
+cx=$((X + WIDTH / 2)); cy=$((Y + HEIGHT / 2))
+# Keys sent before the first click are lost without a window manager.
+xdotool mousemove "$cx" "$cy" click 1
+sleep 0.3
+xdotool key 3
+sleep 0.3
+for attempt in 1 2 3; do
+  xdotool mousemove "$cx" "$cy" click 3
+  sleep 0.7
+  xdotool key Up Return  # "Exit" is the menu's last item
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 2
+  kill -0 "$pid" 2>/dev/null || break
+done
+rc=0
+wait_for_exit "$pid" 50 || rc=$?
+[ "$rc" -eq 0 ] || fail "the clock ended with $rc"
+sleep 0.5
+xdotool search --name '^Ormel Clock$' >/dev/null 2>&1 && fail "a clock window is left behind"
+echo "ok"
