@@ -1,9 +1,10 @@
 # Native-only pieces: the platform stand-ins the tools and tests use on Linux.
 set(ORMEL_NATIVE_SOURCES ${ORMEL_ALL_SOURCES})
 list(FILTER ORMEL_NATIVE_SOURCES INCLUDE REGEX "_native\\.cpp$")
+find_package(pugixml REQUIRED)
 if(ORMEL_NATIVE_SOURCES)
   add_library(ormel_native STATIC ${ORMEL_NATIVE_SOURCES})
-  target_link_libraries(ormel_native PUBLIC ormel_core)
+  target_link_libraries(ormel_native PUBLIC ormel_core pugixml)
 else()
   add_library(ormel_native INTERFACE)
   target_link_libraries(ormel_native INTERFACE ormel_core)
