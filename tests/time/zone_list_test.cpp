@@ -1,0 +1,145 @@
+#include "time/zone_list.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app/ormel_error.h"
+#include "time/zone_test_zones.h"
+
+namespace {
+
+std::vector<uint8_t> Tzi(int32_t bias) {
+  std::vector<uint8_t> bytes(kTziSize, 0);
+  for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(static_cast<uint32_t>(bias) >> (8 * i));
+  return bytes;
+}
+
+// A zone database held in memory, in the order a registry would list it.
+class FakeZoneSource : public ZoneSource {
+ public:
+  bool readable = true;
+  std::vector<std::string> order;
+  std::map<std::string, StoredZone> zones;
+
+  void Add(const std::string& key, const std::string& display, int32_t bias,
+           std::u16string std = u"Standard") {
+    order.push_back(key);
+    zones[key] = StoredZone{display, std, u"Daylight", Tzi(bias)};
+  }
+
+  std::optional<std::vector<std::string>> ZoneKeyNames() override {
+    if (!readable) return std::nullopt;
+    return order;
+  }
+  std::optional<StoredZone> ReadZone(const std::string& keyName) override {
+    const auto it = zones.find(keyName);
+    if (it == zones.end()) return std::nullopt;
+    return it->second;
+  }
+};
+
+}  // namespace
+
+TEST(ZoneList, SortKeys) {
+  const struct {
+    const char* display;
+    int32_t key;
+  } cases[] = {
+      {"(GMT-05:00) Eastern Time (US & Canada)", -500 + 'E'},
+      {"(UTC+05:30) Chennai, Kolkata, Mumbai, New Delhi", 530 + 'C'},
+      {"(GMT) Greenwich Mean Time : Dublin, Edinburgh, Lisbon, London", 0 + 'G'},
+      {"(utc+01:00) amsterdam", 100 + 'a'},
+      {"(GMT-03:30) Newfoundland", -330 + 'N'},
+      {"(GMT+12:45) Chatham Islands", 1245 + 'C'},
+      {"(GMT+ab:00) Broken", 0 + 'B'},
+      {"(GMT+01:00)", 100},  // no place name after the offset
+      {"(GMT+01:00) ", 100},
+      {"No offset at all", 0},
+      {"", 0},
+      {"(GMT+01:00) \xC4rhus", 100 + 0xC4},  // ANSI letters count by their byte
+  };
+  for (const auto& c : cases) EXPECT_EQ(ZoneSortKey(c.display), c.key) << c.display;
+}
+
+TEST(ZoneList, LoadsSortsAndLeavesOutBrokenZones) {
+  FakeZoneSource source;
+  source.Add("Tokyo Standard Time", "(GMT+09:00) Osaka, Sapporo, Tokyo", -540);
+  source.Add("Eastern Standard Time", "(GMT-05:00) Eastern Time (US & Canada)", 300);
+  source.Add("Zeta", "(GMT+05:30) Zeta", -330);
+  source.Add("Alpha", "(GMT+05:45) Alpha", -345);
+  source.Add("Short TZI", "(GMT+01:00) Short", -60);
+  source.zones["Short TZI"].tzi.resize(43);
+  source.order.push_back("Unreadable");
+  source.Add("GMT Standard Time", "(GMT) Greenwich Mean Time : London", 0,
+             std::u16string(32, u'n'));
+
+  TQvRegistryTimeZones list(source);
+  ASSERT_EQ(list.Count(), 5);
+  // The place letter moves +05:45 Alpha before +05:30 Zeta.
+  const char* wantOrder[] = {"Eastern Standard Time", "GMT Standard Time", "Alpha", "Zeta",
+                             "Tokyo Standard Time"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(list.Item(i).KeyName(), wantOrder[i]) << i;
+
+  const TQvRegistryTimeZone& tokyo = list.Item(4);
+  EXPECT_EQ(tokyo.DisplayName(), "(GMT+09:00) Osaka, Sapporo, Tokyo");
+  EXPECT_EQ(tokyo.StoredKeyName(), "Tokyo Standard Time");
+  EXPECT_EQ(tokyo.Info().Bias, -540);
+  EXPECT_EQ(ZoneName(tokyo.Info().StandardName), u"Standard");
+  EXPECT_EQ(ZoneName(tokyo.Info().DaylightName), u"Daylight");
+  EXPECT_TRUE(tokyo.LastSaveOk());
+  EXPECT_EQ(ZoneName(list.Item(1).Info().StandardName), u"");
+}
+
+TEST(ZoneList, ZoneByIndexBounds) {
+  FakeZoneSource source;
+  source.Add("A", "(GMT+01:00) A", -60);
+  source.Add("B", "(GMT+02:00) B", -120);
+  TQvRegistryTimeZones list(source);
+  EXPECT_FALSE(list.ZoneByIndex(-1));
+  EXPECT_FALSE(list.ZoneByIndex(list.Count()));
+  const auto last = list.ZoneByIndex(list.Count() - 1);
+  ASSERT_TRUE(last);
+  EXPECT_EQ(last->keyName, "B");
+  EXPECT_EQ(last->displayName, "(GMT+02:00) B");
+  EXPECT_EQ(last->info.Bias, -120);
+}
+
+TEST(ZoneList, UnreadableZonesKeyGivesAnEmptyListAndReloadReadsAgain) {
+  FakeZoneSource source;
+  source.Add("A", "(GMT+01:00) A", -60);
+  source.readable = false;
+  TQvRegistryTimeZones list(source);
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_FALSE(list.ZoneByIndex(0));
+  source.readable = true;
+  list.Reload();
+  EXPECT_EQ(list.Count(), 1);
+  source.readable = false;
+  list.Reload();
+  EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(ZoneList, ChangingALoadedZoneFailsWithoutWriteAccess) {
+  FakeZoneSource source;
+  source.Add("A", "(GMT+01:00) A", -60);
+  TQvRegistryTimeZones list(source);
+  TQvRegistryTimeZone& zone = list.Item(0);
+  EXPECT_FALSE(list.WriteAccess());
+
+  zone.SetDisplayName("(GMT+01:00) A");  // unchanged: nothing to save
+  zone.SetInfo(zone.Info());
+  EXPECT_TRUE(zone.LastSaveOk());
+
+  try {
+    zone.SetKeyName("a");  // names compare case-sensitively
+    FAIL() << "no error";
+  } catch (const OrmelError& e) {
+    EXPECT_STREQ(e.what(), "TQvRegistryTimeZones: WriteAccess not set.");
+  }
+  EXPECT_FALSE(zone.LastSaveOk());
+  EXPECT_EQ(zone.StoredKeyName(), "A");
+  ZoneInformation other = zone.Info();
+  other.Bias = 0;
+  EXPECT_THROW(zone.SetInfo(other), OrmelError);
+}
