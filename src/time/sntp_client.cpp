@@ -14,7 +14,7 @@ std::optional<SntpAnswer> TSntpClient::AwaitReply(Ipv4Address server, NtpTimesta
   for (;;) {
     const auto datagram = Receive(wait);
     if (!datagram) return std::nullopt;
-    if (datagram->fromAddress == server && datagram->fromPort == kSntpPort) {
+    if (datagram->fromAddress == server && datagram->fromPort == static_cast<uint16_t>(Port)) {
       if (datagram->truncated) throw OrmelError(SocketErrorText(kWsaMessageTooLong));
       // A short reply from the server itself is its answer: there is none.
       const auto answer = ParseSntpAnswer(datagram->bytes);

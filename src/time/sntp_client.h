@@ -5,7 +5,7 @@
 #include "time/sntp_udp_client.h"
 
 // One SNTP exchange over the UDP client. Replies are taken only from the queried server's
-// port 123, in server mode, echoing the transmit time we sent; anything else is ignored
+// port, in server mode, echoing the transmit time we sent; anything else is ignored
 // until the receive time-out, so no other sender on the network can set the clock.
 class TSntpClient : public TUdpClient {
  public:

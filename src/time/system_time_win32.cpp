@@ -1,0 +1,88 @@
+#include "time/system_time_win32.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/error_box_win32.h"
+#include "app/ormel_error.h"
+#include "time/zone_rules.h"
+
+static_assert(sizeof(TIME_ZONE_INFORMATION) == sizeof(ZoneInformation), "same layout");
+
+namespace {
+
+class TokenHandle {
+ public:
+  ~TokenHandle() { if (h_) CloseHandle(h_); }
+  HANDLE* out() { return &h_; }
+  HANDLE get() const { return h_; }
+
+ private:
+  HANDLE h_ = nullptr;
+};
+
+}  // namespace
+
+ZoneInformation MachineZoneInformation(ZoneTimeKind* kind) {
+  TIME_ZONE_INFORMATION tzi;
+  const DWORD id = GetTimeZoneInformation(&tzi);
+  if (id == TIME_ZONE_ID_INVALID) throw OrmelError(LastErrorText());
+  if (kind)
+    *kind = id == TIME_ZONE_ID_DAYLIGHT   ? ZoneTimeKind::Daylight
+            : id == TIME_ZONE_ID_STANDARD ? ZoneTimeKind::Standard
+                                          : ZoneTimeKind::Unknown;
+  ZoneInformation info;
+  std::memcpy(static_cast<void*>(&info), &tzi, sizeof info);
+  return info;
+}
+
+TDateTime MachineLocalToUtc(bool preferDaylight, TDateTime local) {
+  return ZoneLocalToUtc(MachineZoneInformation(), preferDaylight, local);
+}
+
+TDateTime Win32SntpClock::LocalNow() {
+  SYSTEMTIME st;
+  GetLocalTime(&st);
+  return EncodeDateTime({st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
+                         st.wMilliseconds})
+      .value_or(0.0);
+}
+
+double Win32SntpClock::UtcBias() {
+  ZoneTimeKind kind;
+  const ZoneInformation info = MachineZoneInformation(&kind);
+  return ActiveBiasMinutes(info, kind) / 1440.0;
+}
+
+bool Win32SntpClock::SetLocalTime(TDateTime local) {
+  TokenHandle token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.out()))
+    return false;
+  TOKEN_PRIVILEGES wanted = {};
+  wanted.PrivilegeCount = 1;
+  wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  if (!LookupPrivilegeValueA(nullptr, SE_SYSTEMTIME_NAME, &wanted.Privileges[0].Luid)) return false;
+  TOKEN_PRIVILEGES previous = {};
+  DWORD previousSize = sizeof previous;
+  // AdjustTokenPrivileges reports success even when the privilege is not held.
+  if (!AdjustTokenPrivileges(token.get(), FALSE, &wanted, sizeof previous, &previous, &previousSize) ||
+      GetLastError() != ERROR_SUCCESS)
+    return false;
+
+  const DateTimeFields f = DecodeDateTime(local);
+  SYSTEMTIME st;
+  st.wYear = static_cast<WORD>(f.year);
+  st.wMonth = static_cast<WORD>(f.month);
+  st.wDayOfWeek = static_cast<WORD>(DayOfWeek(local) - 1);
+  st.wDay = static_cast<WORD>(f.day);
+  st.wHour = static_cast<WORD>(f.hour);
+  st.wMinute = static_cast<WORD>(f.minute);
+  st.wSecond = static_cast<WORD>(f.second);
+  st.wMilliseconds = static_cast<WORD>(f.millisecond);
+  const bool set = ::SetLocalTime(&st) != FALSE;
+  AdjustTokenPrivileges(token.get(), FALSE, &previous, 0, nullptr, nullptr);
+  return set;
+}
+
+uint32_t Win32SntpClock::TickMs() { return GetTickCount(); }
