@@ -1,0 +1,243 @@
+#include "skin/skin_loader.h"
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "skin/colour_text.h"
+#include "skin/label_autosize.h"
+#include "skin/skin_numbers.h"
+
+namespace {
+
+// Font sizes are points; the clock draws at 96 dpi. Sizes beyond this are taken as typing
+// errors, so that a skin cannot ask for text bitmaps of absurd size.
+constexpr int kMaxFontPoints = 720;
+
+// Reads one skin.xml; every query and default of the format lives here.
+class SkinReader {
+ public:
+  SkinReader(const SkinFolder& folder, const SkinServices& services, SkinReport& report)
+      : folder_(folder), services_(services), report_(report),
+        description_(folder.path + "skin.xml") {}
+
+  bool Open() {
+    try {
+      doc_ = services_.xml.Open(description_);
+    } catch (const OrmelError& e) {
+      report_.Error(description_ + ": " + e.what());
+      return false;
+    }
+    return true;
+  }
+
+  // The selected node, or null after reporting that the query found none.
+  std::unique_ptr<XmlNode> Select(const std::string& query) {
+    std::unique_ptr<XmlNode> node;
+    try {
+      node = doc_->SelectSingleNode(query);
+    } catch (const OrmelError& e) {
+      report_.Error(description_ + ": " + query + ": " + e.what());
+      return nullptr;
+    }
+    if (!node) report_.Error(description_ + ": no node matches " + query);
+    return node;
+  }
+
+  std::optional<std::string> Text(const std::string& query) {
+    const std::unique_ptr<XmlNode> node = Select(query);
+    if (!node) return std::nullopt;
+    return node->Value();
+  }
+
+  // A required attribute of a selected element, reported under its full query.
+  std::optional<std::string> Attribute(const XmlNode& element, const std::string& query,
+                                       const std::string& name) {
+    std::optional<std::string> value = element.Attribute(name);
+    if (!value) report_.Error(description_ + ": no node matches " + query + "/@" + name);
+    return value;
+  }
+
+  int Int(const std::optional<std::string>& text, const std::string& what, int fallback) {
+    if (!text) return fallback;
+    if (const std::optional<int> v = ParseSkinInt(*text)) return *v;
+    NoteFallback(*text, what, std::to_string(fallback));
+    return fallback;
+  }
+
+  float Float(const std::string& query, float fallback) {
+    const std::optional<std::string> text = Text(query);
+    if (!text) return fallback;
+    if (const std::optional<double> v = ParseSkinFloat(*text, services_.format.decimalSeparator))
+      return static_cast<float>(*v);
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%g", fallback);
+    NoteFallback(*text, query, shown);
+    return fallback;
+  }
+
+  void Image(TBitmap32& target, const std::optional<std::string>& name, uint32_t background) {
+    if (!name) return;
+    std::string relative = *name;
+    if (folder_.separator != '\\') {
+      for (char& c : relative) c = c == '\\' ? folder_.separator : c;
+    }
+    const std::string path = folder_.path + relative;
+    try {
+      services_.images.Load(target, path, background);
+    } catch (const OrmelError& e) {
+      report_.Error(path + ": " + e.what());
+    }
+  }
+
+  void ApplyLabel(TLabel& label, const std::string& query) {
+    const std::unique_ptr<XmlNode> node = Select(query);
+    if (!node) return;
+    if (const std::optional<std::string> text = Attribute(*node, query, "text")) {
+      label.text = *text;
+      AutoSizeLabel(label, services_.text);
+    }
+    label.left = Int(Attribute(*node, query, "x"), query + "/@x", 62);
+    label.top = Int(Attribute(*node, query, "y"), query + "/@y", 55);
+    if (const std::optional<std::string> w = node->Attribute("width"))
+      label.width = Int(w, query + "/@width", 89);
+    if (const std::optional<std::string> h = node->Attribute("height"))
+      label.height = Int(h, query + "/@height", 11);
+    if (const std::optional<std::string> align = Attribute(*node, query, "align")) {
+      if (*align == "center") label.alignment = LabelAlignment::Center;
+      if (*align == "left") label.alignment = LabelAlignment::Left;
+      if (*align == "right") label.alignment = LabelAlignment::Right;
+    }
+
+    const std::string fontQuery = query + "/font";
+    const std::unique_ptr<XmlNode> font = Select(fontQuery);
+    if (!font) return;
+    if (const std::optional<std::string> name = Attribute(*font, fontQuery, "name")) {
+      label.font.name = *name;
+      AutoSizeLabel(label, services_.text);
+    }
+    if (const std::optional<std::string> size = Attribute(*font, fontQuery, "size")) {
+      label.font.height = PointsToPixels(FontPoints(*size, fontQuery + "/@size"));
+      AutoSizeLabel(label, services_.text);
+    }
+    if (const std::optional<std::string> colour = Attribute(*font, fontQuery, "color")) {
+      try {
+        label.font.color = ParseColourText(*colour);
+      } catch (const OrmelError& e) {
+        report_.Error(description_ + ": " + fontQuery + "/@color: " + e.what());
+      }
+    }
+  }
+
+  void ApplyButton(TSknButton& button, const std::string& query) {
+    const std::unique_ptr<XmlNode> node = Select(query);
+    if (!node) return;
+    button.left = Int(Attribute(*node, query, "x"), query + "/@x", 62);
+    button.top = Int(Attribute(*node, query, "y"), query + "/@y", 62);
+    button.width = Int(Attribute(*node, query, "width"), query + "/@width", 62);
+    button.height = Int(Attribute(*node, query, "height"), query + "/@height", 62);
+  }
+
+ private:
+  void NoteFallback(const std::string& text, const std::string& what, const std::string& fallback) {
+    report_.Fallback(description_ + ": " + what + ": '" + text + "' is not a number; using " +
+                     fallback);
+  }
+
+  int FontPoints(const std::string& text, const std::string& what) {
+    const int points = Int(text, what, 62);
+    if (points >= 1 && points <= kMaxFontPoints) return points;
+    NoteFallback(text, what, "62");
+    return 62;
+  }
+
+  static int PointsToPixels(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+  const SkinFolder& folder_;
+  const SkinServices& services_;
+  SkinReport& report_;
+  const std::string description_;
+  std::unique_ptr<XmlDocument> doc_;
+};
+
+void ReadHand(SkinReader& r, TRotLayer& layer, const std::string& hand,
+              const std::optional<std::string>& file, FloatPoint centre, FloatPoint position) {
+  r.Image(layer.bitmap, file, 0);
+  layer.bitmap.sampler = Sampler::Lanczos3;
+  const std::string base = "skin/" + hand;
+  layer.bitmapCenter = {r.Float(base + "/bitmapCenter/@x", centre.x),
+                        r.Float(base + "/bitmapCenter/@y", centre.y)};
+  layer.position = {r.Float(base + "/position/@x", position.x),
+                    r.Float(base + "/position/@y", position.y)};
+}
+
+void SizeLike(TBitmap32& b, const TBitmap32& face, DrawMode draw) {
+  b.SetSize(face.width, face.height);
+  b.Clear(0);
+  b.drawMode = draw;
+  b.combineMode = CombineMode::Merge;
+}
+
+}  // namespace
+
+void ReadSkin(const SkinFolder& folder, const SkinServices& services, SkinReport& report,
+              SkinState& into) {
+  SkinReader r(folder, services, report);
+  if (!r.Open()) return;
+
+  const std::optional<std::string> face = r.Text("skin/clockface/text()");
+  const std::optional<std::string> buttons = r.Text("skin/buttons/text()");
+  const std::optional<std::string> glass = r.Text("skin/glass/text()");
+  const std::optional<std::string> pmam = r.Text("skin/pmam/text()");
+  const std::optional<std::string> hours = r.Text("skin/hours/filename/text()");
+  const std::optional<std::string> minutes = r.Text("skin/minutes/filename/text()");
+  const std::optional<std::string> seconds = r.Text("skin/seconds/filename/text()");
+  const std::optional<std::string> chime = r.Text("skin/sounds/chime/text()");
+  const int width = r.Int(r.Text("skin/clockface/@width"), "skin/clockface/@width", 600);
+  const int height = r.Int(r.Text("skin/clockface/@height"), "skin/clockface/@height", 400);
+
+  SkinSurfaces& s = into.surfaces;
+  // The declared size only stands until the face image replaces it.
+  s.face.SetSize(width, height);
+  s.face.Clear(0);
+  r.Image(s.face, face, 0);
+  r.Image(s.buttonStrip, buttons, 0x808080);
+  r.Image(s.glass, glass, 0xFFFFFF);
+  s.amPm.SetSize(120, 120);
+  r.Image(s.amPm, pmam, 0);
+  for (TBitmap32* b : {&s.face, &s.buttonStrip, &s.glass, &s.amPm}) {
+    b->drawMode = DrawMode::Blend;
+    b->combineMode = CombineMode::Merge;
+  }
+  SizeLike(s.overlay.bitmap, s.face, DrawMode::Blend);
+  SizeLike(s.frame, s.face, DrawMode::Opaque);
+  SizeLike(s.zoom, s.face, DrawMode::Opaque);
+
+  ReadHand(r, s.hours, "hours", hours, {4.0f, 42.5f}, {75, 75});
+  ReadHand(r, s.minutes, "minutes", minutes, {2.5f, 51}, {75, 75});
+  ReadHand(r, s.seconds, "seconds", seconds, {3.5f, 61}, {75, 75});
+
+  FaceLabels& l = into.labels;
+  r.ApplyLabel(l.lTitle, "skin/label[@id=\"title\"]");
+  r.ApplyLabel(l.lWeekDay, "skin/label[@id=\"weekday\"]");
+  r.ApplyLabel(l.lTime, "skin/label[@id=\"time\"]");
+  r.ApplyLabel(l.lTimeBg, "skin/label[@id=\"timebg\"]");
+  r.ApplyLabel(l.lDate, "skin/label[@id=\"date\"]");
+  r.ApplyLabel(l.lAmPm, "skin/label[@id=\"ampm\"]");
+  r.ApplyButton(into.left, "skin/button[@id=\"left\"]");
+  r.ApplyButton(into.right, "skin/button[@id=\"right\"]");
+
+  s.chimePath = chime.value_or(std::string());
+}
+
+void LoadSkin(const SkinFolder& folder, const SkinServices& services, SkinState& current) {
+  // Build beside the current skin, so that a failure leaves it whole and on screen.
+  SkinState next;
+  next.labels = current.labels;
+  next.left = current.left;
+  next.right = current.right;
+  StopAtFirstError report;
+  ReadSkin(folder, services, report, next);
+  current = std::move(next);
+}

@@ -1,0 +1,254 @@
+#include "skin/skin_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "skin/skin_test_doubles.h"
+#include "skin/temp_folder.h"
+#include "skin/xml_reader_pugixml_native.h"
+
+namespace {
+
+// The complete description of a 150 x 150 skin whose hands turn about the face centre.
+const char kSkinXml[] = R"(<?xml version="1.0"?>
+<skin>
+  <clockface width="150" height="150">face.png</clockface>
+  <buttons>buttons.png</buttons>
+  <glass>glass.png</glass>
+  <pmam>pmam.png</pmam>
+  <hours><filename>hours.png</filename><bitmapCenter x="4" y="42.5"/><position x="75" y="75"/></hours>
+  <minutes><filename>minutes.png</filename><bitmapCenter x="2.5" y="51"/><position x="75" y="75"/></minutes>
+  <seconds><filename>seconds.png</filename><bitmapCenter x="3.5" y="61"/><position x="75" y="76"/></seconds>
+  <sounds><chime>sound\chime.mp3</chime></sounds>
+  <label id="title" text="clock" x="45" y="40" width="60" height="11" align="center"><font name="MS Sans Serif" size="7" color="clWhite"/></label>
+  <label id="weekday" text="WEDNESDAY" x="50" y="52" align="center"><font name="MS Sans Serif" size="7" color="clWhite"/></label>
+  <label id="time" text="88:88:88" x="45" y="95" align="center"><font name="Digital" size="14" color="$0096BED3"/></label>
+  <label id="timebg" text="88:88:88" x="45" y="95" align="center"><font name="Digital" size="14" color="$003C3434"/></label>
+  <label id="date" text="date" x="62" y="112" align="center"><font name="MS Sans Serif" size="7" color="clWhite"/></label>
+  <label id="ampm" text="AMPM" x="100" y="95" align="center"><font name="MS Sans Serif" size="7" color="clWhite"/></label>
+  <button id="left" x="20" y="65" width="30" height="16"/>
+  <button id="right" x="100" y="65" width="30" height="16"/>
+</skin>)";
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+class SkinLoaderTest : public ::testing::Test {
+ public:
+  // Writes skin.xml into the skin folder and loads it over `skin`.
+  void Load(const std::string& xml) {
+    dir.Write("blue/skin.xml", xml);
+    LoadSkin(Folder(), services, skin);
+  }
+  SkinFolder Folder() const { return {dir.Path() + "blue/", '/'}; }
+
+  TempFolder dir;
+  PugiXmlReader xml;
+  FakeSkinImages images;
+  FakeTextMeasure text;
+  FormatSettings format;
+  SkinServices services{xml, images, text, format};
+  SkinState skin;
+};
+
+}  // namespace
+
+TEST_F(SkinLoaderTest, BuildsEverySurfaceFromTheDescription) {
+  Load(kSkinXml);
+  const SkinSurfaces& s = skin.surfaces;
+  for (const TBitmap32* b : {&s.face, &s.overlay.bitmap, &s.frame, &s.zoom}) {
+    EXPECT_EQ(b->width, 150);
+    EXPECT_EQ(b->height, 150);
+  }
+  EXPECT_EQ(s.buttonStrip.width, 96);
+  EXPECT_EQ(s.amPm.width, 30);
+  EXPECT_EQ(s.seconds.bitmap.height, 70);
+  EXPECT_EQ(s.seconds.bitmap.sampler, Sampler::Lanczos3);
+  EXPECT_EQ(s.overlay.bitmap.pixels[0], 0u);
+  EXPECT_EQ(s.frame.drawMode, DrawMode::Opaque);
+  EXPECT_EQ(s.overlay.bitmap.drawMode, DrawMode::Blend);
+  EXPECT_EQ(s.glass.combineMode, CombineMode::Merge);
+  EXPECT_FLOAT_EQ(s.hours.bitmapCenter.y, 42.5f);
+  EXPECT_FLOAT_EQ(s.minutes.bitmapCenter.x, 2.5f);
+  EXPECT_FLOAT_EQ(s.seconds.position.y, 76.0f);
+  EXPECT_EQ(s.chimePath, "sound\\chime.mp3");
+
+  // Images come from the skin folder, each over the background its role wants.
+  const std::vector<std::pair<std::string, uint32_t>> expected = {
+      {"face.png", 0},  {"buttons.png", 0x808080}, {"glass.png", 0xFFFFFF}, {"pmam.png", 0},
+      {"hours.png", 0}, {"minutes.png", 0},        {"seconds.png", 0}};
+  ASSERT_EQ(images.loads.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(images.loads[i].path, Folder().path + expected[i].first);
+    EXPECT_EQ(images.loads[i].background, expected[i].second);
+  }
+
+  EXPECT_EQ(skin.labels.lTime.font.color, 0x0096BED3u);
+  EXPECT_EQ(skin.labels.lTime.font.height, 19);  // 14 points at 96 dpi
+  EXPECT_EQ(skin.labels.lTitle.font.height, 9);
+  EXPECT_EQ(skin.labels.lDate.font.color, 0xFFFFFFu);
+  EXPECT_EQ(skin.right.left, 100);
+  EXPECT_EQ(skin.right.height, 16);
+}
+
+TEST_F(SkinLoaderTest, FaceImageSizeReplacesTheDeclaredSize) {
+  images.images["face.png"] = {300, 250};
+  Load(Replaced(kSkinXml, R"(width="150" height="150")", R"(width="600" height="400")"));
+  for (const TBitmap32* b : {&skin.surfaces.face, &skin.surfaces.overlay.bitmap,
+                             &skin.surfaces.frame, &skin.surfaces.zoom}) {
+    EXPECT_EQ(b->width, 300);
+    EXPECT_EQ(b->height, 250);
+  }
+}
+
+TEST_F(SkinLoaderTest, UnparsableNumbersTakeTheirDefaults) {
+  struct Case {
+    const char* from;
+    const char* to;
+    std::function<double(const SkinState&)> read;
+    double expected;
+  };
+  const Case cases[] = {
+      {R"(text="WEDNESDAY" x="50")", R"(text="WEDNESDAY" x="abc")",
+       [](const SkinState& s) { return s.labels.lWeekDay.left; }, 62},
+      {R"(x="50" y="52")", R"(x="50" y="")", [](const SkinState& s) { return s.labels.lWeekDay.top; }, 55},
+      {R"(<bitmapCenter x="2.5")", R"(<bitmapCenter x="2.5.1")",
+       [](const SkinState& s) { return s.surfaces.minutes.bitmapCenter.x; }, 2.5},
+      {R"(y="61"/><position x="75")", R"(y="61"/><position x="1e")",
+       [](const SkinState& s) { return s.surfaces.seconds.position.x; }, 75},
+      {R"(id="left" x="20" y="65" width="30")", R"(id="left" x="20" y="65" width="3O")",
+       [](const SkinState& s) { return s.left.width; }, 62},
+      {R"(id="right" x="100")", R"(id="right" x="1OO")", [](const SkinState& s) { return s.right.left; }, 62},
+      {R"(name="Digital" size="14" color="$0096BED3")", R"(name="Digital" size="big" color="$0096BED3")",
+       [](const SkinState& s) { return s.labels.lTime.font.height; }, 83},  // 62 points
+      {R"(name="Digital" size="14" color="$0096BED3")", R"(name="Digital" size="0" color="$0096BED3")",
+       [](const SkinState& s) { return s.labels.lTime.font.height; }, 83},
+      {R"(name="Digital" size="14" color="$0096BED3")", R"(name="Digital" size="100000" color="$0096BED3")",
+       [](const SkinState& s) { return s.labels.lTime.font.height; }, 83},
+  };
+  for (const Case& c : cases) {
+    skin = SkinState();
+    Load(Replaced(kSkinXml, c.from, c.to));
+    EXPECT_DOUBLE_EQ(c.read(skin), c.expected) << c.to;
+  }
+}
+
+TEST_F(SkinLoaderTest, FloatsFollowTheUsersDecimalSeparator) {
+  format.decimalSeparator = ',';
+  Load(Replaced(Replaced(kSkinXml, R"(<bitmapCenter x="4" y="42.5"/>)", R"(<bitmapCenter x="4,25" y="42.5"/>)"),
+                R"(<position x="75" y="76"/>)", R"(<position x="75" y="76.5"/>)"));
+  EXPECT_FLOAT_EQ(skin.surfaces.hours.bitmapCenter.x, 4.25f);
+  EXPECT_FLOAT_EQ(skin.surfaces.hours.bitmapCenter.y, 42.5f);  // its default
+  EXPECT_FLOAT_EQ(skin.surfaces.seconds.position.y, 75.0f);
+}
+
+TEST_F(SkinLoaderTest, LabelBoxes) {
+  skin.labels.lTitle.width = 77;
+  skin.labels.lTitle.height = 13;
+  skin.labels.lAmPm.alignment = LabelAlignment::Left;
+  std::string xml = Replaced(kSkinXml, R"(x="45" y="40" width="60" height="11")", R"(x="45" y="40")");
+  xml = Replaced(xml, R"(text="AMPM" x="100" y="95" align="center")", R"(text="AMPM" x="100" y="95" align="Center")");
+  xml = Replaced(xml, R"(text="date" x="62" y="112" align="center")",
+                 R"(text="date" x="62" y="112" width="40" align="right")");
+  Load(xml);
+  const FaceLabels& l = skin.labels;
+
+  // The title keeps its fixed box when the skin gives no size.
+  EXPECT_EQ(l.lTitle.left, 45);
+  EXPECT_EQ(l.lTitle.width, 77);
+  EXPECT_EQ(l.lTitle.height, 13);
+
+  // The others are as big as their text in the skin's font, whatever they said.
+  const TextExtent eights = text.Measure(l.lTime.font, "88:88:88");
+  EXPECT_EQ(l.lTime.width, eights.width);
+  EXPECT_EQ(l.lTime.height, eights.height);
+  EXPECT_EQ(l.lTimeBg.width, eights.width);
+  EXPECT_EQ(l.lTime.left, 45);
+  EXPECT_EQ(l.lWeekDay.width, text.Measure(l.lWeekDay.font, "WEDNESDAY").width);
+
+  // A right-aligned box keeps its right edge (62 + 40) as it sizes to its text.
+  const int dateWidth = text.Measure(l.lDate.font, "date").width;
+  EXPECT_EQ(l.lDate.width, dateWidth);
+  EXPECT_EQ(l.lDate.left + l.lDate.width, 102);
+  EXPECT_EQ(l.lDate.alignment, LabelAlignment::Right);
+
+  // Alignment words are exact: "Center" leaves what was there.
+  EXPECT_EQ(l.lAmPm.alignment, LabelAlignment::Left);
+  EXPECT_EQ(l.lTime.alignment, LabelAlignment::Center);
+}
+
+TEST_F(SkinLoaderTest, ButtonStatesSurviveASkinSwitch) {
+  skin.left.state = TSknButton::kHover;
+  Load(kSkinXml);
+  EXPECT_EQ(skin.left.state, TSknButton::kHover);
+  EXPECT_EQ(skin.left.left, 20);
+}
+
+TEST_F(SkinLoaderTest, AFailedLoadKeepsThePreviousSkin) {
+  struct Case {
+    const char* why;
+    std::function<void(SkinLoaderTest&)> breakIt;
+    std::string message;  // after the skin folder
+  };
+  const Case cases[] = {
+      {"missing skin.xml",
+       [](SkinLoaderTest& t) { std::filesystem::remove(t.dir.Path() + "blue/skin.xml"); }, "skin.xml: "},
+      {"malformed XML", [](SkinLoaderTest& t) { t.dir.Write("blue/skin.xml", "<skin><glass>g.png</skin>"); },
+       "skin.xml: "},
+      {"missing node",
+       [](SkinLoaderTest& t) { t.dir.Write("blue/skin.xml", Replaced(kSkinXml, "<glass>glass.png</glass>", "")); },
+       "skin.xml: no node matches skin/glass/text()"},
+      {"missing attribute",
+       [](SkinLoaderTest& t) {
+         t.dir.Write("blue/skin.xml", Replaced(kSkinXml, R"(<button id="right" x="100")", R"(<button id="right")"));
+       },
+       "skin.xml: no node matches skin/button[@id=\"right\"]/@x"},
+      {"missing label font",
+       [](SkinLoaderTest& t) {
+         t.dir.Write("blue/skin.xml",
+                     Replaced(kSkinXml, R"(<font name="Digital" size="14" color="$003C3434"/>)", ""));
+       },
+       "skin.xml: no node matches skin/label[@id=\"timebg\"]/font"},
+      {"bad colour",
+       [](SkinLoaderTest& t) { t.dir.Write("blue/skin.xml", Replaced(kSkinXml, "$0096BED3", "xyz")); },
+       "skin.xml: skin/label[@id=\"time\"]/font/@color: 'xyz' is not a valid integer value"},
+      {"missing image", [](SkinLoaderTest& t) { t.images.images.erase("minutes.png"); },
+       "minutes.png: The file does not exist."},
+      {"corrupt image", [](SkinLoaderTest& t) { t.images.corrupt.insert("glass.png"); },
+       "glass.png: Invalid PNG signature."},
+  };
+  for (const Case& c : cases) {
+    images = FakeSkinImages();
+    images.images["face.png"] = {120, 110};
+    Load(kSkinXml);
+    skin.left.state = TSknButton::kPressed;
+    c.breakIt(*this);
+    images.images["face.png"] = {200, 200};
+    try {
+      LoadSkin(Folder(), services, skin);
+      ADD_FAILURE() << c.why << ": loaded";
+    } catch (const OrmelError& e) {
+      EXPECT_EQ(std::string(e.what()).rfind(Folder().path + c.message, 0), 0u) << c.why << ": " << e.what();
+    }
+    EXPECT_EQ(skin.surfaces.face.width, 120) << c.why;
+    EXPECT_EQ(skin.surfaces.frame.height, 110) << c.why;
+    EXPECT_EQ(skin.surfaces.glass.width, 150) << c.why;
+    EXPECT_EQ(skin.surfaces.minutes.bitmap.width, 5) << c.why;
+    EXPECT_EQ(skin.labels.lTime.font.color, 0x0096BED3u) << c.why;
+    EXPECT_EQ(skin.left.state, TSknButton::kPressed) << c.why;
+    dir.Write("blue/skin.xml", kSkinXml);
+  }
+}
+
+TEST_F(SkinLoaderTest, BackslashesInFileNamesFollowTheFolder) {
+  images.images["big face.png"] = {64, 64};
+  Load(Replaced(kSkinXml, ">face.png<", ">img\\big face.png<"));
+  EXPECT_EQ(images.loads.front().path, Folder().path + "img/big face.png");
+  EXPECT_EQ(skin.surfaces.face.width, 64);
+}
