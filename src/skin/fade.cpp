@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/nearest_scale.h"
 #include "skin/round_half_even.h"
 
 namespace {
@@ -94,17 +95,10 @@ void ScaleFrameInto(const TBitmap32& frame, TBitmap32& zoom, int32_t w, int32_t 
   if (zoom.width != frame.width || zoom.height != frame.height) zoom.SetSize(frame.width, frame.height);
   zoom.Clear(0);
   if (frame.Empty() || w <= 0 || h <= 0) return;
-  // Sample each target pixel's centre: 16.16 fixed-point steps through the frame.
-  const uint64_t stepX = (static_cast<uint64_t>(frame.width) << 16) / static_cast<uint64_t>(w);
-  const uint64_t stepY = (static_cast<uint64_t>(frame.height) << 16) / static_cast<uint64_t>(h);
+  const NearestAxis columns(frame.width, w), rows(frame.height, h);
   const int32_t cw = std::min(w, zoom.width);
   const int32_t ch = std::min(h, zoom.height);
-  for (int32_t y = 0; y < ch; ++y) {
-    const uint32_t* src = frame.Row(static_cast<int>((stepY / 2 + y * stepY) >> 16));
-    uint32_t* dst = zoom.Row(y);
-    uint64_t fx = stepX / 2;
-    for (int32_t x = 0; x < cw; ++x, fx += stepX) dst[x] = src[fx >> 16];
-  }
+  for (int32_t y = 0; y < ch; ++y) ScaleRowNearest(frame.Row(rows[y]), columns, zoom.Row(y), cw);
 }
 
 FadeStepResult FadeStep(FadeState& fade, const TBitmap32& frame, TBitmap32& zoom) {
