@@ -16,9 +16,14 @@ target_link_options(OrmelClock PRIVATE ${ORMEL_STATIC_LINK})
 set_target_properties(OrmelClock PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORMEL_DIST})
 
 # The install folder is laid out as on Windows: the exe with face\ and sound\ beside it.
-add_custom_target(ormel_data ALL
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${ORMEL_DIST}/face ${ORMEL_DIST}/sound
-  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/skins ${ORMEL_DIST}/face
-  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/sounds ${ORMEL_DIST}/sound
-  VERBATIM)
+set(ORMEL_DATA_COMMANDS COMMAND ${CMAKE_COMMAND} -E make_directory ${ORMEL_DIST}/face ${ORMEL_DIST}/sound)
+foreach(pair "skins|face" "sounds|sound")
+  string(REPLACE "|" ";" pair ${pair})
+  list(GET pair 0 from)
+  list(GET pair 1 to)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/${from})
+    list(APPEND ORMEL_DATA_COMMANDS COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/${from} ${ORMEL_DIST}/${to})
+  endif()
+endforeach()
+add_custom_target(ormel_data ALL ${ORMEL_DATA_COMMANDS} VERBATIM)
 add_dependencies(OrmelClock ormel_data)

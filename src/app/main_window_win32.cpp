@@ -10,6 +10,8 @@ namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 100;
+constexpr UINT_PTR kFadeTimer = 2;
+constexpr UINT kFadeTimerInterval = 10;
 const char kWindowClass[] = "TfrmMain";
 const char kTitle[] = "Ormel Clock";
 
@@ -17,7 +19,6 @@ const char kTitle[] = "Ormel Clock";
 bool CommandAvailable(int command) {
   switch (command) {
     case cmdAbout:
-    case cmdShowHide:
     case cmdWorldClock:
     case cmdCountdownDialog:
     case cmdTimerDialog:
@@ -70,6 +71,7 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_TIMER:
       if (wp == kTimer1) Timer1Timer();
+      else if (wp == kFadeTimer) fadeTimerTimer();
       return 0;
     case WM_COMMAND:
       FormCommand(LOWORD(wp));
@@ -77,18 +79,15 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CONTEXTMENU: {
       POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
       if (p.x == -1 && p.y == -1) GetCursorPos(&p);
-      PopupMenuAt(p);
+      PopupMenuAt(p, hwnd_);
       return 0;
     }
     case WM_RBUTTONUP: {
       POINT p;
       GetCursorPos(&p);
-      PopupMenuAt(p);
+      PopupMenuAt(p, hwnd_);
       return 0;
     }
-    case WM_INITMENUPOPUP:
-      aClockUpdate(reinterpret_cast<HMENU>(wp));
-      return 0;
     case WM_SHOWWINDOW:
       if (wp) FormShow();
       return DefWindowProcA(hwnd_, msg, wp, lp);
@@ -96,7 +95,9 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       FormClose();
       return 0;
     case WM_DESTROY:
+      tray_.reset();
       KillTimer(hwnd_, kTimer1);
+      KillTimer(hwnd_, kFadeTimer);
       PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY:
@@ -120,7 +121,10 @@ void TfrmMain::FormCreate() {
   BuildAccelerators();
 
   SetWindowPos(hwnd_, nullptr, 0, 0, 192, 192, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  StartUpFade(fade_, Centre());
+  StartFadeTimer();
   state_.FLastMinute = static_cast<int16_t>(DecodeDateTime(DisplayedTime()).minute);
+  CreateTrayIcon();
   SetTimer(hwnd_, kTimer1, kTimer1Interval, nullptr);
 }
 
@@ -130,7 +134,71 @@ void TfrmMain::FormShow() {
   SetForegroundWindow(hwnd_);
 }
 
-void TfrmMain::FormClose() { DestroyWindow(hwnd_); }
+void TfrmMain::FormClose() {
+  if (BeginClosingFade(fade_)) {
+    DestroyWindow(hwnd_);
+    return;
+  }
+  StartFadeTimer();  // the close is refused for now; the fade's end asks again
+}
+
+ScreenPoint TfrmMain::Centre() const {
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  return WindowCentre(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// The fade state's own calls mark it running; this only drives it.
+void TfrmMain::StartFadeTimer() {
+  SetTimer(hwnd_, kFadeTimer, kFadeTimerInterval, nullptr);
+}
+
+void TfrmMain::fadeTimerTimer() {
+  // Until the first tick composes a frame there is nothing to scale.
+  if (frame_.Empty()) return;
+  const FadeStepResult r = FadeStep(fade_, frame_, zoom_);
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, r.constantAlpha, AC_SRC_ALPHA};
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!presenter_.Present(hwnd_, POINT{r.left, r.top}, zoom_, blend) && ShouldReportUpdateFailure(fade_))
+    ShowLastErrorBox();
+  if (r.stopTimer) {
+    KillTimer(hwnd_, kFadeTimer);
+    fade_.running = false;
+  }
+  if (r.redraw) UpdateDisplay();
+  if (r.hideWindow) ShowWindow(hwnd_, SW_HIDE);
+  if (r.closeAgain) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+}
+
+void TfrmMain::CreateTrayIcon() {
+  HICON icon = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(1), IMAGE_ICON, 16, 16, 0));
+  TTrayIcon::Events events;
+  events.click = [this] { TrayIconClick(); };
+  events.doubleClick = [this] { RunDefaultMenuItem(); };
+  events.popup = [this] {
+    POINT p;
+    GetCursorPos(&p);
+    PopupMenuAt(p, tray_->Window());
+  };
+  tray_ = std::make_unique<TTrayIcon>(instance_, icon, kTitle, std::move(events));
+  tray_->Show();
+}
+
+void TfrmMain::RunDefaultMenuItem() {
+  for (const MenuItemModel& item : PopupMenuItems())
+    if (item.kind == MenuItemKind::Default && CommandAvailable(item.command)) return FormCommand(item.command);
+}
+
+void TfrmMain::ShowHide1Click() { TrayIconClick(); }
+
+void TfrmMain::TrayIconClick() {
+  POINT cursor;
+  GetCursorPos(&cursor);
+  SetForegroundWindow(hwnd_);
+  if (RequestHideShow(fade_, ScreenPoint{cursor.x, cursor.y}, WindowVisible(), Centre()))
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+  StartFadeTimer();
+}
 
 void TfrmMain::Timer1Timer() { ::Timer1Timer(state_, *this); }
 
@@ -139,6 +207,8 @@ TDateTime TfrmMain::DisplayedTime() { return clock_.Now(); }
 void TfrmMain::ShowForAlarm() {
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   SetForegroundWindow(hwnd_);
+  ::ShowForAlarm(fade_);
+  StartFadeTimer();
 }
 
 void TfrmMain::SetClockType(ClockType type) { state_.FClockType = type; }
@@ -148,7 +218,9 @@ void TfrmMain::UpdateDisplay() {
   RECT r;
   GetWindowRect(hwnd_, &r);
   ComposeClockFrame(state_, DisplayedTime(), UptimeMilliseconds(), frame_);
-  presenter_.Present(hwnd_, POINT{r.left, r.top}, frame_, windowBlend_);
+  // While a fade runs, its next step presents the new frame.
+  if (!fade_.running)
+    presenter_.Present(hwnd_, POINT{r.left, r.top}, frame_, BLENDFUNCTION{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
 }
 
 void TfrmMain::FormCommand(int command) {
@@ -158,6 +230,7 @@ void TfrmMain::FormCommand(int command) {
     case cmdOnTop: OnTop1Click(); break;
     case cmdAmPm: AMPM1Click(); break;
     case cmdExit: Exit1Click(); break;
+    case cmdShowHide: ShowHide1Click(); break;
     default: break;
   }
 }
@@ -175,6 +248,14 @@ void TfrmMain::OnTop1Click() {
 void TfrmMain::AMPM1Click() { UpdateDisplay(); }
 
 void TfrmMain::Exit1Click() {
+  // A hidden clock goes back home first, so the saved position is the visible one.
+  if (!WindowVisible()) {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    SetWindowPos(hwnd_, nullptr, fade_.homeCenter.x - w / 2, fade_.homeCenter.y - h / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   // Running stopwatches fold their time into the total before it is saved.
   for (TStopWatch* sw : {&state_.StopWatch1, &state_.swTimer}) {
     if (sw->Running()) {
@@ -182,6 +263,8 @@ void TfrmMain::Exit1Click() {
       sw->Start();
     }
   }
+  fade_.closeAfterFade = true;
+  fade_.zoomOrigin = fade_.homeCenter = Centre();
   PostMessageA(hwnd_, WM_CLOSE, 0, 0);
 }
 
@@ -226,12 +309,11 @@ void TfrmMain::BuildAccelerators() {
   accel_.reset(CreateAcceleratorTableA(keys, 5));
 }
 
-void TfrmMain::aClockUpdate(HMENU menu) {
-  if (menu != popupMenu_.get()) {
-    for (const MenuItemModel& s : SettingsMenuItems())
-      CheckMenuItem(menu, s.command, MF_BYCOMMAND | (*OptionOf(s.command) ? MF_CHECKED : MF_UNCHECKED));
-    return;
-  }
+// Run before the menu opens, from the clock or from the tray icon.
+void TfrmMain::aClockUpdate() {
+  HMENU menu = popupMenu_.get();
+  for (const MenuItemModel& s : SettingsMenuItems())
+    CheckMenuItem(menu, s.command, MF_BYCOMMAND | (*OptionOf(s.command) ? MF_CHECKED : MF_UNCHECKED));
   // Exactly the action whose Tag is the mode is checked; Atomic checks none.
   for (int cmd = cmdClock; cmd <= cmdTimer; ++cmd) {
     MENUITEMINFOA mii{};
@@ -243,8 +325,11 @@ void TfrmMain::aClockUpdate(HMENU menu) {
   }
 }
 
-void TfrmMain::PopupMenuAt(POINT screen) {
-  SetForegroundWindow(hwnd_);
-  TrackPopupMenu(popupMenu_.get(), TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
-  PostMessageA(hwnd_, WM_NULL, 0, 0);
+void TfrmMain::PopupMenuAt(POINT screen, HWND owner) {
+  SetForegroundWindow(owner);
+  aClockUpdate();
+  const int command =
+      TrackPopupMenu(popupMenu_.get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, owner, nullptr);
+  PostMessageA(owner, WM_NULL, 0, 0);
+  if (command) FormCommand(command);
 }

@@ -4,9 +4,13 @@
 #include "app/clock_state.h"
 #include "app/clock_tick.h"
 #include "app/handles_win32.h"
+#include "app/tray_icon_win32.h"
 #include "image/bitmap32.h"
+#include "skin/fade.h"
 #include "skin/layered_presenter_win32.h"
 #include "time/local_clock_win32.h"
+
+#include <memory>
 
 // frmMain: the borderless per-pixel-alpha clock window.
 class TfrmMain : public ClockHost {
@@ -37,13 +41,21 @@ class TfrmMain : public ClockHost {
   void FormShow();
   void FormClose();
   void Timer1Timer();
+  void fadeTimerTimer();
+  void StartFadeTimer();
+  void ShowHide1Click();
+  void TrayIconClick();
+  void RunDefaultMenuItem();
+  void CreateTrayIcon();
+  ScreenPoint Centre() const;
   void FormCommand(int command);
   void aClockExecute(int tag);
   void OnTop1Click();
   void AMPM1Click();
   void Exit1Click();
-  void PopupMenuAt(POINT screen);
-  void aClockUpdate(HMENU menu);
+  // Opens the popup menu with `owner` in the foreground and runs the chosen command.
+  void PopupMenuAt(POINT screen, HWND owner);
+  void aClockUpdate();
   void BuildPopupMenu();
   void BuildAccelerators();
   bool* OptionOf(int command);
@@ -54,8 +66,10 @@ class TfrmMain : public ClockHost {
   UptimeCounter uptime_;
   ClockState state_;
   TBitmap32 frame_;
+  TBitmap32 zoom_;
+  FadeState fade_;
   LayeredPresenter presenter_;
-  BLENDFUNCTION windowBlend_{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   MenuHandle popupMenu_;
   AccelHandle accel_;
+  std::unique_ptr<TTrayIcon> tray_;
 };

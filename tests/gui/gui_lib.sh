@@ -29,6 +29,5 @@ wait_for_exit() {
     kill -0 "$pid" 2>/dev/null || { wait "$pid"; return $?; }
     sleep 0.1
   done
-  kill "$pid" 2>/dev/null || true
   return 124
 }

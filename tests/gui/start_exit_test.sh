@@ -12,16 +12,17 @@ xdotool mousemove "$cx" "$cy" click 1
 sleep 0.3
 xdotool key 3
 sleep 0.3
+# "Exit" is the menu's last item; the clock then fades out before it ends.
+rc=124
 for attempt in 1 2 3; do
   xdotool mousemove "$cx" "$cy" click 3
   sleep 0.7
-  xdotool key Up Return  # "Exit" is the menu's last item
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 2
-  kill -0 "$pid" 2>/dev/null || break
+  xdotool key Up Return
+  rc=0
+  wait_for_exit "$pid" 80 && break || rc=$?
+  [ "$rc" -eq 124 ] || break
 done
-rc=0
-wait_for_exit "$pid" 50 || rc=$?
+[ "$rc" -eq 124 ] && kill "$pid" 2>/dev/null
 [ "$rc" -eq 0 ] || fail "the clock ended with $rc"
 sleep 0.5
 xdotool search --name '^Ormel Clock$' >/dev/null 2>&1 && fail "a clock window is left behind"

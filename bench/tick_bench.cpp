@@ -1,0 +1,55 @@
+// One 100 ms clock tick: the usual tick that finds the redraw key unchanged, and one that redraws.
+#include <benchmark/benchmark.h>
+
+#include "app/clock_tick.h"
+#include "app/frame_update.h"
+
+namespace {
+
+class StillClock : public WallClock {
+ public:
+  TDateTime Now() const override { return now; }
+  TDateTime now = 46364.42258;
+};
+
+class BenchHost : public ClockHost {
+ public:
+  BenchHost(ClockState& state, StillClock& clock) : state_(state), clock_(clock) {}
+  TDateTime DisplayedTime() override { return clock_.now; }
+  uint64_t UptimeMilliseconds() override { return 123456789; }
+  bool WindowVisible() override { return true; }
+  void ShowForAlarm() override {}
+  void SetClockType(ClockType t) override { state_.FClockType = t; }
+  void StartBeep() override {}
+  void PlayChime() override {}
+  void UpdateDisplay() override { ComposeClockFrame(state_, clock_.now, 123456789, frame); }
+  TBitmap32 frame;
+
+ private:
+  ClockState& state_;
+  StillClock& clock_;
+};
+
+void BM_TickWithoutRedraw(benchmark::State& st) {
+  StillClock clock;
+  ClockState state(clock);
+  BenchHost host(state, clock);
+  Timer1Timer(state, host);  // the first tick draws
+  for (auto _ : st) Timer1Timer(state, host);
+}
+BENCHMARK(BM_TickWithoutRedraw);
+
+void BM_TickWithRedraw(benchmark::State& st) {
+  StillClock clock;
+  ClockState state(clock);
+  BenchHost host(state, clock);
+  for (auto _ : st) {
+    state.FDrawKey = -1;
+    Timer1Timer(state, host);
+  }
+}
+BENCHMARK(BM_TickWithRedraw);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,108 @@
+#include "app/tray_icon_win32.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "app/error_box_win32.h"
+
+namespace {
+
+const char kTrayWindowClass[] = "OrmelClockTray";
+
+bool MouseEventOf(UINT msg, TrayMouse& out) {
+  switch (msg) {
+    case WM_MOUSEMOVE: out = TrayMouse::Move; return true;
+    case WM_LBUTTONDOWN: out = TrayMouse::LeftDown; return true;
+    case WM_LBUTTONUP: out = TrayMouse::LeftUp; return true;
+    case WM_LBUTTONDBLCLK: out = TrayMouse::LeftDoubleClick; return true;
+    case WM_RBUTTONDOWN: out = TrayMouse::RightDown; return true;
+    case WM_RBUTTONUP: out = TrayMouse::RightUp; return true;
+    case WM_RBUTTONDBLCLK: out = TrayMouse::RightDoubleClick; return true;
+    case WM_MBUTTONDOWN: out = TrayMouse::MiddleDown; return true;
+    case WM_MBUTTONUP: out = TrayMouse::MiddleUp; return true;
+    case WM_MBUTTONDBLCLK: out = TrayMouse::MiddleDoubleClick; return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+TTrayIcon::TTrayIcon(HINSTANCE instance, HICON icon, const std::string& hint, Events events)
+    : icon_(icon), hint_(hint), events_(std::move(events)) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.lpszClassName = kTrayWindowClass;
+  RegisterClassA(&wc);
+  window_ = CreateWindowExA(0, kTrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  // Explorer broadcasts this after it restarts; the icon must be added again then.
+  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+}
+
+TTrayIcon::~TTrayIcon() {
+  NOTIFYICONDATAA nid = Record();
+  Shell_NotifyIconA(NIM_DELETE, &nid);
+  if (window_) DestroyWindow(window_);
+}
+
+NOTIFYICONDATAA TTrayIcon::Record() const {
+  NOTIFYICONDATAA nid{};
+  nid.cbSize = NOTIFYICONDATAA_V1_SIZE;  // the old form: 88 bytes in the 32-bit program
+  nid.hWnd = window_;
+  nid.uID = 0;
+  nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  nid.uCallbackMessage = kCallbackMessage;
+  nid.hIcon = icon_;
+  const std::string tip = hint_.substr(0, hint_.find('|')).substr(0, 63);
+  std::memcpy(nid.szTip, tip.c_str(), tip.size() + 1);
+  return nid;
+}
+
+void TTrayIcon::Show() {
+  NOTIFYICONDATAA nid = Record();
+  Shell_NotifyIconA(NIM_DELETE, &nid);
+  inTray_ = icon_ && Shell_NotifyIconA(NIM_ADD, &nid);
+}
+
+void TTrayIcon::SetHint(const std::string& hint) {
+  hint_ = hint;
+  NOTIFYICONDATAA nid = Record();
+  if (inTray_) Shell_NotifyIconA(NIM_MODIFY, &nid);
+  else Show();
+}
+
+void TTrayIcon::OnMouse(UINT mouseMessage) {
+  TrayMouse event;
+  if (!MouseEventOf(mouseMessage, event)) return;
+  const TrayAction a = router_.Handle(event);
+  if (a.doubleClick && events_.doubleClick) events_.doubleClick();
+  if (!a.click) return;
+  if (a.button == TrayButton::Right) {
+    SetForegroundWindow(window_);
+    if (events_.popup) events_.popup();
+    // The menu closes properly only after our window was foreground again.
+    SetForegroundWindow(window_);
+    PostMessageA(window_, WM_NULL, 0, 0);
+  } else if (events_.click) {
+    events_.click();
+  }
+}
+
+LRESULT CALLBACK TTrayIcon::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<TTrayIcon*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self && msg == kCallbackMessage) {
+    try {
+      self->OnMouse(static_cast<UINT>(lp));
+    } catch (const std::exception& e) {
+      ShowErrorBox(e.what());
+    }
+    return 0;
+  }
+  if (self && msg == self->taskbarCreated_ && msg != 0) {
+    self->Show();
+    return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}

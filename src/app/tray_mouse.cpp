@@ -1,0 +1,22 @@
+#include "app/tray_mouse.h"
+
+TrayAction TrayMouseRouter::Handle(TrayMouse event) {
+  TrayAction a;
+  switch (event) {
+    case TrayMouse::LeftDown: leftPressed_ = true; break;
+    case TrayMouse::RightDown: rightPressed_ = true; break;
+    case TrayMouse::LeftUp:
+      a.click = leftPressed_;
+      leftPressed_ = false;
+      break;
+    case TrayMouse::RightUp:
+      a.click = rightPressed_;
+      a.button = TrayButton::Right;
+      rightPressed_ = false;
+      break;
+    // The double click's own press starts no click: its release must not toggle twice.
+    case TrayMouse::LeftDoubleClick: a.doubleClick = true; break;
+    default: break;
+  }
+  return a;
+}

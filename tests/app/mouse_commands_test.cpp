@@ -1,0 +1,142 @@
+#include "app/mouse_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/fake_clock.h"
+
+namespace {
+
+class RecordingMouseHost : public MouseHost {
+ public:
+  explicit RecordingMouseHost(ClockState& s) : state(s) {}
+  bool BeepRunning() override { return beeping; }
+  void StopBeep() override { beeping = false; calls.push_back("stop beep"); }
+  void UpdateDisplay() override { ++redraws; }
+  void SetClockType(ClockType t) override { state.FClockType = t; }
+  TDateTime DisplayedTime() override { return 46364.5; }
+  void SetHandCursor(bool hand) override { calls.push_back(hand ? "hand" : "arrow"); }
+  void StartSystemDrag() override { calls.push_back("drag"); }
+  void OpenCountdownDialog() override { calls.push_back("countdown dialog"); }
+  void OpenTimerDialog() override { calls.push_back("timer dialog"); }
+  void SyncTime() override {
+    calls.push_back("sync");
+    state.FClockType = ctAtomic;  // a successful sync switches to the difference
+  }
+  void SeeTimeDifference() override { calls.push_back("difference"); state.FClockType = ctAtomic; }
+
+  ClockState& state;
+  bool beeping = false;
+  int redraws = 0;
+  std::vector<std::string> calls;
+};
+
+struct MouseFixture : ::testing::Test {
+  FakeClock clock;
+  ClockState state{clock};
+  TLabel title{45, 77, 89, 11, "clock"};
+  TSknButton left{10, 67, 24, 16};
+  TSknButton right{110, 67, 24, 16};
+  FaceHitAreas areas{title, {96, 96}, left, right};
+  RecordingMouseHost host{state};
+
+  void Release(int x, int y) { FormMouseUp(state, areas, host, x, y); }
+};
+
+}  // namespace
+
+TEST_F(MouseFixture, HotAreasIncludeTheirEdges) {
+  EXPECT_TRUE(InTitle(areas, 45 + 89, 77 + 11));
+  EXPECT_FALSE(InTitle(areas, 45 + 90, 80));
+  EXPECT_TRUE(InHandsCentre(areas, 101, 91));
+  EXPECT_FALSE(InHandsCentre(areas, 102, 96));
+}
+
+TEST_F(MouseFixture, TitleCyclesTheModesAndAtomicReturnsToClock) {
+  const ClockType expected[] = {ctCountdown, ctUpTime, ctStopwatch, ctTimer, ctClock};
+  for (ClockType t : expected) {
+    Release(50, 80);
+    EXPECT_EQ(state.FClockType, t);
+    EXPECT_EQ(state.FDrawKey, -1);
+  }
+  state.FClockType = ctAtomic;
+  Release(50, 80);
+  EXPECT_EQ(state.FClockType, ctClock);
+}
+
+TEST_F(MouseFixture, HandsCentreTogglesTheHands) {
+  Release(96, 96);
+  EXPECT_FALSE(state.FDisplayArrows);
+  Release(96, 96);
+  EXPECT_TRUE(state.FDisplayArrows);
+}
+
+TEST_F(MouseFixture, ButtonCommandsByMode) {
+  struct Case { ClockType mode; bool leftButton; std::vector<std::string> calls; ClockType after; };
+  const Case cases[] = {
+      {ctClock, true, {"sync"}, ctAtomic},  // the switch to Atomic does not run the right button's step
+      {ctClock, false, {"difference"}, ctAtomic},
+      {ctAtomic, true, {"sync"}, ctAtomic},
+      {ctCountdown, true, {"countdown dialog"}, ctCountdown},
+      {ctTimer, false, {"timer dialog"}, ctTimer},
+      {ctUpTime, true, {}, ctUpTime},
+      {ctUpTime, false, {}, ctUpTime},
+  };
+  for (const Case& c : cases) {
+    state.FClockType = c.mode;
+    host.calls.clear();
+    Release(c.leftButton ? 12 : 112, 70);
+    EXPECT_EQ(host.calls, c.calls) << int(c.mode) << c.leftButton;
+    EXPECT_EQ(state.FClockType, c.after);
+  }
+}
+
+TEST_F(MouseFixture, StopwatchPauseResumeAndReset) {
+  state.FClockType = ctStopwatch;
+  Release(12, 70);
+  EXPECT_TRUE(state.StopWatch1.Running());
+  clock.AdvanceSeconds(5);
+  Release(12, 70);
+  EXPECT_FALSE(state.StopWatch1.Running());
+  Release(112, 70);
+  EXPECT_EQ(state.StopWatch1.GetElapsedTime(), 0.0);
+}
+
+TEST_F(MouseFixture, ExpiredTimerIsNotRestarted) {
+  state.FClockType = ctTimer;
+  state.swTimer.SetRunningTotal(state.FTimerLength);
+  Release(12, 70);
+  EXPECT_FALSE(state.swTimer.Running());
+  state.swTimer.Reset();
+  Release(12, 70);
+  EXPECT_TRUE(state.swTimer.Running());
+}
+
+TEST_F(MouseFixture, CountdownResetStandsAtZero) {
+  state.FClockType = ctCountdown;
+  state.FCountdownArmed = true;
+  state.FCountdownTo = 47000;
+  Release(112, 70);
+  EXPECT_FALSE(state.FCountdownArmed);
+  EXPECT_EQ(state.FCountdownTo, 46364.5);
+}
+
+TEST_F(MouseFixture, AnyPressStopsTheBeepAndOnlyTheLeftPressesAButton) {
+  host.beeping = true;
+  FormMouseDown(state, areas, host, MouseButton::Right, 12, 70);
+  EXPECT_FALSE(host.beeping);
+  EXPECT_EQ(left.state, TSknButton::kNormal);
+  FormMouseDown(state, areas, host, MouseButton::Left, 12, 70);
+  EXPECT_EQ(left.state, TSknButton::kPressed);
+}
+
+TEST_F(MouseFixture, MovingOverFreeFaceDragsAndOverTheTitleShowsTheHand) {
+  FormMouseMove(state, areas, host, 150, 150);
+  EXPECT_EQ(host.calls, std::vector<std::string>{"drag"});
+  host.calls.clear();
+  FormMouseMove(state, areas, host, 50, 80);
+  EXPECT_TRUE(state.FTitleHot);
+  EXPECT_EQ(host.calls, std::vector<std::string>{"hand"});
+}
