@@ -1,0 +1,70 @@
+#include "app/registry_storage_win32.h"
+
+#include "app/ormel_error.h"
+
+namespace {
+
+// KEY_READ: the access a restore asks for.
+constexpr REGSAM kReadAccess = 0x20019;
+
+std::string SystemText(LONG code) {
+  char* text = nullptr;
+  FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                 static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string message = text ? text : "Registry error " + std::to_string(code);
+  if (text) LocalFree(text);
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
+  return message;
+}
+
+}  // namespace
+
+RegistryKey RegistryKey::Create(HKEY parent, const std::string& path) {
+  HKEY key = nullptr;
+  const LONG rc = RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                                  nullptr, &key, nullptr);
+  if (rc != ERROR_SUCCESS) throw OrmelError("Failed to create key " + path + ": " + SystemText(rc));
+  return RegistryKey(key);
+}
+
+RegistryKey RegistryKey::OpenForRead(HKEY parent, const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(parent, path.c_str(), 0, kReadAccess, &key) != ERROR_SUCCESS) return RegistryKey();
+  return RegistryKey(key);
+}
+
+std::optional<std::string> RegistrySection::ReadString(const std::string& name) const {
+  DWORD type = 0, size = 0;
+  if (RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+  // A value of another type is not one of ours: it reads as missing.
+  if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
+  std::string text(size, '\0');
+  if (size && RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&text[0]),
+                               &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  // The stored size may or may not count a terminating zero.
+  text.resize(std::min<size_t>(size, text.size()));
+  const size_t zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
+  return text;
+}
+
+void RegistrySection::WriteString(const std::string& name, const std::string& value) {
+  const LONG rc = RegSetValueExA(key_.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                 static_cast<DWORD>(value.size() + 1));
+  if (rc != ERROR_SUCCESS) throw OrmelError("Failed to set data for '" + name + "': " + SystemText(rc));
+}
+
+void RegistrySection::DeleteValue(const std::string& name) { RegDeleteValueA(key_.get(), name.c_str()); }
+
+std::unique_ptr<SettingsSection> RegistryStorage::OpenForWrite(const std::string& section) {
+  RegistryKey storage = RegistryKey::Create(root_, storageKey_);
+  return std::make_unique<RegistrySection>(RegistryKey::Create(storage.get(), section));
+}
+
+std::unique_ptr<SettingsSection> RegistryStorage::OpenForRead(const std::string& section) {
+  RegistryKey storage = RegistryKey::Create(root_, storageKey_);
+  RegistryKey key = RegistryKey::OpenForRead(storage.get(), section);
+  if (!key.get()) return nullptr;
+  return std::make_unique<RegistrySection>(std::move(key));
+}

@@ -1,0 +1,142 @@
+#include "time/picker_dialog_win32.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kButtonWidth = 75, kButtonHeight = 25, kMargin = 8;
+
+// An empty dialog template; the controls are added in pixels when it opens.
+struct EmptyTemplate {
+  DLGTEMPLATE dlg;
+  WORD menu, windowClass, title;
+};
+
+void LoadPickerControls() {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES};
+  InitCommonControlsEx(&icc);
+}
+
+}  // namespace
+
+bool PickerDialog::RunModal(HWND owner) {
+  LoadPickerControls();
+  EmptyTemplate t{};
+  t.dlg.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  t.dlg.dwExtendedStyle = WS_EX_TOPMOST;
+  const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &t.dlg, owner, DialogProc,
+                                                 reinterpret_cast<LPARAM>(this));
+  return result == IDOK;
+}
+
+INT_PTR CALLBACK PickerDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<PickerDialog*>(lp);
+    SetWindowLongPtrA(hwnd, DWLP_USER, lp);
+    self->hwnd_ = hwnd;
+    self->Init();
+    return TRUE;
+  }
+  auto* self = reinterpret_cast<PickerDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  if (!self) return FALSE;
+  switch (msg) {
+    case WM_PAINT:
+      self->PaintHeading();
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wp) == IDOK) self->OnOk();
+      if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
+        EndDialog(hwnd, LOWORD(wp));
+        return TRUE;
+      }
+      return FALSE;
+    case WM_DESTROY:
+      self->OnDestroy();
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+void PickerDialog::Init() {
+  SetWindowTextA(hwnd_, caption_);
+  ScreenDc screen;
+  const int ppi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+  font_.reset(CreateFontA(-MulDiv(8, ppi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                          "MS Sans Serif"));
+  headingFont_.reset(CreateFontA(-32, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, ANTIALIASED_QUALITY, 0,
+                                 "Arial"));
+  // Fixed client size, centred on the screen, in the topmost band.
+  RECT frame{0, 0, client_.cx, client_.cy};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
+  const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+  SetWindowPos(hwnd_, HWND_TOPMOST, (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2,
+               w, h, SWP_NOACTIVATE);
+  OnInit();
+}
+
+HWND PickerDialog::AddControl(const char* className, const char* text, DWORD style, RECT box, int id) {
+  HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, box.left, box.top,
+                                 box.right - box.left, box.bottom - box.top, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  return control;
+}
+
+HWND PickerDialog::AddPicker(DWORD style, const char* format, RECT box, int id) {
+  HWND picker = AddControl(DATETIMEPICK_CLASSA, "", WS_TABSTOP | style, box, id);
+  if (format) SendMessageA(picker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(format));
+  return picker;
+}
+
+void PickerDialog::AddButtonRow(int separatorTop) {
+  AddControl("STATIC", "", SS_ETCHEDHORZ, {kMargin, separatorTop, client_.cx - kMargin, separatorTop + 2}, -1);
+  const int top = client_.cy - kMargin - kButtonHeight;
+  const int cancelLeft = client_.cx - kMargin - kButtonWidth;
+  const int okLeft = cancelLeft - kMargin - kButtonWidth;
+  AddControl("BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, {okLeft, top, okLeft + kButtonWidth, top + kButtonHeight},
+             IDOK);
+  AddControl("BUTTON", "Cancel", WS_TABSTOP | BS_PUSHBUTTON,
+             {cancelLeft, top, cancelLeft + kButtonWidth, top + kButtonHeight}, IDCANCEL);
+  SendMessageA(hwnd_, DM_SETDEFID, IDOK, 0);
+}
+
+void PickerDialog::PaintHeading() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  {
+    SelectedObject font(dc, headingFont_.get());
+    SetBkMode(dc, TRANSPARENT);
+    const int len = lstrlenA(heading_);
+    // Embossed: a white copy one pixel right and down under the grey one.
+    SetTextColor(dc, RGB(255, 255, 255));
+    TextOutA(dc, kMargin + 1, kMargin / 2 + 1, heading_, len);
+    SetTextColor(dc, RGB(128, 128, 128));
+    TextOutA(dc, kMargin, kMargin / 2, heading_, len);
+  }
+  EndPaint(hwnd_, &ps);
+}
+
+TDateTime PickerValue(HWND picker) {
+  SYSTEMTIME st{};
+  if (SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) != GDT_VALID) return 0;
+  return EncodeDateTime({st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds})
+      .value_or(0);
+}
+
+void SetPickerValue(HWND picker, TDateTime value) {
+  const DateTimeFields f = DecodeDateTime(value);
+  SYSTEMTIME st{};
+  st.wYear = static_cast<WORD>(f.year);
+  st.wMonth = static_cast<WORD>(f.month);
+  st.wDay = static_cast<WORD>(f.day);
+  st.wDayOfWeek = static_cast<WORD>(DayOfWeek(value) - 1);
+  st.wHour = static_cast<WORD>(f.hour);
+  st.wMinute = static_cast<WORD>(f.minute);
+  st.wSecond = static_cast<WORD>(f.second);
+  st.wMilliseconds = static_cast<WORD>(f.millisecond);
+  SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+}

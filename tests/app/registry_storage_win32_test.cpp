@@ -1,0 +1,134 @@
+#include "app/registry_storage_win32.h"
+
+#include <gtest/gtest.h>
+
+#include "app/form_storage.h"
+#include "app/run_key_win32.h"
+#include "app/settings_codec.h"
+#include "time/wall_clock.h"
+
+namespace {
+
+const char kScratch[] = "Software\\OrmelClockTests";
+
+class StillClock : public WallClock {
+ public:
+  TDateTime Now() const override { return 46000.5; }
+};
+
+class NoHost : public FormStorageHost {
+ public:
+  void LoadatStartup1Click() override {}
+  void SetClockType(ClockType) override {}
+  void OnTop1Click() override {}
+};
+
+// What `reg query` would show: the type and the text of one value.
+std::pair<DWORD, std::string> QueryValue(const std::string& key, const std::string& name) {
+  char data[512] = {};
+  DWORD size = sizeof data - 1, type = 0;
+  HKEY k = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return {0, "<no key>"};
+  const LONG rc = RegQueryValueExA(k, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+  RegCloseKey(k);
+  if (rc != ERROR_SUCCESS) return {0, "<no value>"};
+  return {type, data};
+}
+
+struct RegistryStorageTest : ::testing::Test {
+  void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratch); }
+  void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratch); }
+  std::string Key(const std::string& sub) { return std::string(kScratch) + "\\" + sub; }
+};
+
+}  // namespace
+
+TEST_F(RegistryStorageTest, MissingSectionReadsAsNone) {
+  RegistryStorage storage(Key("Kandrel"));
+  EXPECT_EQ(storage.OpenForRead("OrmelClock"), nullptr);
+}
+
+TEST_F(RegistryStorageTest, MainFormRoundTripThroughTheRegistry) {
+  StillClock clock;
+  RegistryStorage storage(Key("Kandrel"));
+  FormPlacement where;
+  where.normal = {40, 50, 232, 242};
+  {
+    ClockState state(clock);
+    state.FClockType = ctUpTime;
+    state.FTimerLength = 90.0 / 86400;
+    state.FClockLabel = "Home";
+    state.FSkinName = "glass";
+    state.FDisplayArrows = true;
+    state.options.chimes = false;
+    SaveMainForm(storage, state, where);
+  }
+  const std::string section = Key("Kandrel\\OrmelClock");
+  EXPECT_EQ(QueryValue(section, "ClockType"), std::make_pair(DWORD(REG_SZ), std::string("2")));
+  EXPECT_EQ(QueryValue(section, "bDisplayArrows").second, "-1");
+  EXPECT_EQ(QueryValue(section, "Chimes1_Checked").second, "False");
+  EXPECT_EQ(QueryValue(section, "NormPos").second, "40,50,232,242");
+  EXPECT_EQ(QueryValue(section, "FormVersion").second, "0");
+
+  ClockState state(clock);
+  NoHost host;
+  const auto placement = RestoreMainForm(storage, state, where, host);
+  ASSERT_TRUE(placement.has_value());
+  EXPECT_EQ(placement->normal.left, 40);
+  EXPECT_EQ(state.FClockLabel, "Home");
+  EXPECT_EQ(state.FSkinName, "glass");
+  EXPECT_NEAR(state.FTimerLength * 86400, 90, 1e-6);
+  EXPECT_FALSE(state.options.chimes);
+}
+
+TEST_F(RegistryStorageTest, ValuesOfAnotherTypeReadAsMissing) {
+  RegistryStorage storage(Key("Kandrel"));
+  storage.OpenForWrite("OrmelClock")->WriteString("ClockType", "3");
+  HKEY k = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, Key("Kandrel\\OrmelClock").c_str(), 0, KEY_WRITE, &k), ERROR_SUCCESS);
+  const DWORD four = 4;
+  RegSetValueExA(k, "ClockSkin", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&four), sizeof four);
+  RegSetValueExA(k, "FClockLabel", 0, REG_SZ, reinterpret_cast<const BYTE*>("no zero"), 7);  // unterminated
+  RegCloseKey(k);
+  auto section = storage.OpenForRead("OrmelClock");
+  ASSERT_NE(section, nullptr);
+  EXPECT_EQ(section->ReadString("ClockType"), "3");
+  EXPECT_EQ(section->ReadString("ClockSkin"), std::nullopt);
+  EXPECT_EQ(section->ReadString("FClockLabel"), "no zero");
+  EXPECT_EQ(section->ReadString("Nothing"), std::nullopt);
+  section.reset();
+  auto writer = storage.OpenForWrite("OrmelClock");
+  writer->DeleteValue("ClockType");
+  EXPECT_EQ(writer->ReadString("ClockType"), std::nullopt);
+}
+
+TEST_F(RegistryStorageTest, TimerSectionKeepsAutoStart) {
+  RegistryStorage storage(Key("Kandrel\\OrmelClock"));
+  FormPlacement where;
+  where.normal = {300, 200, 541, 345};
+  SaveTimerForm(storage, where, false);
+  EXPECT_EQ(QueryValue(Key("Kandrel\\OrmelClock\\Timer"), "cbAutoStart_Checked").second, "False");
+  bool autoStart = true;
+  const auto placement = RestoreTimerForm(storage, where, autoStart);
+  EXPECT_FALSE(autoStart);
+  ASSERT_TRUE(placement.has_value());
+  EXPECT_EQ(placement->normal.top, 200);
+}
+
+TEST_F(RegistryStorageTest, RunValueIsTheQuotedPathAndGoesWithTheMark) {
+  const std::string run = Key("Run");
+  const std::string exe = "C:\\Program Files\\Ormel Clock\\OrmelClock.exe";
+  UpdateRunValue(true, exe, run);
+  EXPECT_EQ(QueryValue(run, "OrmelClock"), std::make_pair(DWORD(REG_SZ), "\"" + exe + "\""));
+  UpdateRunValue(false, exe, run);
+  EXPECT_EQ(QueryValue(run, "OrmelClock").second, "<no value>");
+  UpdateRunValue(false, exe, run);  // already gone: no failure
+}
+
+TEST(RunKey, ProgramPathIsTheRunningExe) {
+  const std::string path = ProgramPath();
+  EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
+  ASSERT_GT(path.size(), 4u);
+  EXPECT_EQ(path.substr(path.size() - 4), ".exe") << path;
+  EXPECT_EQ(path.find('"'), std::string::npos) << path;
+}

@@ -1,0 +1,56 @@
+#include "time/timer_dialog_win32.h"
+
+#include <gtest/gtest.h>
+
+#include "app/form_storage.h"
+#include "app/registry_storage_win32.h"
+#include "time/dialog_driver_win32.h"
+#include "time/picker_dialog_win32.h"
+
+namespace {
+
+const char kScratch[] = "Software\\OrmelClockTests";
+
+struct TimerDialogWin32 : ::testing::Test {
+  void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratch); }
+  void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratch); }
+  RegistryStorage storage{std::string(kScratch) + "\\Kandrel\\OrmelClock"};
+};
+
+}  // namespace
+
+TEST_F(TimerDialogWin32, SetsTheDurationAndRemembersAutoStartAndPosition) {
+  double shownSeconds = -1;
+  bool checkedFirst = false;
+  RECT client{};
+  DialogDriver first("Timer", [&](HWND dialog) {
+    HWND time = GetDlgItem(dialog, kTimerTimeId);
+    shownSeconds = DurationShown(PickerValue(time)) * 86400;
+    checkedFirst = IsDlgButtonChecked(dialog, kTimerAutoStartId) == BST_CHECKED;
+    GetClientRect(dialog, &client);
+    SetPickerValue(time, 60.0 / 86400);
+    CheckDlgButton(dialog, kTimerAutoStartId, BST_UNCHECKED);
+    SetWindowPos(dialog, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Press(dialog, IDOK);
+  });
+  const auto result = RunTimerDialog(nullptr, 90.0 / 86400, storage);
+  EXPECT_NEAR(shownSeconds, 90, 1e-3);
+  EXPECT_TRUE(checkedFirst) << "Auto Start is ticked by default";
+  EXPECT_EQ(client.right, 241);
+  EXPECT_EQ(client.bottom, 145);
+  ASSERT_TRUE(result.has_value());
+  EXPECT_NEAR(result->duration * 86400, 60, 1e-3);
+  EXPECT_FALSE(result->autoStart);
+
+  bool checkedAgain = true;
+  RECT where{};
+  DialogDriver second("Timer", [&](HWND dialog) {
+    checkedAgain = IsDlgButtonChecked(dialog, kTimerAutoStartId) == BST_CHECKED;
+    GetWindowRect(dialog, &where);
+    Press(dialog, IDCANCEL);
+  });
+  EXPECT_FALSE(RunTimerDialog(nullptr, 60.0 / 86400, storage).has_value());
+  EXPECT_FALSE(checkedAgain);
+  EXPECT_EQ(where.left, 100);
+  EXPECT_EQ(where.top, 120);
+}
