@@ -1,0 +1,67 @@
+#include "ui/mci_device_win32.h"
+
+#include <mmsystem.h>
+
+#include <digitalv.h>
+
+#include <vector>
+
+static_assert(mci::kOpen == MCI_OPEN && mci::kClose == MCI_CLOSE && mci::kPlay == MCI_PLAY && mci::kSeek == MCI_SEEK &&
+              mci::kStatus == MCI_STATUS && mci::kSetAudio == MCI_SETAUDIO);
+static_assert(mci::kNotify == MCI_NOTIFY && mci::kWait == MCI_WAIT && mci::kSeekToStart == MCI_SEEK_TO_START &&
+              mci::kStatusItem == MCI_STATUS_ITEM && mci::kOpenElement == MCI_OPEN_ELEMENT &&
+              mci::kSetAudioItem == MCI_DGV_SETAUDIO_ITEM && mci::kSetAudioValue == MCI_DGV_SETAUDIO_VALUE);
+static_assert(mci::kStatusLength == MCI_STATUS_LENGTH && mci::kStatusPosition == MCI_STATUS_POSITION &&
+              mci::kStatusMode == MCI_STATUS_MODE && mci::kSetAudioVolume == MCI_DGV_SETAUDIO_VOLUME);
+static_assert(mci::kModeNotReady == MCI_MODE_NOT_READY && mci::kModeOpen == MCI_MODE_OPEN &&
+              mci::kNotifyMessage == MM_MCINOTIFY && mci::kNotifySuccessful == MCI_NOTIFY_SUCCESSFUL &&
+              mci::kNotifySuperseded == MCI_NOTIFY_SUPERSEDED && mci::kNotifyAborted == MCI_NOTIFY_ABORTED &&
+              mci::kNotifyFailure == MCI_NOTIFY_FAILURE);
+
+MciReply MciDeviceWin32::Send(const MciCommand& c) {
+  const DWORD_PTR callback = reinterpret_cast<DWORD_PTR>(callback_);
+  switch (c.message) {
+    case mci::kOpen: {
+      MCI_OPEN_PARMSA p{};
+      p.dwCallback = callback;
+      p.lpstrElementName = c.element.c_str();
+      const MciError e = mciSendCommandA(0, MCI_OPEN, c.flags, reinterpret_cast<DWORD_PTR>(&p));
+      return {e, e == 0 ? p.wDeviceID : 0u};
+    }
+    case mci::kStatus: {
+      MCI_STATUS_PARMS p{};
+      p.dwCallback = callback;
+      p.dwItem = c.item;
+      const MciError e = mciSendCommandA(c.device, MCI_STATUS, c.flags, reinterpret_cast<DWORD_PTR>(&p));
+      return {e, static_cast<uint32_t>(p.dwReturn)};
+    }
+    case mci::kSetAudio: {
+      MCI_DGV_SETAUDIO_PARMSA p{};
+      p.dwItem = c.item;
+      p.dwValue = c.value;
+      return {mciSendCommandA(c.device, MCI_SETAUDIO, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
+    }
+    case mci::kPlay: {
+      MCI_PLAY_PARMS p{};
+      p.dwCallback = callback;
+      return {mciSendCommandA(c.device, MCI_PLAY, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
+    }
+    case mci::kSeek: {
+      MCI_SEEK_PARMS p{};
+      p.dwCallback = callback;
+      return {mciSendCommandA(c.device, MCI_SEEK, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
+    }
+    case mci::kClose: {
+      MCI_GENERIC_PARMS p{};
+      p.dwCallback = callback;
+      return {mciSendCommandA(c.device, MCI_CLOSE, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
+    }
+    default: return {MCIERR_UNRECOGNIZED_COMMAND, 0};
+  }
+}
+
+std::string MciDeviceWin32::ErrorText(MciError error) {
+  std::vector<char> text(4096, '\0');
+  if (!mciGetErrorStringA(error, text.data(), static_cast<UINT>(text.size()))) return {};
+  return text.data();
+}
