@@ -11,6 +11,7 @@
 #include "app/error_box_win32.h"
 #include "app/main_window_win32.h"
 #include "app/snapshot_win32.h"
+#include "image/png_format.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ int RunClock(HINSTANCE instance) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   SetThreadLocale(LOCALE_USER_DEFAULT);
+  const PngFormatRegistration png;  // skin images open through it until the program ends
   try {
     const CommandLine cl = ParseCommandLine(Arguments());
     if (!cl.snapshotPath.empty()) return RunSnapshot(cl);

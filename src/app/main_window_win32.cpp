@@ -1,7 +1,7 @@
 #include "app/main_window_win32.h"
 
 #include "app/error_box_win32.h"
-#include "app/frame_update.h"
+#include "skin/folder_lister_win32.h"
 #include "app/locale_win32.h"
 #include "app/ormel_error.h"
 #include "app/popup_menu.h"
@@ -82,12 +82,39 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       PopupMenuAt(p, hwnd_);
       return 0;
     }
-    case WM_RBUTTONUP: {
-      POINT p;
-      GetCursorPos(&p);
-      PopupMenuAt(p, hwnd_);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      FaceHitAreas areas = skin_.HitAreas();
+      const MouseButton b = msg == WM_LBUTTONDOWN ? MouseButton::Left
+                            : msg == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Middle;
+      FormMouseDown(state_, areas, *this, b, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
       return 0;
     }
+    case WM_MOUSEMOVE: {
+      FaceHitAreas areas = skin_.HitAreas();
+      FormMouseMove(state_, areas, *this, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+      return 0;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      // The release acts where the cursor is now, not where the event says.
+      POINT p;
+      GetCursorPos(&p);
+      ScreenToClient(hwnd_, &p);
+      FaceHitAreas areas = skin_.HitAreas();
+      FormMouseUp(state_, areas, *this, p.x, p.y);
+      return DefWindowProcA(hwnd_, msg, wp, lp);  // a right release goes on to the context menu
+    }
+    case WM_SETCURSOR:
+      if (LOWORD(lp) == HTCLIENT && (state_.FTitleHot || state_.FHandsHot ||
+                                     skin_.LeftButton().state == TSknButton::kHover ||
+                                     skin_.RightButton().state == TSknButton::kHover)) {
+        SetCursor(handCursor_);
+        return TRUE;
+      }
+      return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_SHOWWINDOW:
       if (wp) FormShow();
       return DefWindowProcA(hwnd_, msg, wp, lp);
@@ -117,10 +144,15 @@ void TfrmMain::FormCreate() {
   state_.FCountdownTo = clock_.Now();
   SetClockType(ctClock);
   state_.FFormatSettings = UserFormatSettings();
+  handCursor_ = LoadCursor(nullptr, IDC_HAND);
   BuildPopupMenu();
   BuildAccelerators();
 
-  SetWindowPos(hwnd_, nullptr, 0, 0, 192, 192, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  state_.FSkinName = LoadStartupSkin(state_.FSkinName, [this](const std::string& name) {
+    skin_.Load(name, state_.FFormatSettings);
+  });
+  FitWindowToSkin();
+  BuildSkinsMenu();
   StartUpFade(fade_, Centre());
   StartFadeTimer();
   state_.FLastMinute = static_cast<int16_t>(DecodeDateTime(DisplayedTime()).minute);
@@ -155,11 +187,11 @@ void TfrmMain::StartFadeTimer() {
 
 void TfrmMain::fadeTimerTimer() {
   // Until the first tick composes a frame there is nothing to scale.
-  if (frame_.Empty()) return;
-  const FadeStepResult r = FadeStep(fade_, frame_, zoom_);
+  if (skin_.Frame().Empty()) return;
+  const FadeStepResult r = FadeStep(fade_, skin_.Frame(), skin_.Zoom());
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, r.constantAlpha, AC_SRC_ALPHA};
   SetWindowPos(hwnd_, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  if (!presenter_.Present(hwnd_, POINT{r.left, r.top}, zoom_, blend) && ShouldReportUpdateFailure(fade_))
+  if (!presenter_.Present(hwnd_, POINT{r.left, r.top}, skin_.Zoom(), blend) && ShouldReportUpdateFailure(fade_))
     ShowLastErrorBox();
   if (r.stopTimer) {
     KillTimer(hwnd_, kFadeTimer);
@@ -217,13 +249,14 @@ void TfrmMain::UpdateDisplay() {
   if (!WindowVisible()) return;
   RECT r;
   GetWindowRect(hwnd_, &r);
-  ComposeClockFrame(state_, DisplayedTime(), UptimeMilliseconds(), frame_);
+  skin_.Compose(state_, DisplayedTime(), UptimeMilliseconds(), BeepRunning());
   // While a fade runs, its next step presents the new frame.
   if (!fade_.running)
-    presenter_.Present(hwnd_, POINT{r.left, r.top}, frame_, BLENDFUNCTION{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
+    presenter_.Present(hwnd_, POINT{r.left, r.top}, skin_.Frame(), BLENDFUNCTION{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
 }
 
 void TfrmMain::FormCommand(int command) {
+  if (command >= cmdFirstSkin) return imnSkinsClick(static_cast<size_t>(command - cmdFirstSkin));
   if (IsModeCommand(command)) return aClockExecute(ModeTag(command));
   if (bool* option = OptionOf(command)) *option = !*option;  // the Settings items check themselves
   switch (command) {
@@ -285,7 +318,8 @@ void TfrmMain::BuildPopupMenu() {
     switch (item.kind) {
       case MenuItemKind::Separator: AppendMenuA(menu, MF_SEPARATOR, 0, nullptr); break;
       case MenuItemKind::SkinsSubmenu:
-        AppendMenuA(menu, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), item.caption);
+        skinsMenu_ = CreatePopupMenu();
+        AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(skinsMenu_), item.caption);
         break;
       case MenuItemKind::SettingsSubmenu: {
         HMENU settings = CreatePopupMenu();
@@ -303,6 +337,37 @@ void TfrmMain::BuildPopupMenu() {
   }
 }
 
+void TfrmMain::BuildSkinsMenu() {
+  Win32FolderLister lister;
+  skinItems_ = ScanSkins(lister, SkinsRoot(), state_.FSkinName);
+  for (size_t i = 0; i < skinItems_.size(); ++i)
+    AppendMenuA(skinsMenu_, MF_STRING, cmdFirstSkin + i, skinItems_[i].name.c_str());
+}
+
+void TfrmMain::imnSkinsClick(size_t index) {
+  if (index >= skinItems_.size()) return;
+  skin_.Load(skinItems_[index].name, state_.FFormatSettings);  // throws, keeping the old skin
+  state_.FSkinName = skinItems_[index].name;
+  CheckSkinItem(skinItems_, state_.FSkinName);
+  FitWindowToSkin();
+  state_.FDrawKey = -1;
+  UpdateDisplay();
+}
+
+void TfrmMain::FitWindowToSkin() {
+  const TBitmap32& face = skin_.Frame();
+  SetWindowPos(hwnd_, nullptr, 0, 0, face.width, face.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TfrmMain::SetHandCursor(bool hand) { SetCursor(hand ? handCursor_ : LoadCursor(nullptr, IDC_ARROW)); }
+
+void TfrmMain::StartSystemDrag() {
+  // Only a press-and-move drags: a plain hover must not start the system's move loop.
+  if (GetKeyState(VK_LBUTTON) >= 0) return;
+  ReleaseCapture();
+  SendMessageA(hwnd_, WM_SYSCOMMAND, 61458, 0);
+}
+
 void TfrmMain::BuildAccelerators() {
   ACCEL keys[5];
   for (int i = 0; i < 5; ++i) keys[i] = ACCEL{FVIRTKEY, static_cast<WORD>('1' + i), static_cast<WORD>(cmdClock + i)};
@@ -314,6 +379,14 @@ void TfrmMain::aClockUpdate() {
   HMENU menu = popupMenu_.get();
   for (const MenuItemModel& s : SettingsMenuItems())
     CheckMenuItem(menu, s.command, MF_BYCOMMAND | (*OptionOf(s.command) ? MF_CHECKED : MF_UNCHECKED));
+  for (size_t i = 0; i < skinItems_.size(); ++i) {
+    MENUITEMINFOA mii{};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_FTYPE | MIIM_STATE;
+    mii.fType = MFT_STRING | MFT_RADIOCHECK;
+    mii.fState = skinItems_[i].checked ? MFS_CHECKED : MFS_UNCHECKED;
+    SetMenuItemInfoA(menu, static_cast<UINT>(cmdFirstSkin + i), FALSE, &mii);
+  }
   // Exactly the action whose Tag is the mode is checked; Atomic checks none.
   for (int cmd = cmdClock; cmd <= cmdTimer; ++cmd) {
     MENUITEMINFOA mii{};

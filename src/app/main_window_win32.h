@@ -1,9 +1,11 @@
 #pragma once
 #include <windows.h>
 
+#include "app/clock_skin_win32.h"
 #include "app/clock_state.h"
 #include "app/clock_tick.h"
 #include "app/handles_win32.h"
+#include "app/mouse_commands.h"
 #include "app/tray_icon_win32.h"
 #include "image/bitmap32.h"
 #include "skin/fade.h"
@@ -11,9 +13,12 @@
 #include "time/local_clock_win32.h"
 
 #include <memory>
+#include <vector>
+
+#include "skin/skin_scan.h"
 
 // frmMain: the borderless per-pixel-alpha clock window.
-class TfrmMain : public ClockHost {
+class TfrmMain : public ClockHost, private MouseHost {
  public:
   explicit TfrmMain(HINSTANCE instance);
   ~TfrmMain() override;
@@ -32,6 +37,17 @@ class TfrmMain : public ClockHost {
   void StartBeep() override {}
   void PlayChime() override {}
   void UpdateDisplay() override;
+
+ private:
+  // MouseHost
+  bool BeepRunning() override { return false; }
+  void StopBeep() override {}
+  void SetHandCursor(bool hand) override;
+  void StartSystemDrag() override;
+  void OpenCountdownDialog() override {}
+  void OpenTimerDialog() override {}
+  void SyncTime() override {}
+  void SeeTimeDifference() override {}
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -57,6 +73,9 @@ class TfrmMain : public ClockHost {
   void PopupMenuAt(POINT screen, HWND owner);
   void aClockUpdate();
   void BuildPopupMenu();
+  void BuildSkinsMenu();
+  void imnSkinsClick(size_t index);
+  void FitWindowToSkin();
   void BuildAccelerators();
   bool* OptionOf(int command);
 
@@ -65,8 +84,10 @@ class TfrmMain : public ClockHost {
   LocalWallClock clock_;
   UptimeCounter uptime_;
   ClockState state_;
-  TBitmap32 frame_;
-  TBitmap32 zoom_;
+  ClockSkin skin_;
+  std::vector<SkinMenuItem> skinItems_;
+  HMENU skinsMenu_ = nullptr;  // owned by the popup menu
+  HCURSOR handCursor_ = nullptr;
   FadeState fade_;
   LayeredPresenter presenter_;
   MenuHandle popupMenu_;

@@ -2,11 +2,12 @@
 
 #include <fstream>
 
+#include "app/clock_skin_win32.h"
 #include "app/clock_tick.h"
-#include "app/frame_update.h"
 #include "app/locale_win32.h"
 #include "app/ormel_error.h"
 #include "image/png_encoder.h"
+#include "skin/skin_scan.h"
 #include "time/local_clock_win32.h"
 
 namespace {
@@ -24,7 +25,7 @@ class FixedClock : public WallClock {
 // The tick's view of a window that is always visible and draws into one bitmap.
 class SnapshotHost : public ClockHost {
  public:
-  SnapshotHost(ClockState& state, TDateTime at) : state_(state), at_(at) {}
+  SnapshotHost(ClockState& state, ClockSkin& skin, TDateTime at) : state_(state), skin_(skin), at_(at) {}
   TDateTime DisplayedTime() override { return at_; }
   uint64_t UptimeMilliseconds() override { return uptime_.Milliseconds(); }
   bool WindowVisible() override { return true; }
@@ -32,12 +33,16 @@ class SnapshotHost : public ClockHost {
   void SetClockType(ClockType type) override { state_.FClockType = type; }
   void StartBeep() override {}
   void PlayChime() override {}
-  void UpdateDisplay() override { ComposeClockFrame(state_, at_, UptimeMilliseconds(), frame); }
+  void UpdateDisplay() override {
+    skin_.Compose(state_, at_, UptimeMilliseconds(), false);
+    drawn = true;
+  }
 
-  TBitmap32 frame;
+  bool drawn = false;
 
  private:
   ClockState& state_;
+  ClockSkin& skin_;
   TDateTime at_;
   UptimeCounter uptime_;
 };
@@ -51,12 +56,16 @@ int RunSnapshot(const CommandLine& cl) {
   state.FCountdownTo = at;
   state.FFormatSettings = UserFormatSettings();
   state.FLastMinute = static_cast<int16_t>(DecodeDateTime(at).minute);
-  SnapshotHost host(state, at);
+  ClockSkin skin;
+  state.FSkinName = LoadStartupSkin(state.FSkinName, [&](const std::string& name) {
+    skin.Load(name, state.FFormatSettings);
+  });
+  SnapshotHost host(state, skin, at);
   host.SetClockType(cl.mode.value_or(ctClock));
   Timer1Timer(state, host);
-  if (host.frame.Empty()) host.UpdateDisplay();  // modes without a tick redraw of their own
+  if (!host.drawn) host.UpdateDisplay();  // modes without a tick redraw of their own
 
-  const std::vector<uint8_t> png = EncodePngFromPremultiplied(host.frame);
+  const std::vector<uint8_t> png = EncodePngFromPremultiplied(skin.Frame());
   std::ofstream out(cl.snapshotPath, std::ios::binary);
   out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   if (!out) throw OrmelError("Cannot write the snapshot to " + cl.snapshotPath);

@@ -51,7 +51,7 @@ std::string InflateText(const uint8_t* data, size_t size) {
     }
   }
   inflateEnd(&zs);
-  if (result < 0) throw OrmelError(std::string(png_messages::kInvalidCompressedData) + zError(result));
+  if (result != Z_STREAM_END) throw OrmelError(std::string(png_messages::kInvalidCompressedData) + zError(result));
   return out;
 }
 

@@ -48,7 +48,9 @@ void PngIdatStream::Read(uint8_t* out, size_t size) {
     const int result = inflate(&zs_, Z_NO_FLUSH);
     if (result == Z_STREAM_END) {
       ended_ = true;
-    } else if (result < 0) {
+    } else if (result != Z_OK) {
+      // Negative results, and a stream asking for a preset dictionary PNG never supplies,
+      // which would otherwise make no progress at all.
       ThrowZlib(result);
     }
   }

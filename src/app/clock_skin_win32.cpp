@@ -1,0 +1,39 @@
+#include "app/clock_skin_win32.h"
+
+#include "app/display_texts.h"
+#include "skin/compose_frame.h"
+#include "skin/png_skin_images.h"
+#include "skin/xml_reader_msxml_win32.h"
+#include "ui/program_folder_win32.h"
+
+std::string SkinsRoot() { return ProgramFolder() + "face\\"; }
+
+ClockSkin::ClockSkin() : xml_(CreateMsxmlReader()), images_(std::make_unique<PngSkinImages>()) {}
+
+ClockSkin::~ClockSkin() = default;
+
+void ClockSkin::Load(const std::string& name, const FormatSettings& format) {
+  const SkinServices services{*xml_, *images_, text_, format};
+  LoadSkin(SkinFolder{SkinsRoot() + name + "\\", '\\'}, services, state_);
+}
+
+void ClockSkin::Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning) {
+  const DisplayTexts texts = ComputeDisplayTexts(state, now, uptimeMs);
+  SkinSurfaces& s = state_.surfaces;
+  s.hours.angle = state.hands.hour;
+  s.minutes.angle = state.hands.minute;
+  s.seconds.angle = state.hands.second;
+  FrameInputs in;
+  in.mode = state.FClockType;
+  in.titleHot = state.FTitleHot;
+  in.beepRunning = beepRunning;
+  in.secondEven = DecodeDateTime(now).second % 2 == 0;
+  in.stopWatchRunning = state.StopWatch1.Running();
+  in.timerRunning = state.swTimer.Running();
+  in.displayArrows = state.FDisplayArrows;
+  ComposeFrame(s, state_.labels, FaceButtons{state_.left, state_.right}, text_, texts, in);
+}
+
+FaceHitAreas ClockSkin::HitAreas() {
+  return FaceHitAreas{state_.labels.lTitle, state_.surfaces.hours.position, state_.left, state_.right};
+}

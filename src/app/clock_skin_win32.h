@@ -1,0 +1,38 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "app/clock_state.h"
+#include "app/mouse_commands.h"
+#include "image/gdi_text_win32.h"
+#include "skin/skin_image_source.h"
+#include "skin/skin_loader.h"
+#include "skin/xml_reader.h"
+
+// The current skin of the clock and everything that draws it.
+class ClockSkin {
+ public:
+  ClockSkin();
+  ~ClockSkin();
+
+  // Loads face\<name>\ beside the program; on failure the previous skin stays.
+  void Load(const std::string& name, const FormatSettings& format);
+  // The mode's texts and the hands into the frame bitmap.
+  // Composed at full alpha also during a fade: the fade applies its alpha once, when presenting.
+  void Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning);
+
+  const TBitmap32& Frame() const { return state_.surfaces.frame; }
+  TBitmap32& Zoom() { return state_.surfaces.zoom; }
+  bool Loaded() const { return !state_.surfaces.frame.Empty(); }
+  FaceHitAreas HitAreas();
+  TSknButton& LeftButton() { return state_.left; }
+  TSknButton& RightButton() { return state_.right; }
+
+ private:
+  std::unique_ptr<XmlReader> xml_;
+  std::unique_ptr<SkinImageSource> images_;
+  GdiTextRasterizer text_;
+  SkinState state_;
+};
+
+std::string SkinsRoot();

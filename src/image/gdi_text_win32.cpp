@@ -1,0 +1,56 @@
+#include "image/gdi_text_win32.h"
+
+#include <cstring>
+
+GdiTextRasterizer::GdiTextRasterizer() : dc_(CreateCompatibleDC(nullptr)) {}
+
+HFONT GdiTextRasterizer::FontFor(const FontSpec& font) {
+  if (!font_ || font.name != fontName_ || font.height != fontHeight_) {
+    font_.reset(CreateFontA(-font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH,
+                            font.name.c_str()));
+    fontName_ = font.name;
+    fontHeight_ = font.height;
+  }
+  return font_.get();
+}
+
+TextExtent GdiTextRasterizer::Measure(const FontSpec& font, const std::string& text) {
+  SelectedObject selected(dc_.get(), FontFor(font));
+  SIZE size{0, 0};
+  GetTextExtentPoint32A(dc_.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  if (size.cy == 0) {  // an empty text still has the font's height
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc_.get(), &tm);
+    size.cy = tm.tmHeight;
+  }
+  return {size.cx, size.cy};
+}
+
+void GdiTextRasterizer::Draw(TBitmap32& target, const FontSpec& font, const std::string& text, uint32_t ink) {
+  if (target.Empty()) return;
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = target.width;
+  bi.bmiHeader.biHeight = -target.height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  BitmapHandle section(CreateDIBSection(dc_.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!section) return;
+  const size_t bytes = target.pixels.size() * sizeof(uint32_t);
+  std::memcpy(bits, target.pixels.data(), bytes);
+  {
+    SelectedObject selectedBitmap(dc_.get(), section.get());
+    SelectedObject selectedFont(dc_.get(), FontFor(font));
+    SetBkMode(dc_.get(), TRANSPARENT);
+    SetTextColor(dc_.get(), ink);
+    TextOutA(dc_.get(), 0, 0, text.c_str(), static_cast<int>(text.size()));
+    GdiFlush();
+  }
+  // GDI leaves the alpha byte alone only sometimes; the caller owns alpha, so keep ours.
+  const uint32_t* drawn = static_cast<const uint32_t*>(bits);
+  for (size_t i = 0; i < target.pixels.size(); ++i)
+    target.pixels[i] = (target.pixels[i] & 0xFF000000u) | (drawn[i] & 0x00FFFFFFu);
+}

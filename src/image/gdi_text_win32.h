@@ -1,0 +1,23 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "app/handles_win32.h"
+#include "image/text_rasterizer.h"
+
+// Label text through GDI into 32-bit DIB sections, anti-aliased.
+class GdiTextRasterizer : public TextRasterizer {
+ public:
+  GdiTextRasterizer();
+  TextExtent Measure(const FontSpec& font, const std::string& text) override;
+  void Draw(TBitmap32& target, const FontSpec& font, const std::string& text, uint32_t ink) override;
+
+ private:
+  HFONT FontFor(const FontSpec& font);
+
+  DcHandle dc_;
+  FontHandle font_;
+  std::string fontName_;  // the font kept for the next label: labels reuse few fonts
+  int fontHeight_ = 0;
+};

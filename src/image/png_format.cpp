@@ -1,0 +1,6 @@
+#include "image/png_format.h"
+
+#include "image/png_decoder.h"
+
+PngFormatRegistration::PngFormatRegistration()
+    : registration_({"PNG", "Portable Network Graphics", DecodePngFile}) {}

@@ -1,0 +1,100 @@
+#include "skin/image_utils.h"
+
+#include <algorithm>
+
+#include "image/blend.h"
+#include "image/image_loader_registry.h"
+#include "image/png_draw.h"
+
+namespace {
+
+// A platform colour 0x00BBGGRR as a bitmap pixel 0xAARRGGBB with alpha 0.
+uint32_t PixelOf(uint32_t colorRef) {
+  return ((colorRef & 0xFF) << 16) | (colorRef & 0xFF00) | ((colorRef >> 16) & 0xFF);
+}
+
+// Colour channels × a / 255, truncating, with alpha a.
+inline uint32_t Premultiply(uint32_t pixel, uint32_t a) {
+  return (a << 24) | ((RedOf(pixel) * a / 255) << 16) | ((GreenOf(pixel) * a / 255) << 8) |
+         (BlueOf(pixel) * a / 255);
+}
+
+}  // namespace
+
+void LoadSkinImage(TBitmap32& target, const std::string& path, uint32_t background) {
+  const TPngImage image = ImageLoaderRegistry::Instance().Load(path);
+  TBitmap32 bitmap;
+  bitmap.SetSize(image.Width(), image.Height());
+  bitmap.Clear(PixelOf(background));
+  DrawPng(bitmap, image);
+  // Every image takes its alpha: images without an alpha channel carry 255, or 0 where
+  // tRNS makes them transparent, so opaque and colour-keyed skin images show as drawn.
+  CopyPngAlpha(bitmap, image);
+  target.width = bitmap.width;
+  target.height = bitmap.height;
+  target.pixels.swap(bitmap.pixels);
+  target.drawMode = DrawMode::Blend;
+  target.combineMode = CombineMode::Merge;
+}
+
+void CopyPngAlpha(TBitmap32& bitmap, const TPngImage& image) {
+  const int w = std::min(bitmap.width, image.Width());
+  const int h = std::min(bitmap.height, image.Height());
+  for (int y = 0; y < h; ++y) {
+    const uint8_t* alpha = image.alpha.data() + static_cast<size_t>(y) * image.Width();
+    uint32_t* row = bitmap.Row(y);
+    for (int x = 0; x < w; ++x) row[x] = Premultiply(row[x], alpha[x]);
+  }
+}
+
+void CopyAlphaPremultiply(TBitmap32& dst, const TBitmap32& src) {
+  const int w = std::min(dst.width, src.width);
+  const int h = std::min(dst.height, src.height);
+  for (int y = 0; y < h; ++y) {
+    const uint32_t* s = src.Row(y);
+    uint32_t* d = dst.Row(y);
+    for (int x = 0; x < w; ++x) d[x] = Premultiply(d[x], AlphaOf(s[x]));
+  }
+}
+
+void AlphaFromBlackWhite(TBitmap32& black, const TBitmap32& white) {
+  const int w = std::min(black.width, white.width);
+  const int h = std::min(black.height, white.height);
+  for (int y = 0; y < h; ++y) {
+    const uint32_t* wr = white.Row(y);
+    uint32_t* br = black.Row(y);
+    for (int x = 0; x < w; ++x) {
+      const uint32_t b = br[x], wp = wr[x];
+      // Each difference wraps like a byte, as the platform's arithmetic on the passes does.
+      const uint32_t d = ((RedOf(wp) - RedOf(b)) & 0xFF) + ((GreenOf(wp) - GreenOf(b)) & 0xFF) +
+                         ((BlueOf(wp) - BlueOf(b)) & 0xFF);
+      br[x] = (b & 0x00FFFFFFu) | ((255 - d / 3) << 24);
+    }
+  }
+}
+
+ContrastPair ContrastColors(uint32_t color) {
+  const uint32_t r = color & 0xFF, g = (color >> 8) & 0xFF, b = (color >> 16) & 0xFF;
+  if (2 * r + 5 * g + b >= 1024) return {0x000000, 0x808080};
+  return {0xFFFFFF, 0xC0C0C0};
+}
+
+TBitmap32 RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, const FontSpec& font) {
+  const TextExtent extent = rasterizer.Measure(font, text);
+  const int w = extent.width + 1, h = extent.height + 1;
+  TBitmap32 whitePass, blackPass, result;
+  whitePass.SetSize(w, h);
+  blackPass.SetSize(w, h);
+  result.SetSize(w, h);
+  result.Clear(0);
+  const uint32_t ink = ContrastColors(font.color).ink;
+  whitePass.Clear(0xFFFFFF);
+  rasterizer.Draw(whitePass, font, text, ink);
+  blackPass.Clear(0);
+  rasterizer.Draw(blackPass, font, text, ink);
+  AlphaFromBlackWhite(blackPass, whitePass);
+  whitePass.Clear(PixelOf(font.color));
+  CopyAlphaPremultiply(whitePass, blackPass);
+  BlendOver(result, 0, 0, whitePass, 255);
+  return result;
+}

@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "image/bitmap32.h"
+#include "image/png_image.h"
+#include "image/text_rasterizer.h"
+
+// Fills target from the picture at path (the caller joins the program folder and the
+// skin-relative name), over background (0x00BBGGRR): premultiplied alpha, draw mode blend,
+// combine mode merge. Reading and decoding errors propagate.
+void LoadSkinImage(TBitmap32& target, const std::string& path, uint32_t background);
+
+// Writes the image's alpha into bitmap and premultiplies its colour, over the image's size.
+void CopyPngAlpha(TBitmap32& bitmap, const TPngImage& image);
+
+// dst takes src's alpha, and its colour is premultiplied by it (same-size bitmaps).
+void CopyAlphaPremultiply(TBitmap32& dst, const TBitmap32& src);
+
+// black holds text drawn on black, white the same text drawn on white; black's alpha
+// becomes the text's coverage.
+void AlphaFromBlackWhite(TBitmap32& black, const TBitmap32& white);
+
+struct ContrastPair {
+  uint32_t ink;
+  uint32_t grey;
+};
+// The ink that contrasts with color (0x00BBGGRR), and its matching grey.
+ContrastPair ContrastColors(uint32_t color);
+
+// The text in the font's colour as a premultiplied bitmap whose alpha is the glyph coverage.
+TBitmap32 RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, const FontSpec& font);

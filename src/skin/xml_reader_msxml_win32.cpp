@@ -1,0 +1,160 @@
+#include "skin/xml_reader_msxml_win32.h"
+
+#include <windows.h>
+
+#include <msxml2.h>
+#include <objbase.h>
+#include <oleauto.h>
+
+#include <string>
+
+#include "app/ormel_error.h"
+
+namespace {
+
+// mingw's import libraries lack the MSXML interface ids.
+const IID kIidXmlDomDocument2 = {0x2933bf95, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
+
+template <typename T>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ~ComPtr() { if (p_) p_->Release(); }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+  T* operator->() const { return p_; }
+  T* get() const { return p_; }
+  T** out() { return &p_; }
+  explicit operator bool() const { return p_ != nullptr; }
+
+ private:
+  T* p_ = nullptr;
+};
+
+class Bstr {
+ public:
+  explicit Bstr(const std::string& s) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, nullptr, 0);
+    std::wstring w(n > 0 ? n - 1 : 0, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, w.data(), n);
+    b_ = SysAllocString(w.c_str());
+  }
+  ~Bstr() { SysFreeString(b_); }
+  Bstr(const Bstr&) = delete;
+  Bstr& operator=(const Bstr&) = delete;
+  BSTR get() const { return b_; }
+
+ private:
+  BSTR b_;
+};
+
+std::string Narrow(const wchar_t* w) {
+  if (!w) return {};
+  const int n = WideCharToMultiByte(CP_ACP, 0, w, -1, nullptr, 0, nullptr, nullptr);
+  std::string s(n > 0 ? n - 1 : 0, '\0');
+  WideCharToMultiByte(CP_ACP, 0, w, -1, s.data(), n, nullptr, nullptr);
+  return s;
+}
+
+std::string VariantText(VARIANT& v) {
+  std::string s = v.vt == VT_BSTR ? Narrow(v.bstrVal) : std::string();
+  VariantClear(&v);
+  return s;
+}
+
+std::string NodeValue(IXMLDOMNode* node) {
+  VARIANT v;
+  VariantInit(&v);
+  if (FAILED(node->get_nodeValue(&v))) return {};
+  return VariantText(v);
+}
+
+class MsxmlNode : public XmlNode {
+ public:
+  explicit MsxmlNode(IXMLDOMNode* node) : node_(node) {}
+  ~MsxmlNode() override { node_->Release(); }
+  std::string Value() const override { return NodeValue(node_); }
+  std::optional<std::string> Attribute(const std::string& name) const override {
+    ComPtr<IXMLDOMNamedNodeMap> attributes;
+    if (FAILED(node_->get_attributes(attributes.out())) || !attributes) return std::nullopt;
+    ComPtr<IXMLDOMNode> attribute;
+    Bstr bname(name);
+    if (attributes->getNamedItem(bname.get(), attribute.out()) != S_OK || !attribute) return std::nullopt;
+    return NodeValue(attribute.get());
+  }
+
+ private:
+  IXMLDOMNode* node_;
+};
+
+class MsxmlDocument : public XmlDocument {
+ public:
+  explicit MsxmlDocument(IXMLDOMDocument2* doc) : doc_(doc) {}
+  ~MsxmlDocument() override { doc_->Release(); }
+  std::unique_ptr<XmlNode> SelectSingleNode(const std::string& xpath) override {
+    IXMLDOMNode* node = nullptr;
+    Bstr query(xpath);
+    const HRESULT hr = doc_->selectSingleNode(query.get(), &node);
+    if (FAILED(hr)) throw OrmelError("Invalid XPath query: " + xpath);
+    if (!node) return nullptr;
+    return std::make_unique<MsxmlNode>(node);
+  }
+
+ private:
+  IXMLDOMDocument2* doc_;
+};
+
+class MsxmlReader : public XmlReader {
+ public:
+  MsxmlReader() { CoInitialize(nullptr); }
+  ~MsxmlReader() override { CoUninitialize(); }
+
+  std::unique_ptr<XmlDocument> Open(const std::string& path) override {
+    IXMLDOMDocument2* doc = CreateDocument();
+    auto document = std::make_unique<MsxmlDocument>(doc);
+    doc->put_async(VARIANT_FALSE);
+    VARIANT source;
+    VariantInit(&source);
+    source.vt = VT_BSTR;
+    Bstr wpath(path);
+    source.bstrVal = wpath.get();
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    doc->load(source, &loaded);
+    if (loaded != VARIANT_TRUE) throw OrmelError(ParseErrorText(doc) + "\r\n" + path);
+    VARIANT language;
+    VariantInit(&language);
+    language.vt = VT_BSTR;
+    Bstr xpath("XPath");
+    language.bstrVal = xpath.get();
+    Bstr property("SelectionLanguage");
+    doc->setProperty(property.get(), language);
+    return document;
+  }
+
+ private:
+  static IXMLDOMDocument2* CreateDocument() {
+    for (const wchar_t* progId : {L"Msxml2.DOMDocument.6.0", L"Msxml2.DOMDocument.3.0"}) {
+      CLSID clsid;
+      if (FAILED(CLSIDFromProgID(progId, &clsid))) continue;
+      void* doc = nullptr;
+      if (SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, kIidXmlDomDocument2, &doc)))
+        return static_cast<IXMLDOMDocument2*>(doc);
+    }
+    throw OrmelError("The XML parser (MSXML) is not available.");
+  }
+
+  static std::string ParseErrorText(IXMLDOMDocument2* doc) {
+    ComPtr<IXMLDOMParseError> error;
+    BSTR reason = nullptr;
+    std::string text;
+    if (SUCCEEDED(doc->get_parseError(error.out())) && error && SUCCEEDED(error->get_reason(&reason)))
+      text = Narrow(reason);
+    SysFreeString(reason);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return text.empty() ? "The skin description could not be read." : text;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<XmlReader> CreateMsxmlReader() { return std::make_unique<MsxmlReader>(); }

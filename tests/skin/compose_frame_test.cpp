@@ -1,0 +1,228 @@
+#include "skin/compose_frame.h"
+
+#include <gtest/gtest.h>
+
+#include "image/blend.h"
+#include "support/box_text_rasterizer.h"
+
+namespace {
+
+constexpr int kSize = 192;
+constexpr uint32_t kFacePixel = 0xFF202020;
+
+// A label colour 0x00BBGGRR as the opaque pixel text in it leaves on the overlay.
+uint32_t Ink(uint32_t bgr) {
+  return 0xFF000000u | ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+}
+
+TBitmap32 Filled(int w, int h, uint32_t colour) {
+  TBitmap32 b;
+  b.SetSize(w, h);
+  b.Clear(colour);
+  return b;
+}
+
+// One hand: an opaque 3 × 20 bar turning about its bottom-middle pixel.
+void SetHand(TRotLayer& layer, uint32_t colour, FloatPoint position) {
+  layer.bitmap = Filled(3, 20, colour);
+  layer.bitmapCenter = {1, 19};
+  layer.position = position;
+}
+
+struct Face {
+  SkinSurfaces s;
+  FaceLabels labels;
+  TSknButton left{10, 170, 20, 4}, right{100, 170, 20, 4};
+  BoxTextRasterizer text;
+  DisplayTexts texts{"clock", "12:34:56", "Dec 08", "", "TUESDAY"};
+  FrameInputs in;
+
+  Face() {
+    s.face = Filled(kSize, kSize, kFacePixel);
+    s.overlay.bitmap = Filled(kSize, kSize, 0);
+    s.frame.SetSize(kSize, kSize);
+    // Strip frames of 4 × 4 pixels, frame k in red k × 40, so each icon can be told apart.
+    s.buttonStrip.SetSize(24, 4);
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < 24; ++x) s.buttonStrip.At(x, y) = Argb(255, (x / 4) * 40, 0, 0);
+    // Labels apart from each other, one per row band.
+    labels.lTitle.top = 10;
+    labels.lWeekDay.top = 30;
+    labels.lTime.top = labels.lTimeBg.top = 50;
+    labels.lDate.top = 80;
+    labels.lAmPm.top = 100;
+    SetHand(s.hours, 0xFF0000FF, {40, 150});
+    SetHand(s.minutes, 0xFF00FF00, {80, 150});
+    SetHand(s.seconds, 0xFFFF0000, {120, 150});
+  }
+
+  void Compose() { ComposeFrame(s, labels, {left, right}, text, texts, in); }
+  // The overlay pixel at the first character cell of a label's text.
+  uint32_t LabelPixel(const TLabel& label, const std::string& shown) {
+    const int w = text.Measure(label.font, shown).width;
+    const int x = label.left + (label.width - w) / 2 + 1;
+    return s.overlay.bitmap.At(x, label.top + 1);
+  }
+};
+
+}  // namespace
+
+TEST(DrawLabel, CentresTheTextHalvesToEven) {
+  struct Case {
+    int left, width, fontHeight;
+    std::string text;
+    int expectedX;
+  } cases[] = {
+      {57, 68, 10, "12345678", 71},  // a 40-pixel text in a 68-pixel box at 57
+      {0, 11, 4, "ab", 4},           // 3.5
+      {0, 13, 4, "ab", 4},           // 4.5
+      {0, 9, 4, "ab", 2},            // 2.5
+      {10, 4, 4, "abcd", 8},         // wider than its box: starts left of it
+  };
+  BoxTextRasterizer text;
+  for (const Case& c : cases) {
+    TBitmap32 target = Filled(120, 20, 0);
+    TLabel label;
+    label.left = c.left;
+    label.top = 3;
+    label.width = c.width;
+    label.font = {"Digital", c.fontHeight, 0x123456};
+    DrawLabel(target, label, c.text, 0x00FF00, text, 255);
+    int first = -1;
+    for (int x = 0; x < target.width && first < 0; ++x)
+      if (target.At(x, 4) != 0) first = x;
+    EXPECT_EQ(first, c.expectedX) << c.left << "+" << c.width << " " << c.text;
+    EXPECT_EQ(target.At(c.expectedX, 3), Ink(0x00FF00));  // drawn in the given colour
+    EXPECT_EQ(target.At(c.expectedX, 2), 0u);             // from the box top down
+  }
+}
+
+TEST(ComposeFrame, LabelColoursFollowBeepAndHover) {
+  struct Case {
+    bool beep, even, hot;
+    bool timeWhite, titleWhite;
+  } cases[] = {
+      {false, true, false, false, false}, {true, true, false, true, false},
+      {true, false, false, false, false}, {false, false, true, false, true},
+  };
+  for (const Case& c : cases) {
+    Face f;
+    f.in.beepRunning = c.beep;
+    f.in.secondEven = c.even;
+    f.in.titleHot = c.hot;
+    f.Compose();
+    const TLabel& time = f.labels.lTime;
+    const TLabel& title = f.labels.lTitle;
+    EXPECT_EQ(f.LabelPixel(time, f.texts.time), Ink(c.timeWhite ? 0xFFFFFF : time.font.color));
+    EXPECT_EQ(f.LabelPixel(title, f.texts.title), Ink(c.titleWhite ? 0xFFFFFF : title.font.color));
+    EXPECT_EQ(f.LabelPixel(f.labels.lDate, f.texts.date), Ink(f.labels.lDate.font.color));
+  }
+}
+
+TEST(ComposeFrame, TimeDrawsOverItsDimmedBackground) {
+  Face f;
+  f.texts.time = "1 :00:00";  // a gap where the background's "8" shows through
+  f.Compose();
+  const TLabel& bg = f.labels.lTimeBg;
+  const int cell = BoxTextRasterizer::CellWidth(bg.font);
+  const int x = bg.left + (bg.width - 8 * cell) / 2;
+  EXPECT_EQ(f.s.overlay.bitmap.At(x + 1, bg.top + 1), Ink(f.labels.lTime.font.color));
+  EXPECT_EQ(f.s.overlay.bitmap.At(x + cell + 1, bg.top + 1), Ink(bg.font.color));
+}
+
+TEST(ComposeFrame, WhichLabelsAndHandsAppear) {
+  struct Case {
+    ClockType mode;
+    bool arrows;
+    std::string amPm;
+    bool weekday, hands;
+    int draws;  // two passes per label drawn
+  } cases[] = {
+      {ctClock, true, "pm", false, true, 10},  {ctClock, false, "pm", true, false, 12},
+      {ctClock, true, "", false, true, 8},     {ctStopwatch, false, "", false, false, 8},
+      {ctCountdown, true, "", false, true, 8}, {ctAtomic, false, "", false, false, 8},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << int(c.mode) << " arrows " << c.arrows << " " << c.amPm);
+    Face f;
+    f.in.mode = c.mode;
+    f.in.displayArrows = c.arrows;
+    f.texts.amPm = c.amPm;
+    f.Compose();
+    const TBitmap32& o = f.s.overlay.bitmap;
+    EXPECT_EQ(f.LabelPixel(f.labels.lWeekDay, f.texts.weekday) != 0, c.weekday);
+    EXPECT_EQ(f.LabelPixel(f.labels.lAmPm, "pm") != 0, !c.amPm.empty());
+    EXPECT_EQ(o.At(40, 140), c.hands ? 0xFF0000FFu : 0u);
+    EXPECT_EQ(o.At(120, 140), c.hands ? 0xFFFF0000u : 0u);
+    EXPECT_EQ(f.text.draws, c.draws);
+  }
+}
+
+TEST(ComposeFrame, SecondHandLiesOnTop) {
+  Face f;
+  SetHand(f.s.minutes, 0xFF00FF00, {96, 96});
+  SetHand(f.s.seconds, 0xFFFF0000, {96, 96});
+  SetHand(f.s.hours, 0xFF0000FF, {96, 96});
+  f.s.hours.angle = -90;  // the hour hand points right, the others up
+  f.Compose();
+  EXPECT_EQ(f.s.overlay.bitmap.At(96, 90), 0xFFFF0000u);
+  EXPECT_EQ(f.s.overlay.bitmap.At(96, 96), 0xFFFF0000u);
+  EXPECT_EQ(f.s.overlay.bitmap.At(110, 96), 0xFF0000FFu);
+}
+
+TEST(ComposeFrame, LeftButtonIconFollowsTheRunningStopwatch) {
+  struct Case {
+    ClockType mode;
+    bool stopWatch, timer;
+    int icon;
+  } cases[] = {
+      {ctStopwatch, true, false, 4}, {ctStopwatch, false, true, 3}, {ctTimer, false, true, 4},
+      {ctTimer, true, false, 3},     {ctClock, true, true, 3},      {ctCountdown, false, false, 3},
+  };
+  for (const Case& c : cases) {
+    Face f;
+    f.in.mode = c.mode;
+    f.in.stopWatchRunning = c.stopWatch;
+    f.in.timerRunning = c.timer;
+    f.Compose();
+    const TBitmap32& o = f.s.overlay.bitmap;
+    EXPECT_EQ(f.left.Icon, c.icon);
+    EXPECT_EQ(RedOf(o.At(f.left.left + 14, 170)), c.icon * 40) << int(c.mode);
+    EXPECT_EQ(RedOf(o.At(f.right.left + 2, 170)), 5 * 40);  // the right icon is always 5
+  }
+}
+
+TEST(ComposeFrame, FlattensFaceOverlayAndStretchedGlass) {
+  for (uint8_t alpha : {uint8_t(255), uint8_t(128)}) {
+    Face f;
+    f.s.glass = Filled(1, 1, 0x40404040);  // one pixel stretched over the whole face
+    f.in.constantAlpha = alpha;
+    f.Compose();
+
+    // Where the overlay is empty: face, then glass, both attenuated by the fade alpha.
+    TBitmap32 expected = Filled(1, 1, 0);
+    BlendOver(expected, 0, 0, Filled(1, 1, kFacePixel), alpha);
+    BlendOver(expected, 0, 0, f.s.glass, alpha);
+    EXPECT_EQ(f.s.frame.At(0, 0), expected.pixels[0]);
+    EXPECT_EQ(f.s.frame.At(kSize - 1, kSize - 1), expected.pixels[0]);
+
+    // Over the second hand the glass still lies on top.
+    TBitmap32 hand = Filled(1, 1, 0);
+    BlendOver(hand, 0, 0, Filled(1, 1, kFacePixel), alpha);
+    BlendOver(hand, 0, 0, Filled(1, 1, 0xFFFF0000), alpha);
+    BlendOver(hand, 0, 0, f.s.glass, alpha);
+    EXPECT_EQ(f.s.frame.At(120, 140), hand.pixels[0]);
+  }
+}
+
+TEST(ComposeFrame, EachFrameStartsFromAClearOverlay) {
+  Face f;
+  f.s.frame = Filled(kSize, kSize, 0xFFFFFFFF);
+  f.Compose();
+  ASSERT_EQ(f.s.overlay.bitmap.At(40, 140), 0xFF0000FFu);
+  f.in.displayArrows = false;
+  f.s.face.Clear(0);
+  f.Compose();
+  EXPECT_EQ(f.s.overlay.bitmap.At(40, 140), 0u);
+  EXPECT_EQ(f.s.frame.At(40, 140), 0u);  // and the frame is rebuilt, not blended over the last
+}

@@ -1,0 +1,70 @@
+#include "skin/skin_check_command_native.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "image/png_format.h"
+#include "skin/temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Read(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A copy of a shipped skin to break.
+std::string CopyOfSkin(const TempFolder& dir, const std::string& name) {
+  const fs::path to = fs::path(dir.Path()) / name;
+  fs::copy(fs::path(ORMEL_SOURCE_DIR) / "skins" / name, to, fs::copy_options::recursive);
+  return to.string();
+}
+
+}  // namespace
+
+TEST(SkinCheckCommand, ShippedSkinsAreClean) {
+  const PngFormatRegistration png;
+  for (const char* name : {"royale", "slate"}) {
+    std::ostringstream out;
+    EXPECT_EQ(RunSkinCheck(std::string(ORMEL_SOURCE_DIR) + "/skins/" + name, out), 0) << out.str();
+  }
+}
+
+TEST(SkinCheckCommand, BrokenCopiesNameTheirProblem) {
+  struct Case {
+    const char* why;
+    void (*breakIt)(const fs::path& skin);
+    const char* named;
+  };
+  const Case cases[] = {
+      {"image missing", [](const fs::path& s) { fs::remove(s / "minutes.png"); },
+       "minutes.png: "},
+      {"image corrupt",
+       [](const fs::path& s) { std::ofstream(s / "glass.png", std::ios::binary) << "not a png"; },
+       "glass.png: "},
+      {"image cut short",
+       [](const fs::path& s) { fs::resize_file(s / "face.png", fs::file_size(s / "face.png") / 2); },
+       "face.png: "},
+      {"description missing", [](const fs::path& s) { fs::remove(s / "skin.xml"); }, "skin.xml: "},
+      {"description malformed",
+       [](const fs::path& s) {
+         const std::string xml = Read(s / "skin.xml");
+         std::ofstream(s / "skin.xml", std::ios::binary) << xml.substr(0, xml.size() / 2);
+       },
+       "skin.xml: "},
+  };
+  const PngFormatRegistration png;
+  for (const Case& c : cases) {
+    TempFolder dir;
+    const std::string skin = CopyOfSkin(dir, "royale");
+    c.breakIt(skin);
+    std::ostringstream out;
+    EXPECT_EQ(RunSkinCheck(skin, out), 1) << c.why;
+    EXPECT_NE(out.str().find(skin + "/" + c.named), std::string::npos) << c.why << ":\n" << out.str();
+  }
+}

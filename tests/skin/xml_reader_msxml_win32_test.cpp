@@ -1,0 +1,85 @@
+#include "skin/xml_reader_msxml_win32.h"
+
+#include <gtest/gtest.h>
+
+#include "image/png_format.h"
+#include "skin/png_skin_images.h"
+#include "skin/skin_loader.h"
+#include "skin/skin_test_doubles.h"
+#include "skin/temp_folder.h"
+
+namespace {
+
+// The dist folder as Wine sees the host's files.
+std::string SkinFolderPath(const std::string& name) {
+  std::string p = std::string("Z:") + ORMEL_DIST_DIR + "/face/" + name + "/";
+  for (char& c : p) c = c == '/' ? '\\' : c;
+  return p;
+}
+
+std::string Backslashed(std::string p) {
+  for (char& c : p) c = c == '/' ? '\\' : c;
+  return p;
+}
+
+class MsxmlSkinTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<XmlReader> xml = CreateMsxmlReader();
+  const PngFormatRegistration png;
+  PngSkinImages images;
+  FakeTextMeasure text;
+  FormatSettings format;
+  SkinServices services{*xml, images, text, format};
+};
+
+}  // namespace
+
+TEST_F(MsxmlSkinTest, AnswersTheLoadersQueriesOnRoyale) {
+  auto doc = xml->Open(SkinFolderPath("royale") + "skin.xml");
+  struct Case { const char* xpath; const char* value; };
+  const Case cases[] = {
+      {"skin/clockface/text()", "face.png"},
+      {"skin/clockface/@width", "192"},
+      {"skin/sounds/chime/text()", "sound\\chime.mp3"},
+      {"skin/hours/bitmapCenter/@y", "46"},
+      {"skin/label[@id=\"time\"]/font/@name", "DSEG7 Classic"},
+  };
+  for (const Case& c : cases) {
+    auto node = doc->SelectSingleNode(c.xpath);
+    ASSERT_NE(node, nullptr) << c.xpath;
+    EXPECT_EQ(node->Value(), c.value) << c.xpath;
+  }
+  EXPECT_EQ(doc->SelectSingleNode("skin/label[@id=\"nothing\"]"), nullptr);
+  auto weekday = doc->SelectSingleNode("skin/label[@id=\"weekday\"]");
+  ASSERT_NE(weekday, nullptr);
+  EXPECT_EQ(weekday->Attribute("text"), "WEDNESDAY");
+  EXPECT_EQ(weekday->Attribute("width"), std::nullopt);
+}
+
+TEST_F(MsxmlSkinTest, LoadsBothShippedSkins) {
+  SkinState skin;
+  struct Case { const char* name; int size; };
+  for (const Case& c : {Case{"royale", 192}, Case{"slate", 240}, Case{"royale", 192}}) {
+    LoadSkin(SkinFolder{SkinFolderPath(c.name), '\\'}, services, skin);
+    EXPECT_EQ(skin.surfaces.face.width, c.size) << c.name;
+    EXPECT_EQ(skin.surfaces.frame.height, c.size) << c.name;
+    EXPECT_EQ(skin.surfaces.buttonStrip.height, 16) << c.name;
+    EXPECT_EQ(skin.labels.lTime.font.name, "DSEG7 Classic") << c.name;
+  }
+}
+
+TEST_F(MsxmlSkinTest, MalformedDescriptionFailsAndKeepsTheSkin) {
+  SkinState skin;
+  LoadSkin(SkinFolder{SkinFolderPath("slate"), '\\'}, services, skin);
+  TempFolder dir;
+  dir.Write("broken/skin.xml", "<skin><clockface>face.png</skin>");
+  const std::string folder = Backslashed(dir.Path() + "broken/");
+  try {
+    LoadSkin(SkinFolder{folder, '\\'}, services, skin);
+    ADD_FAILURE() << "loaded";
+  } catch (const OrmelError& e) {
+    // Wine's parser gives only a terse reason; the file it concerns comes first.
+    EXPECT_EQ(std::string(e.what()).rfind(folder + "skin.xml: ", 0), 0u) << e.what();
+  }
+  EXPECT_EQ(skin.surfaces.face.width, 240);
+}

@@ -1,0 +1,34 @@
+// ormel-skin: command-line helpers for skin authors.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "image/png_format.h"
+#include "ormel_skin_commands.h"
+
+namespace {
+
+const SkinToolEntry kCommands[] = {
+    {"decode", "decode IN.png OUT.pam   write the image as the clock reads it (straight RGBA)",
+     DecodeCommand},
+    {"check", "check FOLDER            list every problem of the skin in FOLDER; exit 1 if any",
+     CheckCommand},
+};
+
+int Usage() {
+  std::fprintf(stderr, "usage: ormel-skin COMMAND ...\n");
+  for (const SkinToolEntry& c : kCommands) std::fprintf(stderr, "  ormel-skin %s\n", c.usage);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  const PngFormatRegistration png;
+  for (const SkinToolEntry& c : kCommands) {
+    if (std::strcmp(argv[1], c.name) == 0) return c.run(std::vector<std::string>(argv + 2, argv + argc));
+  }
+  return Usage();
+}
