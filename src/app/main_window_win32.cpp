@@ -5,6 +5,13 @@
 #include "app/locale_win32.h"
 #include "app/ormel_error.h"
 #include "app/popup_menu.h"
+#include "app/registry_storage_win32.h"
+#include "app/run_key_win32.h"
+#include "app/settings_placement_win32.h"
+#include "time/countdown_dialog.h"
+#include "time/countdown_dialog_win32.h"
+#include "time/timer_dialog.h"
+#include "time/timer_dialog_win32.h"
 
 namespace {
 
@@ -20,10 +27,7 @@ bool CommandAvailable(int command) {
   switch (command) {
     case cmdAbout:
     case cmdWorldClock:
-    case cmdCountdownDialog:
-    case cmdTimerDialog:
     case cmdAlarms:
-    case cmdLoadAtStartup:
     case cmdChimes: return false;
     default: return true;
   }
@@ -148,6 +152,11 @@ void TfrmMain::FormCreate() {
   BuildPopupMenu();
   BuildAccelerators();
 
+  {
+    RegistryStorage storage(kMainStorageKey);
+    if (auto placement = RestoreMainForm(storage, state_, ReadWindowPlacement(hwnd_), *this))
+      ApplyWindowPlacement(hwnd_, *placement);
+  }
   state_.FSkinName = LoadStartupSkin(state_.FSkinName, [this](const std::string& name) {
     skin_.Load(name, state_.FFormatSettings);
   });
@@ -166,7 +175,30 @@ void TfrmMain::FormShow() {
   SetForegroundWindow(hwnd_);
 }
 
+void TfrmMain::SaveSettings() {
+  FormPlacement placement = ReadWindowPlacement(hwnd_);
+  if (IsIconic(hwnd_)) placement.showCmd = 2;
+  RegistryStorage storage(kMainStorageKey);
+  SaveMainForm(storage, state_, placement);
+}
+
+void TfrmMain::LoadatStartup1Click() { UpdateRunValue(state_.options.loadAtStartup); }
+
+void TfrmMain::OpenCountdownDialog() {
+  if (auto target = RunCountdownDialog(hwnd_, state_.FCountdownTo)) ApplyCountdownTarget(state_, *this, *target);
+  UpdateDisplay();
+}
+
+void TfrmMain::OpenTimerDialog() {
+  RegistryStorage storage(kTimerStorageKey);
+  if (auto result = RunTimerDialog(hwnd_, state_.FTimerLength, storage)) {
+    ApplyTimerDialog(state_, *this, *result);
+    UpdateDisplay();
+  }
+}
+
 void TfrmMain::FormClose() {
+  SaveSettings();
   if (BeginClosingFade(fade_)) {
     DestroyWindow(hwnd_);
     return;
@@ -264,6 +296,9 @@ void TfrmMain::FormCommand(int command) {
     case cmdAmPm: AMPM1Click(); break;
     case cmdExit: Exit1Click(); break;
     case cmdShowHide: ShowHide1Click(); break;
+    case cmdLoadAtStartup: LoadatStartup1Click(); break;
+    case cmdCountdownDialog: OpenCountdownDialog(); break;
+    case cmdTimerDialog: OpenTimerDialog(); break;
     default: break;
   }
 }
@@ -296,6 +331,7 @@ void TfrmMain::Exit1Click() {
       sw->Start();
     }
   }
+  SaveSettings();
   fade_.closeAfterFade = true;
   fade_.zoomOrigin = fade_.homeCenter = Centre();
   PostMessageA(hwnd_, WM_CLOSE, 0, 0);

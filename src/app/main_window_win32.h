@@ -3,6 +3,7 @@
 
 #include "app/clock_skin_win32.h"
 #include "app/clock_state.h"
+#include "app/form_storage.h"
 #include "app/clock_tick.h"
 #include "app/handles_win32.h"
 #include "app/mouse_commands.h"
@@ -18,7 +19,7 @@
 #include "skin/skin_scan.h"
 
 // frmMain: the borderless per-pixel-alpha clock window.
-class TfrmMain : public ClockHost, private MouseHost {
+class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost {
  public:
   explicit TfrmMain(HINSTANCE instance);
   ~TfrmMain() override;
@@ -44,8 +45,13 @@ class TfrmMain : public ClockHost, private MouseHost {
   void StopBeep() override {}
   void SetHandCursor(bool hand) override;
   void StartSystemDrag() override;
-  void OpenCountdownDialog() override {}
-  void OpenTimerDialog() override {}
+  void OpenCountdownDialog() override;
+  void OpenTimerDialog() override;
+
+  // FormStorageHost
+  void LoadatStartup1Click() override;
+  void OnTop1Click() override;
+  void SaveSettings();
   void SyncTime() override {}
   void SeeTimeDifference() override {}
 
@@ -66,7 +72,6 @@ class TfrmMain : public ClockHost, private MouseHost {
   ScreenPoint Centre() const;
   void FormCommand(int command);
   void aClockExecute(int tag);
-  void OnTop1Click();
   void AMPM1Click();
   void Exit1Click();
   // Opens the popup menu with `owner` in the foreground and runs the chosen command.
