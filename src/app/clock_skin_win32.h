@@ -23,7 +23,7 @@ class ClockSkin {
 
   const TBitmap32& Frame() const { return state_.surfaces.frame; }
   TBitmap32& Zoom() { return state_.surfaces.zoom; }
-  bool Loaded() const { return !state_.surfaces.frame.Empty(); }
+  const std::string& ChimePath() const { return state_.surfaces.chimePath; }
   FaceHitAreas HitAreas();
   TSknButton& LeftButton() { return state_.left; }
   TSknButton& RightButton() { return state_.right; }

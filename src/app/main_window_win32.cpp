@@ -12,6 +12,8 @@
 #include "time/countdown_dialog_win32.h"
 #include "time/timer_dialog.h"
 #include "time/timer_dialog_win32.h"
+#include "ui/about_page_win32.h"
+#include "ui/program_folder_win32.h"
 
 namespace {
 
@@ -25,7 +27,6 @@ const char kTitle[] = "Ormel Clock";
 // Items whose commands come with later work stay in the menu, disabled.
 bool CommandAvailable(int command) {
   switch (command) {
-    case cmdAbout:
     case cmdWorldClock:
     case cmdAlarms:
     case cmdChimes: return false;
@@ -149,6 +150,7 @@ void TfrmMain::FormCreate() {
   SetClockType(ctClock);
   state_.FFormatSettings = UserFormatSettings();
   handCursor_ = LoadCursor(nullptr, IDC_HAND);
+  sounds_ = std::make_unique<WindowSounds>(instance_, [this] { UpdateDisplay(); }, ShowErrorBox, ProgramFolder());
   BuildPopupMenu();
   BuildAccelerators();
 
@@ -161,6 +163,7 @@ void TfrmMain::FormCreate() {
     skin_.Load(name, state_.FFormatSettings);
   });
   FitWindowToSkin();
+  sounds_->Sounds().SetSkinChime(skin_.ChimePath());
   BuildSkinsMenu();
   StartUpFade(fade_, Centre());
   StartFadeTimer();
@@ -181,6 +184,11 @@ void TfrmMain::SaveSettings() {
   RegistryStorage storage(kMainStorageKey);
   SaveMainForm(storage, state_, placement);
 }
+
+void TfrmMain::StartBeep() { sounds_->Sounds().StartBeep(); }
+void TfrmMain::PlayChime() { sounds_->Sounds().PlayChime(); }
+bool TfrmMain::BeepRunning() { return sounds_->Sounds().BeepSounding(); }
+void TfrmMain::StopBeep() { sounds_->Sounds().StopBeep(); }
 
 void TfrmMain::LoadatStartup1Click() { UpdateRunValue(state_.options.loadAtStartup); }
 
@@ -296,6 +304,7 @@ void TfrmMain::FormCommand(int command) {
     case cmdAmPm: AMPM1Click(); break;
     case cmdExit: Exit1Click(); break;
     case cmdShowHide: ShowHide1Click(); break;
+    case cmdAbout: About1Click(); break;
     case cmdLoadAtStartup: LoadatStartup1Click(); break;
     case cmdCountdownDialog: OpenCountdownDialog(); break;
     case cmdTimerDialog: OpenTimerDialog(); break;
@@ -386,6 +395,7 @@ void TfrmMain::imnSkinsClick(size_t index) {
   state_.FSkinName = skinItems_[index].name;
   CheckSkinItem(skinItems_, state_.FSkinName);
   FitWindowToSkin();
+  sounds_->Sounds().SetSkinChime(skin_.ChimePath());
   state_.FDrawKey = -1;
   UpdateDisplay();
 }

@@ -12,6 +12,7 @@
 #include "skin/fade.h"
 #include "skin/layered_presenter_win32.h"
 #include "time/local_clock_win32.h"
+#include "ui/window_sounds_win32.h"
 
 #include <memory>
 #include <vector>
@@ -35,14 +36,14 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost {
   bool WindowVisible() override { return IsWindowVisible(hwnd_) != FALSE; }
   void ShowForAlarm() override;
   void SetClockType(ClockType type) override;
-  void StartBeep() override {}
-  void PlayChime() override {}
+  void StartBeep() override;
+  void PlayChime() override;
   void UpdateDisplay() override;
 
  private:
   // MouseHost
-  bool BeepRunning() override { return false; }
-  void StopBeep() override {}
+  bool BeepRunning() override;
+  void StopBeep() override;
   void SetHandCursor(bool hand) override;
   void StartSystemDrag() override;
   void OpenCountdownDialog() override;
@@ -98,4 +99,5 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost {
   MenuHandle popupMenu_;
   AccelHandle accel_;
   std::unique_ptr<TTrayIcon> tray_;
+  std::unique_ptr<WindowSounds> sounds_;
 };

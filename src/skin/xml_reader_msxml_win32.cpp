@@ -120,7 +120,7 @@ class MsxmlReader : public XmlReader {
     source.bstrVal = wpath.get();
     VARIANT_BOOL loaded = VARIANT_FALSE;
     doc->load(source, &loaded);
-    if (loaded != VARIANT_TRUE) throw OrmelError(ParseErrorText(doc) + "\r\n" + path);
+    if (loaded != VARIANT_TRUE) throw OrmelError(ParseErrorText(doc));  // the loader names the file
     VARIANT language;
     VariantInit(&language);
     language.vt = VT_BSTR;
