@@ -23,6 +23,7 @@ constexpr UINT_PTR kFadeTimer = 2;
 constexpr UINT kFadeTimerInterval = 10;
 const char kWindowClass[] = "TfrmMain";
 const char kTitle[] = "Ormel Clock";
+const char kTimeServer[] = "pool.ntp.org";
 
 // Items whose commands come with later work stay in the menu, disabled.
 bool CommandAvailable(int command) {
@@ -150,6 +151,11 @@ void TfrmMain::FormCreate() {
   SetClockType(ctClock);
   state_.FFormatSettings = UserFormatSettings();
   handCursor_ = LoadCursor(nullptr, IDC_HAND);
+  network_ = std::make_unique<WinsockTransport>();  // a start-up failure ends the window's creation
+  sntp_ = std::make_unique<TSntpClient>(*network_, sntpClock_);
+  sntp_->Host = kTimeServer;
+  sntp_->Port = 123;
+  sntp_->ReceiveTimeout = 5000;
   sounds_ = std::make_unique<WindowSounds>(instance_, [this] { UpdateDisplay(); }, ShowErrorBox, ProgramFolder());
   BuildPopupMenu();
   BuildAccelerators();
@@ -189,6 +195,32 @@ void TfrmMain::StartBeep() { sounds_->Sounds().StartBeep(); }
 void TfrmMain::PlayChime() { sounds_->Sounds().PlayChime(); }
 bool TfrmMain::BeepRunning() { return sounds_->Sounds().BeepSounding(); }
 void TfrmMain::StopBeep() { sounds_->Sounds().StopBeep(); }
+
+// A usable answer r shows r minus the local time, hands and all.
+void TfrmMain::ShowDifference(TDateTime serverTime) {
+  if (serverTime == 0.0) return;
+  state_.FTimeDifference = serverTime - clock_.Now();
+  state_.hands = HandAnglesFrom(state_.FTimeDifference);
+}
+
+void TfrmMain::SyncTime() {
+  sntp_->Activate();
+  if (sntp_->SyncLocalClock()) {
+    SetClockType(ctAtomic);
+    ShowDifference(sntp_->QueryServerTime());
+  }
+  sntp_->Deactivate();
+  UpdateDisplay();
+}
+
+void TfrmMain::SeeTimeDifference() {
+  SetClockType(ctAtomic);
+  sntp_->Activate();
+  const TDateTime server = sntp_->QueryServerTime();
+  sntp_->Deactivate();
+  ShowDifference(server);
+  UpdateDisplay();
+}
 
 void TfrmMain::LoadatStartup1Click() { UpdateRunValue(state_.options.loadAtStartup); }
 

@@ -12,6 +12,9 @@
 #include "skin/fade.h"
 #include "skin/layered_presenter_win32.h"
 #include "time/local_clock_win32.h"
+#include "time/sntp_client.h"
+#include "time/system_time_win32.h"
+#include "time/winsock_transport_win32.h"
 #include "ui/window_sounds_win32.h"
 
 #include <memory>
@@ -53,8 +56,9 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost {
   void LoadatStartup1Click() override;
   void OnTop1Click() override;
   void SaveSettings();
-  void SyncTime() override {}
-  void SeeTimeDifference() override {}
+  void SyncTime() override;
+  void SeeTimeDifference() override;
+  void ShowDifference(TDateTime serverTime);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -100,4 +104,7 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost {
   AccelHandle accel_;
   std::unique_ptr<TTrayIcon> tray_;
   std::unique_ptr<WindowSounds> sounds_;
+  Win32SntpClock sntpClock_;
+  std::unique_ptr<WinsockTransport> network_;
+  std::unique_ptr<TSntpClient> sntp_;
 };
