@@ -30,8 +30,11 @@ TEST(PopupMenu, ItemsInOrderWithTheModesInTagOrder) {
       "Timer\t5", "-", "World Clock...", "Countdown...", "Timer...", "Alarms...", "Skins", "Settings",
       "-", "Exit"};
   EXPECT_EQ(captions, expected);
-  for (const MenuItemModel& m : PopupMenuItems())
-    if (IsModeCommand(m.command)) EXPECT_EQ(m.kind, MenuItemKind::Radio);
+  for (const MenuItemModel& m : PopupMenuItems()) {
+    if (IsModeCommand(m.command)) {
+      EXPECT_EQ(m.kind, MenuItemKind::Radio);
+    }
+  }
   EXPECT_EQ(ModeTag(cmdTimer), ctTimer);
 }
 
