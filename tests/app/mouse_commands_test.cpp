@@ -36,7 +36,7 @@ class RecordingMouseHost : public MouseHost {
 struct MouseFixture : ::testing::Test {
   FakeClock clock;
   ClockState state{clock};
-  TLabel title{45, 77, 89, 11, "clock"};
+  TLabel title{45, 77, 89, 11, "clock", {}, LabelAlignment::Center, false};
   TSknButton left{10, 67, 24, 16};
   TSknButton right{110, 67, 24, 16};
   FaceHitAreas areas{title, {96, 96}, left, right};
