@@ -1,0 +1,72 @@
+// Label text on the real GDI path: coverage comes out of the black and white passes.
+#include "image/gdi_text_win32.h"
+
+#include <gtest/gtest.h>
+
+#include "skin/image_utils.h"
+
+namespace {
+
+struct AlphaCensus {
+  int opaque = 0, partial = 0;
+  bool borderClear = true;     // the extra right column and bottom row stay empty
+  bool premultiplied = true;   // no colour byte above its alpha
+};
+
+AlphaCensus Census(const TBitmap32& text) {
+  AlphaCensus c;
+  for (int y = 0; y < text.height; ++y) {
+    for (int x = 0; x < text.width; ++x) {
+      const uint32_t p = text.At(x, y);
+      const uint8_t a = AlphaOf(p);
+      c.opaque += a == 255;
+      c.partial += a > 0 && a < 255;
+      if ((x == text.width - 1 || y == text.height - 1) && a != 0) c.borderClear = false;
+      if (RedOf(p) > a || GreenOf(p) > a || BlueOf(p) > a) c.premultiplied = false;
+    }
+  }
+  return c;
+}
+
+}  // namespace
+
+TEST(GdiText, WhiteAndBlackTextCarryCoverageAlpha) {
+  GdiTextRasterizer gdi;
+  struct Case {
+    uint32_t color;  // 0x00BBGGRR
+    uint32_t stem;   // an opaque pixel is exactly the font colour
+  };
+  const Case cases[] = {{0xFFFFFF, 0xFFFFFFFF}, {0x000000, 0xFF000000}, {0x2080FF, 0xFFFF8020}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.color);
+    const FontSpec font{"Arial", 32, c.color};
+    const TextExtent extent = gdi.Measure(font, "HIH");
+    EXPECT_GT(extent.width, 30);
+    EXPECT_GE(extent.height, 30);
+
+    const TBitmap32 text = RenderTextAlpha(gdi, "HIH", font);
+    ASSERT_EQ(text.width, extent.width + 1);
+    ASSERT_EQ(text.height, extent.height + 1);
+    const AlphaCensus census = Census(text);
+    EXPECT_GT(census.opaque, 100) << "glyph stems are fully covered";
+    EXPECT_GT(census.partial, 10) << "anti-aliased edges are in between";
+    EXPECT_TRUE(census.borderClear);
+    EXPECT_TRUE(census.premultiplied);
+    EXPECT_EQ(AlphaOf(text.At(0, 0)), 0) << "above the cap height is outside";
+
+    bool stemColourExact = true;
+    for (uint32_t p : text.pixels) {
+      if (AlphaOf(p) == 255 && p != c.stem) stemColourExact = false;
+    }
+    EXPECT_TRUE(stemColourExact);
+  }
+}
+
+TEST(GdiText, EmptyTextHasTheFontHeightAndNoInk) {
+  GdiTextRasterizer gdi;
+  const FontSpec font{"Arial", 20, 0xFFFFFF};
+  const TBitmap32 text = RenderTextAlpha(gdi, "", font);
+  EXPECT_EQ(text.width, 1);
+  EXPECT_GE(text.height, 20);
+  for (uint32_t p : text.pixels) EXPECT_EQ(p, 0u);
+}
