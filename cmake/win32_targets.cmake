@@ -28,3 +28,11 @@ endforeach()
 configure_file(${CMAKE_SOURCE_DIR}/res/about.html ${ORMEL_DIST}/about.html @ONLY)
 add_custom_target(ormel_data ALL ${ORMEL_DATA_COMMANDS} VERBATIM)
 add_dependencies(OrmelClock ormel_data)
+
+# ormel-skin.exe: the skin authors' tool, installed beside the clock; on Windows it reads
+# skins through MSXML and GDI just as the clock does.
+file(GLOB ORMEL_SKIN_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/ormel_skin*.cpp)
+add_executable(ormel-skin ${ORMEL_SKIN_TOOL_SOURCES})
+target_link_libraries(ormel-skin PRIVATE ormel_win32)
+target_link_options(ormel-skin PRIVATE ${ORMEL_STATIC_LINK})
+set_target_properties(ormel-skin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORMEL_DIST})

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "ormel_skin_commands.h"
-#include "skin/skin_check_command_native.h"
+#include "skin/skin_check_command.h"
 
 int CheckCommand(const std::vector<std::string>& args) {
   if (args.size() != 1) {

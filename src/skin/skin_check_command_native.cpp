@@ -1,9 +1,7 @@
-#include "skin/skin_check_command_native.h"
-
 #include <ostream>
 
 #include "skin/png_skin_images.h"
-#include "skin/skin_check.h"
+#include "skin/skin_check_command.h"
 #include "skin/xml_reader_pugixml_native.h"
 
 namespace {
@@ -25,11 +23,5 @@ int RunSkinCheck(const std::string& folder, std::ostream& out) {
   PngSkinImages images;
   EstimatedTextMeasure text;
   const FormatSettings format;
-  const SkinServices services{xml, images, text, format};
-  std::string path = folder;
-  if (path.empty() || path.back() != '/') path += '/';
-  const std::vector<std::string> problems = CheckSkin(SkinFolder{path, '/'}, services);
-  for (const std::string& p : problems) out << p << '\n';
-  if (problems.empty()) out << path << ": no problems\n";
-  return problems.empty() ? 0 : 1;
+  return ReportSkinCheck(folder, '/', SkinServices{xml, images, text, format}, out);
 }

@@ -1,4 +1,4 @@
-#include "skin/skin_check_command_native.h"
+#include "skin/skin_check_command.h"
 
 #include <gtest/gtest.h>
 
