@@ -1,0 +1,17 @@
+#include <ostream>
+
+#include "app/locale_win32.h"
+#include "image/gdi_text_win32.h"
+#include "skin/png_skin_images.h"
+#include "skin/skin_check_command.h"
+#include "skin/xml_reader_msxml_win32.h"
+
+// On Windows the check reads skin.xml through MSXML and measures labels with GDI, exactly
+// as the clock does.
+int RunSkinCheck(const std::string& folder, std::ostream& out) {
+  const std::unique_ptr<XmlReader> xml = CreateMsxmlReader();
+  PngSkinImages images;
+  GdiTextRasterizer text;
+  const FormatSettings format = UserFormatSettings();
+  return ReportSkinCheck(folder, '\\', SkinServices{*xml, images, text, format}, out);
+}
