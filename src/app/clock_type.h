@@ -19,11 +19,3 @@ inline bool IsClockType(int value) { return value >= 0 && value < kClockTypeCoun
 inline ClockType NextClockType(ClockType t) {
   return t >= ctTimer ? ctClock : static_cast<ClockType>(t + 1);
 }
-
-struct ButtonTips {
-  const char* left;
-  const char* right;
-};
-
-// Tooltip texts of the left and right skin buttons in each mode.
-ButtonTips ButtonTipsFor(ClockType t);

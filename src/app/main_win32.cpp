@@ -12,6 +12,7 @@
 #include "app/main_window_win32.h"
 #include "app/snapshot_win32.h"
 #include "image/png_format.h"
+#include "ui/alarms_dialog_win32.h"
 
 namespace {
 
@@ -31,10 +32,16 @@ std::vector<std::string> Arguments() {
 
 int RunClock(HINSTANCE instance) {
   auto frmMain = std::make_unique<TfrmMain>(instance);
+  TfAlarms fAlarms(instance, LoadIcon(instance, MAKEINTRESOURCE(1)));
+  frmMain->SetAlarmsForm(&fAlarms);
   ShowWindow(frmMain->Handle(), SW_SHOWNORMAL);
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (frmMain->Handle() && TranslateAcceleratorA(frmMain->Handle(), frmMain->Accelerators(), &msg)) continue;
+    // The digit keys switch modes only on the clock: in the alarms dialog they are typed.
+    if (msg.hwnd && msg.hwnd == frmMain->Handle() &&
+        TranslateAcceleratorA(frmMain->Handle(), frmMain->Accelerators(), &msg))
+      continue;
+    if (fAlarms.Handle() && IsDialogMessageA(fAlarms.Handle(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -1,5 +1,6 @@
 #include "app/main_window_win32.h"
 
+#include "app/button_tips.h"
 #include "app/error_box_win32.h"
 #include "skin/folder_lister_win32.h"
 #include "app/locale_win32.h"
@@ -29,7 +30,6 @@ const char kTimeServer[] = "pool.ntp.org";
 bool CommandAvailable(int command) {
   switch (command) {
     case cmdWorldClock:
-    case cmdAlarms:
     case cmdChimes: return false;
     default: return true;
   }
@@ -129,6 +129,8 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_DESTROY:
       tray_.reset();
+      ToolTipManager1.reset();
+      tooltipWindow_.reset();
       KillTimer(hwnd_, kTimer1);
       KillTimer(hwnd_, kFadeTimer);
       PostQuitMessage(0);
@@ -148,6 +150,7 @@ void TfrmMain::FormCreate() {
 
   state_.FSkinName = "royale";
   state_.FCountdownTo = clock_.Now();
+  CreateToolTips();
   SetClockType(ctClock);
   state_.FFormatSettings = UserFormatSettings();
   handCursor_ = LoadCursor(nullptr, IDC_HAND);
@@ -169,6 +172,7 @@ void TfrmMain::FormCreate() {
     skin_.Load(name, state_.FFormatSettings);
   });
   FitWindowToSkin();
+  ToolTipManager1->Recreate();  // tool areas are taken when added: after the skin placed the buttons
   sounds_->Sounds().SetSkinChime(skin_.ChimePath());
   BuildSkinsMenu();
   StartUpFade(fade_, Centre());
@@ -280,6 +284,9 @@ void TfrmMain::CreateTrayIcon() {
   events.click = [this] { TrayIconClick(); };
   events.doubleClick = [this] { RunDefaultMenuItem(); };
   events.popup = [this] {
+    // Whatever the active window was doing with the mouse ends before the menu opens.
+    HWND active = GetActiveWindow();
+    SendMessageA(active ? active : hwnd_, WM_CANCELMODE, 0, 0);
     POINT p;
     GetCursorPos(&p);
     PopupMenuAt(p, tray_->Window());
@@ -315,7 +322,18 @@ void TfrmMain::ShowForAlarm() {
   StartFadeTimer();
 }
 
-void TfrmMain::SetClockType(ClockType type) { state_.FClockType = type; }
+void TfrmMain::SetClockType(ClockType type) {
+  state_.FClockType = type;
+  ApplyButtonTips(*ToolTipManager1, type);
+}
+
+void TfrmMain::CreateToolTips() {
+  tooltipWindow_ = std::make_unique<TooltipWindowWin32>(hwnd_, instance_);
+  ToolTipManager1 = std::make_unique<TToolTipManager>(*tooltipWindow_);
+  AddButtonTools(*ToolTipManager1, skin_.LeftButton(), skin_.RightButton());
+  ToolTipManager1->SetBalloonTip(false);
+  ToolTipManager1->Loaded();
+}
 
 void TfrmMain::UpdateDisplay() {
   if (!WindowVisible()) return;
@@ -339,6 +357,7 @@ void TfrmMain::FormCommand(int command) {
     case cmdAbout: About1Click(); break;
     case cmdLoadAtStartup: LoadatStartup1Click(); break;
     case cmdCountdownDialog: OpenCountdownDialog(); break;
+    case cmdAlarms: Alarms1Click(); break;
     case cmdTimerDialog: OpenTimerDialog(); break;
     default: break;
   }
@@ -355,6 +374,10 @@ void TfrmMain::OnTop1Click() {
 }
 
 void TfrmMain::AMPM1Click() { UpdateDisplay(); }
+
+void TfrmMain::Alarms1Click() {
+  if (fAlarms_) fAlarms_->Show();
+}
 
 void TfrmMain::Exit1Click() {
   // A hidden clock goes back home first, so the saved position is the visible one.
@@ -427,6 +450,7 @@ void TfrmMain::imnSkinsClick(size_t index) {
   state_.FSkinName = skinItems_[index].name;
   CheckSkinItem(skinItems_, state_.FSkinName);
   FitWindowToSkin();
+  ToolTipManager1->Recreate();
   sounds_->Sounds().SetSkinChime(skin_.ChimePath());
   state_.FDrawKey = -1;
   UpdateDisplay();

@@ -15,6 +15,9 @@
 #include "time/sntp_client.h"
 #include "time/system_time_win32.h"
 #include "time/winsock_transport_win32.h"
+#include "ui/alarms_dialog_win32.h"
+#include "ui/tooltip_manager.h"
+#include "ui/tooltip_window_win32.h"
 #include "ui/window_sounds_win32.h"
 
 #include <memory>
@@ -32,6 +35,8 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost {
 
   HWND Handle() const { return hwnd_; }
   HACCEL Accelerators() const { return accel_.get(); }
+  // The alarms dialog, made after the main window; "Alarms..." shows it.
+  void SetAlarmsForm(TfAlarms* form) { fAlarms_ = form; }
 
   // ClockHost
   TDateTime DisplayedTime() override;
@@ -78,6 +83,8 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost {
   void FormCommand(int command);
   void aClockExecute(int tag);
   void AMPM1Click();
+  void Alarms1Click();
+  void CreateToolTips();
   void Exit1Click();
   // Opens the popup menu with `owner` in the foreground and runs the chosen command.
   void PopupMenuAt(POINT screen, HWND owner);
@@ -103,6 +110,9 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost {
   MenuHandle popupMenu_;
   AccelHandle accel_;
   std::unique_ptr<TTrayIcon> tray_;
+  std::unique_ptr<TooltipWindowWin32> tooltipWindow_;
+  std::unique_ptr<TToolTipManager> ToolTipManager1;
+  TfAlarms* fAlarms_ = nullptr;
   std::unique_ptr<WindowSounds> sounds_;
   Win32SntpClock sntpClock_;
   std::unique_ptr<WinsockTransport> network_;

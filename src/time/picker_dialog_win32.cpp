@@ -4,15 +4,11 @@
 
 #include <cmath>
 
+#include "ui/dialog_controls_win32.h"
+
 namespace {
 
 constexpr int kButtonWidth = 75, kButtonHeight = 25, kMargin = 8;
-
-// An empty dialog template; the controls are added in pixels when it opens.
-struct EmptyTemplate {
-  DLGTEMPLATE dlg;
-  WORD menu, windowClass, title;
-};
 
 void LoadPickerControls() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES};
@@ -23,7 +19,7 @@ void LoadPickerControls() {
 
 bool PickerDialog::RunModal(HWND owner) {
   LoadPickerControls();
-  EmptyTemplate t{};
+  EmptyDialogTemplate t{};
   t.dlg.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
   t.dlg.dwExtendedStyle = WS_EX_TOPMOST;
   const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &t.dlg, owner, DialogProc,
@@ -62,10 +58,7 @@ INT_PTR CALLBACK PickerDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
 
 void PickerDialog::Init() {
   SetWindowTextA(hwnd_, caption_);
-  ScreenDc screen;
-  const int ppi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  font_.reset(CreateFontA(-MulDiv(8, ppi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                          "MS Sans Serif"));
+  font_ = DefaultDialogFont();
   headingFont_.reset(CreateFontA(-32, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, ANTIALIASED_QUALITY, 0,
                                  "Arial"));
   // Fixed client size, centred on the screen, in the topmost band.
@@ -79,11 +72,7 @@ void PickerDialog::Init() {
 }
 
 HWND PickerDialog::AddControl(const char* className, const char* text, DWORD style, RECT box, int id) {
-  HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, box.left, box.top,
-                                 box.right - box.left, box.bottom - box.top, hwnd_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  return control;
+  return AddDialogControl(hwnd_, font_.get(), className, text, style, box, id);
 }
 
 HWND PickerDialog::AddPicker(DWORD style, const char* format, RECT box, int id) {

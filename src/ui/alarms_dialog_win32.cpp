@@ -1,0 +1,112 @@
+#include "ui/alarms_dialog_win32.h"
+
+#include <commctrl.h>
+
+#include "app/error_box_win32.h"
+#include "app/ormel_error.h"
+#include "time/picker_dialog_win32.h"
+#include "ui/alarms_layout.h"
+#include "ui/dialog_controls_win32.h"
+
+namespace {
+
+constexpr int kDropDownListHeight = 160;
+
+RECT RectOf(const LayoutBox& b) { return RECT{b.left, b.top, b.Right(), b.Bottom()}; }
+
+}  // namespace
+
+TfAlarms::TfAlarms(HINSTANCE instance, HICON icon) : icon_(icon) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES};
+  InitCommonControlsEx(&icc);
+  EmptyDialogTemplate t{};
+  t.dlg.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  hwnd_ = CreateDialogIndirectParamA(instance, &t.dlg, nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+  if (!hwnd_) throw OrmelError(LastErrorText());
+}
+
+TfAlarms::~TfAlarms() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void TfAlarms::Show() {
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+}
+
+INT_PTR CALLBACK TfAlarms::DialogProc(HWND hwnd, UINT msg, WPARAM, LPARAM lp) {
+  if (msg == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<TfAlarms*>(lp);
+    SetWindowLongPtrA(hwnd, DWLP_USER, lp);
+    self->hwnd_ = hwnd;
+    self->Init();
+    return FALSE;  // hidden: no focus to give yet
+  }
+  auto* self = reinterpret_cast<TfAlarms*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  if (!self) return FALSE;
+  switch (msg) {
+    case WM_CLOSE:
+      ShowWindow(hwnd, SW_HIDE);  // the entries stay for the next "Alarms..."
+      return TRUE;
+    case WM_NCDESTROY:
+      self->hwnd_ = nullptr;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+void TfAlarms::Init() {
+  const AlarmsLayout& layout = AlarmsDialogLayout();
+  SetWindowTextA(hwnd_, layout.caption);
+  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  const LayoutBox& w = layout.window;
+  SetWindowPos(hwnd_, nullptr, w.left, w.top, w.width, w.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  font_ = DefaultDialogFont();
+  AddControls();
+}
+
+void TfAlarms::AddControls() {
+  const AlarmsLayout& layout = AlarmsDialogLayout();
+  HFONT font = font_.get();
+  // Created in tab order: the dialog tabs through its children in the order they were made.
+  for (const AlarmControl& c : layout.controls) {
+    const RECT box = RectOf(c.box);
+    switch (c.kind) {
+      case AlarmControlKind::Caption:
+        AddDialogControl(hwnd_, font, "STATIC", c.text.c_str(), SS_LEFT | SS_NOPREFIX, box, c.id);
+        break;
+      case AlarmControlKind::CheckLabel:
+        AddDialogControl(hwnd_, font, "STATIC", c.text.c_str(), SS_CENTER | SS_NOPREFIX, box, c.id);
+        break;
+      case AlarmControlKind::CheckBox:
+        AddDialogControl(hwnd_, font, "BUTTON", "", WS_TABSTOP | BS_AUTOCHECKBOX, box, c.id);
+        break;
+      case AlarmControlKind::DatePicker:
+      case AlarmControlKind::TimePicker: {
+        const DWORD kind = c.kind == AlarmControlKind::TimePicker ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT;
+        HWND picker = AddDialogControl(hwnd_, font, DATETIMEPICK_CLASSA, "", WS_TABSTOP | kind, box, c.id);
+        if (c.format) SendMessageA(picker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(c.format));
+        SetPickerValue(picker, c.value);
+        break;
+      }
+      case AlarmControlKind::Edit:
+        AddDialogControl(hwnd_, font, "EDIT", c.text.c_str(), WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, box, c.id);
+        break;
+      case AlarmControlKind::DropDown: {
+        RECT withList = box;
+        withList.bottom += kDropDownListHeight;
+        HWND list = AddDialogControl(hwnd_, font, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                                     withList, c.id);
+        for (const std::string& item : c.items)
+          SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        SendMessageA(list, CB_SETCURSEL, c.selected, 0);
+        break;
+      }
+    }
+  }
+  // The panels' frames come last, under every control, and never paint over one.
+  for (const AlarmPanel& p : layout.panels)
+    AddDialogControl(hwnd_, font, "STATIC", "", SS_ETCHEDFRAME | WS_CLIPSIBLINGS, RectOf(p.box), -1);
+}

@@ -1,0 +1,17 @@
+#include "ui/dialog_controls_win32.h"
+
+FontHandle DefaultDialogFont() {
+  ScreenDc screen;
+  const int ppi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+  return FontHandle(CreateFontA(-MulDiv(8, ppi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                "MS Sans Serif"));
+}
+
+HWND AddDialogControl(HWND dialog, HFONT font, const char* className, const char* text, DWORD style, RECT box,
+                      int id) {
+  HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, box.left, box.top,
+                                 box.right - box.left, box.bottom - box.top, dialog,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
+}

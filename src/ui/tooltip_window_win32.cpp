@@ -1,0 +1,62 @@
+#include "ui/tooltip_window_win32.h"
+
+#include <commctrl.h>
+
+
+namespace {
+
+// The 44-byte tool record (up to lParam) of the 32-bit program.
+constexpr UINT kToolInfoSize = TTTOOLINFOA_V2_SIZE;
+#ifndef _WIN64
+static_assert(kToolInfoSize == 44, "TOOLINFO of the 44-byte form");
+#endif
+
+TTTOOLINFOA ToolRecord(HWND owner, uint32_t id) {
+  TTTOOLINFOA ti{};
+  ti.cbSize = kToolInfoSize;
+  ti.hwnd = owner;
+  ti.uId = id;
+  return ti;
+}
+
+}  // namespace
+
+bool TooltipWindowWin32::Create(bool balloon) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+  const DWORD style = WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | (balloon ? TTS_BALLOON : 0);
+  window_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, style, 0, 0, 0, 0, owner_, nullptr, instance_, nullptr);
+  if (!window_) return false;
+  SendMessageA(window_, TTM_SETTIPBKCOLOR, GetSysColor(COLOR_INFOBK), 0);
+  SendMessageA(window_, TTM_SETTIPTEXTCOLOR, GetSysColor(COLOR_INFOTEXT), 0);
+  return true;
+}
+
+void TooltipWindowWin32::Destroy() {
+  // The owner's destruction takes its tooltip window with it.
+  if (window_ && IsWindow(window_)) DestroyWindow(window_);
+  window_ = nullptr;
+}
+
+bool TooltipWindowWin32::AddTool(const ToolRegistration& tool) {
+  TTTOOLINFOA ti = ToolRecord(owner_, tool.id);
+  ti.uFlags = TTF_SUBCLASS | TTF_TRANSPARENT | (tool.centerTip ? TTF_CENTERTIP : 0);
+  ti.rect = RECT{tool.rect.left, tool.rect.top, tool.rect.right, tool.rect.bottom};
+  ti.lpszText = const_cast<char*>(tool.text.c_str());  // the control copies the text
+  return SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)) != 0;
+}
+
+void TooltipWindowWin32::RemoveTool(uint32_t id) {
+  TTTOOLINFOA ti = ToolRecord(owner_, id);
+  SendMessageA(window_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void TooltipWindowWin32::SetDelay(TooltipDelay which, int milliseconds) {
+  const WPARAM kind = which == TooltipDelay::Initial ? TTDT_INITIAL
+                      : which == TooltipDelay::AutoPop ? TTDT_AUTOPOP : TTDT_RESHOW;
+  SendMessageA(window_, TTM_SETDELAYTIME, kind, MAKELPARAM(milliseconds, 0));
+}
+
+void TooltipWindowWin32::ReportAddFailure() {
+  MessageBoxA(nullptr, "Can't add tooltip", "Error", MB_OK);
+}
