@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <cstddef>
 #include <cstring>
 
 #include "app/error_box_win32.h"
@@ -9,6 +10,21 @@
 namespace {
 
 const char kTrayWindowClass[] = "OrmelClockTray";
+
+// The old form of the shell record ends after a tip of 64 characters (63 and the zero);
+// the newer forms only add fields behind it.
+constexpr size_t kOldTipSize = 64;
+constexpr DWORD kRecordSize = offsetof(NOTIFYICONDATAA, szTip) + kOldTipSize;
+static_assert(sizeof(NOTIFYICONDATAA::szTip) >= kOldTipSize, "room for the old tip");
+#ifndef _WIN64
+// The 32-bit program's layout as the shell reads it.
+static_assert(kRecordSize == 88, "88-byte NOTIFYICONDATA");
+static_assert(offsetof(NOTIFYICONDATAA, cbSize) == 0 && offsetof(NOTIFYICONDATAA, hWnd) == 4 &&
+                  offsetof(NOTIFYICONDATAA, uID) == 8 && offsetof(NOTIFYICONDATAA, uFlags) == 12 &&
+                  offsetof(NOTIFYICONDATAA, uCallbackMessage) == 16 && offsetof(NOTIFYICONDATAA, hIcon) == 20 &&
+                  offsetof(NOTIFYICONDATAA, szTip) == 24,
+              "NOTIFYICONDATA field offsets");
+#endif
 
 bool MouseEventOf(UINT msg, TrayMouse& out) {
   switch (msg) {
@@ -49,13 +65,13 @@ TTrayIcon::~TTrayIcon() {
 
 NOTIFYICONDATAA TTrayIcon::Record() const {
   NOTIFYICONDATAA nid{};
-  nid.cbSize = NOTIFYICONDATAA_V1_SIZE;  // the old form: 88 bytes in the 32-bit program
+  nid.cbSize = kRecordSize;
   nid.hWnd = window_;
   nid.uID = 0;
   nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   nid.uCallbackMessage = kCallbackMessage;
   nid.hIcon = icon_;
-  const std::string tip = hint_.substr(0, hint_.find('|')).substr(0, 63);
+  const std::string tip = hint_.substr(0, hint_.find('|')).substr(0, kOldTipSize - 1);
   std::memcpy(nid.szTip, tip.c_str(), tip.size() + 1);
   return nid;
 }

@@ -2,11 +2,13 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
+
 
 namespace {
 
 // The 44-byte tool record (up to lParam) of the 32-bit program.
-constexpr UINT kToolInfoSize = TTTOOLINFOA_V2_SIZE;
+constexpr UINT kToolInfoSize = offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM);
 #ifndef _WIN64
 static_assert(kToolInfoSize == 44, "TOOLINFO of the 44-byte form");
 #endif
