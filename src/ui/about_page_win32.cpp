@@ -35,6 +35,20 @@ class BrowserMainKeyWin32 : public BrowserMainKey {
   HKEY key_;
 };
 
+// The page's address is a file URL with a query. Opened as a file, the shell takes
+// "about.html?t=1" for the file's name and finds nothing, so the address goes to the
+// web browser, the handler of http addresses, as it is.
+void OpenInBrowser(const std::string& url) {
+  SHELLEXECUTEINFOA sei{};
+  sei.cbSize = sizeof sei;
+  sei.fMask = SEE_MASK_CLASSNAME | SEE_MASK_FLAG_NO_UI;
+  sei.lpClass = "http";
+  sei.lpVerb = "open";
+  sei.lpFile = url.c_str();
+  sei.nShow = SW_SHOWMAXIMIZED;
+  if (!ShellExecuteExA(&sei)) ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}
+
 }  // namespace
 
 std::unique_ptr<BrowserMainKey> BrowserRegistryWin32::OpenMainKey() {
@@ -47,7 +61,5 @@ std::unique_ptr<BrowserMainKey> BrowserRegistryWin32::OpenMainKey() {
 
 void About1Click() {
   BrowserRegistryWin32 registry;
-  OpenPage(PageKind::Product, ProgramFolder(), registry, [](const std::string& url) {
-    ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
-  });
+  OpenPage(PageKind::Product, ProgramFolder(), registry, OpenInBrowser);
 }
