@@ -200,31 +200,9 @@ void TfrmMain::PlayChime() { sounds_->Sounds().PlayChime(); }
 bool TfrmMain::BeepRunning() { return sounds_->Sounds().BeepSounding(); }
 void TfrmMain::StopBeep() { sounds_->Sounds().StopBeep(); }
 
-// A usable answer r shows r minus the local time, hands and all.
-void TfrmMain::ShowDifference(TDateTime serverTime) {
-  if (serverTime == 0.0) return;
-  state_.FTimeDifference = serverTime - clock_.Now();
-  state_.hands = HandAnglesFrom(state_.FTimeDifference);
-}
+void TfrmMain::SyncTime() { SyncTimeCommand(state_, *sntp_, clock_, *this); }
 
-void TfrmMain::SyncTime() {
-  sntp_->Activate();
-  if (sntp_->SyncLocalClock()) {
-    SetClockType(ctAtomic);
-    ShowDifference(sntp_->QueryServerTime());
-  }
-  sntp_->Deactivate();
-  UpdateDisplay();
-}
-
-void TfrmMain::SeeTimeDifference() {
-  SetClockType(ctAtomic);
-  sntp_->Activate();
-  const TDateTime server = sntp_->QueryServerTime();
-  sntp_->Deactivate();
-  ShowDifference(server);
-  UpdateDisplay();
-}
+void TfrmMain::SeeTimeDifference() { SeeTimeDifferenceCommand(state_, *sntp_, clock_, *this); }
 
 void TfrmMain::LoadatStartup1Click() { UpdateRunValue(state_.options.loadAtStartup); }
 

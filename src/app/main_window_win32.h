@@ -7,6 +7,7 @@
 #include "app/clock_tick.h"
 #include "app/handles_win32.h"
 #include "app/mouse_commands.h"
+#include "app/network_time_commands.h"
 #include "app/tray_icon_win32.h"
 #include "image/bitmap32.h"
 #include "skin/fade.h"
@@ -26,7 +27,7 @@
 #include "skin/skin_scan.h"
 
 // frmMain: the borderless per-pixel-alpha clock window.
-class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost {
+class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, private NetworkTimeHost {
  public:
   explicit TfrmMain(HINSTANCE instance);
   ~TfrmMain() override;
@@ -63,7 +64,6 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost {
   void SaveSettings();
   void SyncTime() override;
   void SeeTimeDifference() override;
-  void ShowDifference(TDateTime serverTime);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -28,6 +28,7 @@ void TMediaPlayer::Open() {
   }
   deviceId_ = static_cast<uint16_t>(reply.result);
   open_ = true;
+  playedToEnd_ = false;
 }
 
 void TMediaPlayer::Close() {
@@ -50,11 +51,14 @@ void TMediaPlayer::Play() {
   if (AutoRewind) {
     const std::optional<uint32_t> position = StatusOf(mci::kStatusPosition);
     const std::optional<uint32_t> length = StatusOf(mci::kStatusLength);
-    if (position && length && *position == *length)
+    // Wine's mpegvideo reads position 0, not the length, once a play has run to its end,
+    // and then plays nothing until seeked: the successful notice tells the end as well.
+    if (playedToEnd_ || (position && length && *position == *length))
       Send({deviceId_, mci::kSeek, mci::kSeekToStart | mci::kWait, {}, 0, 0});
   }
   const uint32_t flags = (TakeOverride(notify_, true) ? mci::kNotify : 0) | (TakeOverride(wait_, false) ? mci::kWait : 0);
   Send({deviceId_, mci::kPlay, flags, {}, 0, 0});
+  playedToEnd_ = false;
 }
 
 std::optional<TMPModes> TMediaPlayer::Mode() {
@@ -68,7 +72,10 @@ void TMediaPlayer::HandleNotify(uint32_t flag) {
     case mci::kNotifySuperseded: notifyValue_ = TMPNotifyValues::nvSuperseded; break;
     case mci::kNotifyAborted: notifyValue_ = TMPNotifyValues::nvAborted; break;
     case mci::kNotifyFailure: notifyValue_ = TMPNotifyValues::nvFailure; break;
-    default: notifyValue_ = TMPNotifyValues::nvSuccessful; break;
+    default:
+      notifyValue_ = TMPNotifyValues::nvSuccessful;
+      playedToEnd_ = open_;
+      break;
   }
   if (OnNotify) OnNotify();
 }

@@ -54,6 +54,7 @@ class TMediaPlayer {
   std::optional<bool> notify_;
   std::optional<bool> wait_;
   TMPNotifyValues notifyValue_ = TMPNotifyValues::nvSuccessful;
+  bool playedToEnd_ = false;  // a successful notice since the last Play or Open
 };
 
 // MCI_SETAUDIO volume on the open device; callers ignore the result.

@@ -2,118 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
-
 #include "app/ormel_error.h"
+#include "support/fake_sntp.h"
 
 namespace {
 
-TDateTime At(int h, int mi, int s, int ms) { return EncodeDateTime({2026, 3, 1, h, mi, s, ms}).value(); }
-
-constexpr double kSecond = 1.0 / 86400;
-constexpr Ipv4Address kServer = 0xC0000201u;  // 192.0.2.1
-constexpr double kBias = -60.0 / 1440;         // UTC+1
-
-class FakeClock : public SntpClock {
- public:
-  TDateTime now = At(10, 0, 0, 0);
-  uint32_t tick = 0xFFFFF000u;  // wraps during the wait
-  std::vector<TDateTime> setTo;
-  bool setSucceeds = true;
-
-  TDateTime LocalNow() override { return now; }
-  double UtcBias() override { return kBias; }
-  bool SetLocalTime(TDateTime local) override {
-    setTo.push_back(local);
-    return setSucceeds;
-  }
-  uint32_t TickMs() override { return tick; }
-};
-
-// Answers each request with the datagrams the test's server function makes of it; each
-// receive takes receiveMs of the clock's time.
-class FakeTransport : public UdpTransport {
- public:
-  explicit FakeTransport(FakeClock& clock) : clock_(clock) {}
-
-  std::function<std::vector<Datagram>(const std::vector<uint8_t>&)> server;
-  std::vector<std::string> lookups;
-  std::vector<Ipv4Address> sentTo;
-  std::vector<uint16_t> sentPorts;
-  std::vector<int32_t> waits;
-  uint32_t receiveMs = 100;
-  bool active = false;
-
-  void Activate(bool) override { active = true; }
-  void Deactivate() override { active = false; }
-  bool Active() const override { return active; }
-  Ipv4Address LookUp(const std::string& host) override {
-    lookups.push_back(host);
-    return kServer;
-  }
-  void SendTo(Ipv4Address address, uint16_t port, const std::vector<uint8_t>& bytes) override {
-    sentTo.push_back(address);
-    sentPorts.push_back(port);
-    EXPECT_EQ(bytes.size(), kSntpPacketSize);
-    if (server)
-      for (Datagram& d : server(bytes)) queue_.push_back(std::move(d));
-  }
-  std::optional<Datagram> Receive(int32_t timeoutMs, size_t bufferSize) override {
-    waits.push_back(timeoutMs);
-    EXPECT_EQ(bufferSize, kSntpPacketSize);
-    clock_.tick += receiveMs;
-    if (queue_.empty()) return std::nullopt;
-    Datagram d = std::move(queue_.front());
-    queue_.pop_front();
-    if (d.bytes.size() > bufferSize) {
-      d.bytes.resize(bufferSize);
-      d.truncated = true;
-    }
-    return d;
-  }
-
- private:
-  FakeClock& clock_;
-  std::deque<Datagram> queue_;
-};
-
-void PutStamp(std::vector<uint8_t>& b, size_t at, NtpTimestamp t) {
-  for (int i = 0; i < 4; ++i) {
-    b[at + i] = static_cast<uint8_t>(t.seconds >> (24 - 8 * i));
-    b[at + 4 + i] = static_cast<uint8_t>(t.fraction >> (24 - 8 * i));
-  }
-}
-
-// A server whose clock runs serverAheadSeconds ahead and which takes 10 ms to answer.
-struct ReplyShape {
-  uint8_t first = 0x24;  // leap 0, version 4, server mode
-  uint8_t stratum = 2;
-  double serverAheadSeconds = 5.0;
-  bool zeroTransmit = false;
-  bool wrongOriginate = false;
-  size_t size = kSntpPacketSize;
-  Ipv4Address from = kServer;
-  uint16_t fromPort = 123;
-};
-
-Datagram Reply(const std::vector<uint8_t>& request, const ReplyShape& shape) {
-  std::vector<uint8_t> b(std::max(shape.size, kSntpPacketSize), 0);
-  b[0] = shape.first;
-  b[1] = shape.stratum;
-  std::copy(request.begin() + 40, request.begin() + 48, b.begin() + 24);
-  if (shape.wrongOriginate) b[31] ^= 1;
-  const TDateTime sent = NtpToLocal(ParseSntpAnswer(request)->transmit, kBias);
-  const double ahead = shape.serverAheadSeconds * kSecond;
-  PutStamp(b, 32, LocalToNtp(sent + ahead + 0.010 * kSecond, kBias));
-  if (!shape.zeroTransmit) PutStamp(b, 40, LocalToNtp(sent + ahead + 0.020 * kSecond, kBias));
-  b.resize(shape.size);
-  return Datagram{b, shape.from, shape.fromPort, false};
-}
+using namespace fake_sntp;
 
 struct SntpClientTest : ::testing::Test {
-  FakeClock clock;
-  FakeTransport transport{clock};
+  Clock clock;
+  Transport transport{clock};
   TSntpClient client{transport, clock};
 
   void SetUp() override {
@@ -121,14 +19,7 @@ struct SntpClientTest : ::testing::Test {
     client.ReceiveTimeout = 5000;
     client.Activate();
   }
-  void Answer(std::vector<ReplyShape> shapes) {
-    transport.server = [this, shapes](const std::vector<uint8_t>& request) {
-      clock.now += 0.030 * kSecond;  // the answer arrives 30 ms later
-      std::vector<Datagram> out;
-      for (const ReplyShape& s : shapes) out.push_back(Reply(request, s));
-      return out;
-    };
-  }
+  void Answer(std::vector<ReplyShape> shapes) { AnswerWith(transport, clock, std::move(shapes)); }
 };
 
 }  // namespace
@@ -246,8 +137,8 @@ TEST_F(SntpClientTest, HostIsResolvedOnEverySendAndLocalhostWithoutLookup) {
 }
 
 TEST(SntpClientSetup, PortAndActivation) {
-  FakeClock clock;
-  FakeTransport transport(clock);
+  Clock clock;
+  Transport transport(clock);
   TSntpClient client(transport, clock);
   EXPECT_EQ(client.Port, 123);
   EXPECT_EQ(client.ReceiveTimeout, kWaitWithoutLimit);

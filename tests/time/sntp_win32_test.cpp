@@ -7,6 +7,8 @@
 #include <memory>
 #include <thread>
 
+#include "app/network_time_commands.h"
+#include "time/local_clock_win32.h"
 #include "time/sntp_client.h"
 #include "time/system_time_win32.h"
 #include "time/winsock_transport_win32.h"
@@ -113,4 +115,51 @@ TEST(SntpWinsock, TransportsShareOneNetworkLayer) {
   first->Activate(false);
   EXPECT_TRUE(first->Active());
   EXPECT_EQ(first->LookUp("localhost"), 0x7F000001u);
+}
+
+namespace {
+
+// Only Wine can be trusted not to set the machine's clock in these tests.
+bool UnderWine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
+
+struct CountingHost : NetworkTimeHost {
+  int modeChanges = 0, displays = 0;
+  void SetClockType(ClockType) override { ++modeChanges; }
+  void UpdateDisplay() override { ++displays; }
+};
+
+}  // namespace
+
+// Wine enables the privilege, then refuses any other time with error 1314.
+TEST(SntpWine, SettingTheClockIsRefusedAndTheClockStays) {
+  if (!UnderWine()) GTEST_SKIP() << "would set this machine's clock";
+  Win32SntpClock clock;
+  const TDateTime before = clock.LocalNow();
+  EXPECT_FALSE(clock.SetLocalTime(before + 1.0 / 24));
+  EXPECT_LT((clock.LocalNow() - before) * 86400.0, 1.0);
+}
+
+TEST(SntpWine, RefusedSyncLeavesTheModeAndTheDifference) {
+  if (!UnderWine()) GTEST_SKIP() << "would set this machine's clock";
+  LoopbackServer server;  // 5 s ahead: a setting Wine refuses
+  server.AnswerOnce();
+  WinsockTransport transport;
+  Win32SntpClock sntpClock;
+  TSntpClient client(transport, sntpClock);
+  client.Host = "127.0.0.1";
+  client.Port = server.Port();
+  client.ReceiveTimeout = 5000;
+  LocalWallClock wallClock;
+  ClockState state(wallClock);
+  state.FClockType = ctStopwatch;
+  state.FTimeDifference = 2.0 / 86400;
+  CountingHost host;
+  SyncTimeCommand(state, client, wallClock, host);
+  EXPECT_EQ(state.FClockType, ctStopwatch);
+  EXPECT_EQ(state.FTimeDifference, 2.0 / 86400);
+  EXPECT_EQ(host.modeChanges, 0);
+  EXPECT_EQ(host.displays, 1);
+  EXPECT_FALSE(client.Active());
+  // The answer itself was usable: only the setting failed.
+  EXPECT_NEAR(client.Measurement().offset * 86400.0, 5.0, 0.05);
 }

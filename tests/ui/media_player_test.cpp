@@ -117,6 +117,37 @@ TEST_F(PlayerTest, PlayRewindsOnlyAtTheEndAndNotifiesUnlessTold) {
   }
 }
 
+// Wine reads position 0 at the end of a finished play; its successful notice says the
+// end all the same.
+TEST_F(PlayerTest, PlayAfterASuccessfulNoticeRewindsWhateverThePositionReads) {
+  const std::vector<Action> rewound{{mci::kSeek, mci::kSeekToStart | mci::kWait}, {mci::kPlay, mci::kNotify}};
+  const std::vector<Action> plain{{mci::kPlay, mci::kNotify}};
+  struct Case {
+    const char* name;
+    uint32_t noticeFlag;
+    bool reopen;
+    std::vector<Action> actions;
+  };
+  for (const Case& c : {Case{"played to the end", mci::kNotifySuccessful, false, rewound},
+                        Case{"cut off by another play", mci::kNotifySuperseded, false, plain},
+                        Case{"aborted", mci::kNotifyAborted, false, plain},
+                        Case{"file opened anew", mci::kNotifySuccessful, true, plain}}) {
+    SCOPED_TRACE(c.name);
+    OpenFile();
+    device.position = 0;
+    player.Play();
+    player.HandleNotify(c.noticeFlag);
+    if (c.reopen) OpenFile();
+    device.sent.clear();
+    player.Play();
+    EXPECT_EQ(device.Actions(), c.actions);
+    // Only the next play after the notice is rewound.
+    device.sent.clear();
+    player.Play();
+    EXPECT_EQ(device.Actions(), plain);
+  }
+}
+
 TEST_F(PlayerTest, ModeIsTheMciModeLess524AndEmptyWhenTheQueryFails) {
   EXPECT_EQ(player.Mode(), std::nullopt);  // no device open
   OpenFile();
