@@ -66,17 +66,26 @@ class LoopbackServer {
   std::thread thread_;
 };
 
+// Our client, set up to ask the loopback server once.
+struct LoopbackQuery {
+  LoopbackServer server;
+  WinsockTransport transport;
+  Win32SntpClock clock;
+  TSntpClient client{transport, clock};
+  explicit LoopbackQuery(const char* host) {
+    server.AnswerOnce();
+    client.Host = host;
+    client.Port = server.Port();
+    client.ReceiveTimeout = 5000;
+  }
+};
+
 }  // namespace
 
 TEST(SntpWinsock, LoopbackServerGivesItsTime) {
-  LoopbackServer server;
-  server.AnswerOnce();
-  WinsockTransport transport;
-  Win32SntpClock clock;
-  TSntpClient client(transport, clock);
-  client.Host = "LOCALHOST";
-  client.Port = server.Port();
-  client.ReceiveTimeout = 5000;
+  LoopbackQuery query("LOCALHOST");
+  TSntpClient& client = query.client;
+  Win32SntpClock& clock = query.clock;
   client.Activate();
   const TDateTime before = clock.LocalNow();
   const TDateTime answer = client.QueryServerTime();
@@ -141,14 +150,8 @@ TEST(SntpWine, SettingTheClockIsRefusedAndTheClockStays) {
 
 TEST(SntpWine, RefusedSyncLeavesTheModeAndTheDifference) {
   if (!UnderWine()) GTEST_SKIP() << "would set this machine's clock";
-  LoopbackServer server;  // 5 s ahead: a setting Wine refuses
-  server.AnswerOnce();
-  WinsockTransport transport;
-  Win32SntpClock sntpClock;
-  TSntpClient client(transport, sntpClock);
-  client.Host = "127.0.0.1";
-  client.Port = server.Port();
-  client.ReceiveTimeout = 5000;
+  LoopbackQuery query("127.0.0.1");  // 5 s ahead: a setting Wine refuses
+  TSntpClient& client = query.client;
   LocalWallClock wallClock;
   ClockState state(wallClock);
   state.FClockType = ctStopwatch;
