@@ -58,8 +58,7 @@ TTrayIcon::TTrayIcon(HINSTANCE instance, HICON icon, const std::string& hint, Ev
 }
 
 TTrayIcon::~TTrayIcon() {
-  NOTIFYICONDATAA nid = Record();
-  Shell_NotifyIconA(NIM_DELETE, &nid);
+  registration_.Remove();
   if (window_) DestroyWindow(window_);
 }
 
@@ -76,17 +75,17 @@ NOTIFYICONDATAA TTrayIcon::Record() const {
   return nid;
 }
 
-void TTrayIcon::Show() {
+bool TTrayIcon::Notify(TrayShellCall call) {
   NOTIFYICONDATAA nid = Record();
-  Shell_NotifyIconA(NIM_DELETE, &nid);
-  inTray_ = icon_ && Shell_NotifyIconA(NIM_ADD, &nid);
+  const DWORD message = call == TrayShellCall::Add ? NIM_ADD : call == TrayShellCall::Modify ? NIM_MODIFY : NIM_DELETE;
+  return Shell_NotifyIconA(message, &nid) != FALSE;
 }
+
+void TTrayIcon::Show() { registration_.Show(icon_ != nullptr); }
 
 void TTrayIcon::SetHint(const std::string& hint) {
   hint_ = hint;
-  NOTIFYICONDATAA nid = Record();
-  if (inTray_) Shell_NotifyIconA(NIM_MODIFY, &nid);
-  else Show();
+  registration_.Changed(icon_ != nullptr);
 }
 
 void TTrayIcon::OnMouse(UINT mouseMessage) {
