@@ -8,13 +8,24 @@
 
 std::string SkinsRoot() { return ProgramFolder() + "face\\"; }
 
-ClockSkin::ClockSkin() : xml_(CreateMsxmlReader()), images_(std::make_unique<PngSkinImages>()) {}
+ClockSkin::ClockSkin(std::string skinsRoot)
+    : xml_(CreateMsxmlReader()), images_(std::make_unique<PngSkinImages>()), skinsRoot_(std::move(skinsRoot)) {}
 
 ClockSkin::~ClockSkin() = default;
 
 void ClockSkin::Load(const std::string& name, const FormatSettings& format) {
+  const std::string folder = skinsRoot_ + name + "\\";
+  // The skin's own fonts must be there while its labels are measured.
+  SkinPrivateFonts fonts(folder);
+  text_.ForgetFont();
   const SkinServices services{*xml_, *images_, text_, format};
-  LoadSkin(SkinFolder{SkinsRoot() + name + "\\", '\\'}, services, state_);
+  try {
+    LoadSkin(SkinFolder{folder, '\\'}, services, state_);
+  } catch (...) {
+    text_.ForgetFont();
+    throw;
+  }
+  fonts_ = std::move(fonts);
 }
 
 void ClockSkin::Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning) {

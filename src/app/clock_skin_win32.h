@@ -7,15 +7,17 @@
 #include "image/gdi_text_win32.h"
 #include "skin/skin_image_source.h"
 #include "skin/skin_loader.h"
+#include "skin/skin_private_fonts_win32.h"
 #include "skin/xml_reader.h"
 
 // The current skin of the clock and everything that draws it.
 class ClockSkin {
  public:
-  ClockSkin();
+  // Skins are the folders of `skinsRoot` (face\ beside the program).
+  explicit ClockSkin(std::string skinsRoot);
   ~ClockSkin();
 
-  // Loads face\<name>\ beside the program; on failure the previous skin stays.
+  // Loads the skin folder `name`; on failure the previous skin and its fonts stay.
   void Load(const std::string& name, const FormatSettings& format);
   // The mode's texts and the hands into the frame bitmap.
   // Composed at full alpha also during a fade: the fade applies its alpha once, when presenting.
@@ -31,6 +33,8 @@ class ClockSkin {
  private:
   std::unique_ptr<XmlReader> xml_;
   std::unique_ptr<SkinImageSource> images_;
+  std::string skinsRoot_;
+  SkinPrivateFonts fonts_;  // declared before text_, so its cached font goes before the files
   GdiTextRasterizer text_;
   SkinState state_;
 };

@@ -37,7 +37,7 @@ bool CommandAvailable(int command) {
 
 }  // namespace
 
-TfrmMain::TfrmMain(HINSTANCE instance) : instance_(instance), state_(clock_) {
+TfrmMain::TfrmMain(HINSTANCE instance) : instance_(instance), state_(clock_), skin_(SkinsRoot()) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
@@ -191,6 +191,16 @@ void TfrmMain::FormShow() {
 void TfrmMain::SaveSettings() {
   FormPlacement placement = ReadWindowPlacement(hwnd_);
   if (IsIconic(hwnd_)) placement.showCmd = 2;
+  // A fade moves the window along with its shrinking image (the closing fade ends with it
+  // at the centre); the place to keep is the fully shown one, or each start would creep.
+  if (fade_.zoom != 255) {
+    FormRect& r = placement.normal;
+    const int32_t w = r.right - r.left, h = r.bottom - r.top;
+    r.left = fade_.homeCenter.x - w / 2;
+    r.top = fade_.homeCenter.y - h / 2;
+    r.right = r.left + w;
+    r.bottom = r.top + h;
+  }
   RegistryStorage storage(kMainStorageKey);
   SaveMainForm(storage, state_, placement);
 }

@@ -56,7 +56,7 @@ int RunSnapshot(const CommandLine& cl) {
   state.FCountdownTo = at;
   state.FFormatSettings = UserFormatSettings();
   state.FLastMinute = static_cast<int16_t>(DecodeDateTime(at).minute);
-  ClockSkin skin;
+  ClockSkin skin(SkinsRoot());
   if (!cl.skin.empty()) state.FSkinName = cl.skin;
   state.FSkinName = LoadStartupSkin(state.FSkinName, [&](const std::string& name) {
     skin.Load(name, state.FFormatSettings);

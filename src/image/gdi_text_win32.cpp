@@ -15,6 +15,11 @@ HFONT GdiTextRasterizer::FontFor(const FontSpec& font) {
   return font_.get();
 }
 
+void GdiTextRasterizer::ForgetFont() {
+  font_.reset();
+  fontName_.clear();
+}
+
 TextExtent GdiTextRasterizer::Measure(const FontSpec& font, const std::string& text) {
   SelectedObject selected(dc_.get(), FontFor(font));
   SIZE size{0, 0};

@@ -12,6 +12,8 @@ class GdiTextRasterizer : public TextRasterizer {
   GdiTextRasterizer();
   TextExtent Measure(const FontSpec& font, const std::string& text) override;
   void Draw(TBitmap32& target, const FontSpec& font, const std::string& text, uint32_t ink) override;
+  // Drops the cached font, which may have been made from font files about to go away.
+  void ForgetFont();
 
  private:
   HFONT FontFor(const FontSpec& font);

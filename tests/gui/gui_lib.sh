@@ -5,7 +5,13 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 WINE_RUN=$HERE/../../tools/wine-run
 EXE=$DIST/OrmelClock.exe
 WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+# A test keeps its running clock's process id in `pid`; whatever way it ends, that process goes.
+pid=""
+cleanup() {
+  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -15,7 +21,7 @@ win_path() { echo "Z:$(realpath -m "$1" | sed 's|/|\\|g')"; }
 wait_for_window() {
   local i id
   for i in $(seq 150); do
-    id=$(xdotool search --name '^Ormel Clock$' 2>/dev/null | head -1 || true)
+    id=$(xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | head -1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done
@@ -30,4 +36,46 @@ wait_for_exit() {
     sleep 0.1
   done
   return 124
+}
+
+# Starts each test from default settings: no saved values, no Run entry.
+reset_settings() {
+  "$WINE_RUN" reg delete 'HKCU\Software\Kandrel' /f >/dev/null 2>&1 || true
+  "$WINE_RUN" reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v OrmelClock /f >/dev/null 2>&1 || true
+}
+
+# Prints one settings value of the clock, empty when it is absent.
+saved_value() {
+  "$WINE_RUN" reg query 'HKCU\Software\Kandrel\OrmelClock' /v "$1" 2>/dev/null |
+    tr -d '\r' | awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
+}
+
+# Sets the shell variables X Y WIDTH HEIGHT of window $1, and a free point (CX, CY) of the
+# face: the centre would toggle the hands.
+face_point() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  CX=$((X + WIDTH / 2)); CY=$((Y + HEIGHT / 5))
+}
+
+# Opens the popup menu at the free point and types keys $2...; $1 is the clock's window.
+menu_keys() {
+  face_point "$1"
+  xdotool mousemove "$CX" "$CY" click 3
+  sleep 0.7
+  shift
+  xdotool key --delay 150 "$@"  # a submenu takes a moment to open
+}
+
+# Ends clock process $1 (window $2) through "Exit", the menu's last item, and waits for the
+# closing fade; fails unless it ends with exit code 0.
+exit_clock() {
+  local pid=$1 win=$2 rc=124 attempt
+  for attempt in 1 2 3; do
+    menu_keys "$win" Up Return
+    rc=0
+    wait_for_exit "$pid" 80 && break || rc=$?
+    [ "$rc" -eq 124 ] || break
+  done
+  [ "$rc" -eq 124 ] && kill "$pid" 2>/dev/null
+  [ "$rc" -eq 0 ] || fail "the clock ended with $rc"
 }

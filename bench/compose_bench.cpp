@@ -1,0 +1,131 @@
+// One full royale frame (labels, buttons, three hands, glass), one fade step, and one hand
+// painted with our Lanczos-3 rotation against pixman's separable-convolution Lanczos-3
+// affine transform of the same hand and angle.
+#include <benchmark/benchmark.h>
+#include <pixman.h>
+
+#include <cmath>
+
+#include "app/clock_state.h"
+#include "app/display_texts.h"
+#include "image/png_format.h"
+#include "skin/compose_frame.h"
+#include "skin/fade.h"
+#include "skin/png_skin_images.h"
+#include "skin/rot_layer_paint.h"
+#include "skin/skin_loader.h"
+#include "skin/xml_reader_pugixml_native.h"
+#include "support/box_text_rasterizer.h"
+
+namespace {
+
+class StillClock : public WallClock {
+ public:
+  TDateTime Now() const override { return 46364.42258; }  // 2026-12-09 10:08:31
+};
+
+// The royale skin as the clock holds it after loading.
+struct Royale {
+  Royale() {
+    const SkinServices services{xml, images, text, format};
+    LoadSkin(SkinFolder{std::string(ORMEL_SOURCE_DIR) + "/skins/royale/", '/'}, services, skin);
+  }
+  const PngFormatRegistration png;
+  PugiXmlReader xml;
+  PngSkinImages images;
+  BoxTextRasterizer text;
+  FormatSettings format;
+  SkinState skin;
+};
+
+void BM_ComposeRoyaleFrame(benchmark::State& st) {
+  Royale r;
+  StillClock clock;
+  ClockState state(clock);
+  SkinSurfaces& s = r.skin.surfaces;
+  s.hours.angle = -304;
+  s.minutes.angle = -51;
+  s.seconds.angle = -186;
+  const DisplayTexts texts = ComputeDisplayTexts(state, clock.Now(), 0);
+  const FrameInputs in;
+  for (auto _ : st) {
+    ComposeFrame(s, r.skin.labels, FaceButtons{r.skin.left, r.skin.right}, r.text, texts, in);
+    benchmark::DoNotOptimize(s.frame.pixels.data());
+  }
+}
+BENCHMARK(BM_ComposeRoyaleFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_FadeStep(benchmark::State& st) {
+  Royale r;
+  TBitmap32 zoom;
+  for (auto _ : st) {
+    st.PauseTiming();
+    FadeState fade;
+    StartUpFade(fade, ScreenPoint{400, 300});
+    fade.zoom = 160;
+    st.ResumeTiming();
+    benchmark::DoNotOptimize(FadeStep(fade, r.skin.surfaces.frame, zoom));
+  }
+}
+BENCHMARK(BM_FadeStep)->Unit(benchmark::kMicrosecond);
+
+constexpr float kHandAngle = -51;  // ten past: an angle where no kernel reduces to a copy
+
+void BM_HandOurs(benchmark::State& st) {
+  Royale r;
+  TRotLayer hand = r.skin.surfaces.minutes;
+  hand.angle = kHandAngle;
+  TBitmap32 target;
+  target.SetSize(192, 192);
+  for (auto _ : st) {
+    target.Clear(0);
+    PaintRotLayer(hand, target);
+    benchmark::DoNotOptimize(target.pixels.data());
+  }
+}
+BENCHMARK(BM_HandOurs)->Unit(benchmark::kMicrosecond);
+
+pixman_fixed_t Fixed(double v) { return pixman_double_to_fixed(v); }
+
+void BM_HandPixman(benchmark::State& st) {
+  Royale r;
+  TRotLayer hand = r.skin.surfaces.minutes;
+  hand.angle = kHandAngle;
+  TBitmap32& bitmap = hand.bitmap;
+  pixman_image_t* src = pixman_image_create_bits(PIXMAN_a8r8g8b8, bitmap.width, bitmap.height,
+                                                 bitmap.pixels.data(), bitmap.width * 4);
+  // pixman maps destination pixels back into the source, as our painter does.
+  const AffineMap inverse = LayerTransform(hand).Inverse();
+  pixman_transform_t t;
+  pixman_transform_init_identity(&t);
+  t.matrix[0][0] = Fixed(inverse.m11);
+  t.matrix[0][1] = Fixed(inverse.m12);
+  t.matrix[0][2] = Fixed(inverse.dx);
+  t.matrix[1][0] = Fixed(inverse.m21);
+  t.matrix[1][1] = Fixed(inverse.m22);
+  t.matrix[1][2] = Fixed(inverse.dy);
+  pixman_image_set_transform(src, &t);
+  int params = 0;
+  pixman_fixed_t* filter = pixman_filter_create_separable_convolution(
+      &params, pixman_int_to_fixed(1), pixman_int_to_fixed(1), PIXMAN_KERNEL_LANCZOS3, PIXMAN_KERNEL_LANCZOS3,
+      PIXMAN_KERNEL_IMPULSE, PIXMAN_KERNEL_IMPULSE, 4, 4);
+  pixman_image_set_filter(src, PIXMAN_FILTER_SEPARABLE_CONVOLUTION, filter, params);
+  pixman_image_set_repeat(src, PIXMAN_REPEAT_NONE);
+  TBitmap32 target;
+  target.SetSize(192, 192);
+  pixman_image_t* dst = pixman_image_create_bits(PIXMAN_a8r8g8b8, 192, 192, target.pixels.data(), 192 * 4);
+  // The same box ours touches: the hand's bounding box on the face.
+  const PixelBox box = PaintBox(hand, target);
+  for (auto _ : st) {
+    target.Clear(0);
+    pixman_image_composite32(PIXMAN_OP_OVER, src, nullptr, dst, box.left, box.top, 0, 0, box.left, box.top,
+                             box.right - box.left, box.bottom - box.top);
+    benchmark::DoNotOptimize(target.pixels.data());
+  }
+  pixman_image_unref(dst);
+  pixman_image_unref(src);
+  free(filter);
+}
+BENCHMARK(BM_HandPixman)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

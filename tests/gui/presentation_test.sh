@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# The running clock over a known background: it grows and fades in at start-up, its face
+# keeps its soft alpha edge, and the frame on screen is the one --snapshot composes for the
+# same second, hands and all.
+source "$(dirname "$0")/gui_lib.sh"
+reset_settings
+BACKGROUND='#306090'
+# Xvfb's root ignores a background colour, so a screen-sized window of one colour is the
+# desktop. Without a compositing manager X shows every pixel of non-zero alpha as opaque, as
+# the window's own premultiplied colour; with one, the window blends into what lies below,
+# as on Windows. Start-up is watched without one (the window maps at once), the finished
+# frame with one.
+xlogo -bg "$BACKGROUND" -fg "$BACKGROUND" -geometry 1280x1024+0+0 2>/dev/null &
+desktop=$!
+compositor=""
+trap 'kill $desktop $compositor 2>/dev/null; cleanup' EXIT
+sleep 0.5
+xdotool mousemove 0 0  # the pointer stays off the face: no hover states
+
+"$WINE_RUN" "$EXE" &
+pid=$!
+# Watched without pauses: the start-up fade lasts well under a second.
+win=""
+for i in $(seq 3000); do
+  win=$(xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | head -1 || true)
+  [ -n "$win" ] && break
+done
+[ -n "$win" ] || fail "no clock window appeared"
+for i in $(seq 14); do xwd -root -silent >"$WORK/start$i.xwd"; done
+sleep 2
+xwd -root -silent >"$WORK/start15.xwd"
+xcompmgr -n 2>/dev/null &
+compositor=$!
+sleep 1
+face_point "$win"
+geometry="${WIDTH}x${HEIGHT}+${X}+${Y}"
+
+# How much of the clock one start-up frame shows: its bright pixels (gold rim, ticks and
+# hands; the desktop is darker). The fade weights the colours by its alpha and the zoom
+# grows the image, so both raise the count until the clock is fully shown.
+shown() { convert "xwd:$1" -colorspace gray -threshold 50% -format '%[fx:int(mean*w*h)]' info:; }
+full=$(shown "$WORK/start15.xwd")
+partial=0
+for i in $(seq 14); do
+  [ "$(shown "$WORK/start$i.xwd")" -lt $((full * 9 / 10)) ] && partial=$((partial + 1))
+done
+[ "$full" -gt 0 ] || fail "nothing of the clock is on screen"
+[ "$partial" -gt 0 ] || fail "no start-up frame showed the clock growing or fading in"
+
+# The frame on screen against --snapshot at the seconds around the capture, laid over the
+# background by its alpha: the soft rim must blend into the desktop as the frame says.
+before=$(date +%s)
+import -window root -crop "$geometry" +repage "$WORK/screen.png"
+after=$(date +%s)
+matched=""
+for t in $((before - 1)) "$before" "$after"; do
+  at=$(date -d "@$t" '+%F %T')
+  "$WINE_RUN" "$EXE" --snapshot "$(win_path "$WORK/snap.png")" --at "$at"
+  convert -size "${WIDTH}x${HEIGHT}" "xc:$BACKGROUND" "$WORK/snap.png" -composite "$WORK/over.png"
+  differ=$(compare -metric AE -fuzz 2% "$WORK/screen.png" "$WORK/over.png" null: 2>&1 || true)
+  if [ "$differ" -lt $((WIDTH * HEIGHT / 500)) ]; then matched=$at; break; fi
+done
+[ -n "$matched" ] || fail "the window does not show the frame --snapshot composes for its time"
+exit_clock "$pid" "$win"
+echo "ok ($matched)"

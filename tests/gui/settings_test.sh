@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# What the user sets survives a restart: the mode from a key, the position from a drag, the
+# Run entry of "Load at Startup" and the timer length from the timer dialog; and garbled
+# saved values never stop the clock from starting.
+source "$(dirname "$0")/gui_lib.sh"
+reset_settings
+
+start_clock() {
+  "$WINE_RUN" "$EXE" &
+  pid=$!
+  win=$(wait_for_window) || fail "no clock window appeared"
+  sleep 1.5  # the start-up fade
+  face_point "$win"
+  # Keys sent before the first click are lost without a window manager.
+  xdotool mousemove "$CX" "$CY" click 1
+  sleep 0.3
+}
+
+run_value() {
+  "$WINE_RUN" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v OrmelClock 2>/dev/null | tr -d '\r' |
+    grep OrmelClock || true
+}
+
+# Mode by key, position by drag.
+start_clock
+xdotool key 4
+sleep 0.3
+x0=$X y0=$Y
+xdotool mousemove "$CX" "$CY" mousedown 1 mousemove $((CX + 20)) $((CY + 10)) sleep 0.1 \
+  mousemove $((CX + 120)) $((CY + 70)) sleep 0.2 mouseup 1
+sleep 0.5
+face_point "$win"
+[ "$X" -ne "$x0" ] || [ "$Y" -ne "$y0" ] || fail "the drag did not move the clock"
+moved_x=$X moved_y=$Y
+exit_clock "$pid" "$win"
+[ "$(saved_value ClockType)" = 3 ] || fail "ClockType saved as '$(saved_value ClockType)'"
+
+# After a restart the same mode and place; the mode is saved again at exit.
+start_clock
+[ "$X" -eq "$moved_x" ] && [ "$Y" -eq "$moved_y" ] || fail "restarted at $X,$Y instead of $moved_x,$moved_y"
+# "Load at Startup" (on by default) is the second item of Settings, the second item from
+# the menu's end; the restore wrote the Run value, quoted so a path with blanks starts.
+quoted_run_value() {
+  case "$(run_value)" in *'"'*OrmelClock.exe'"'*) return 0 ;; *) return 1 ;; esac
+}
+quoted_run_value || fail "no quoted Run value: '$(run_value)'"
+menu_keys "$win" Up Up Right Down Return
+sleep 0.5
+[ -z "$(run_value)" ] || fail "unchecking Load at Startup left the Run value"
+menu_keys "$win" Up Up Right Down Return
+sleep 0.5
+quoted_run_value || fail "checking Load at Startup again wrote no Run value: '$(run_value)'"
+exit_clock "$pid" "$win"
+[ "$(saved_value ClockType)" = 3 ] || fail "the restored mode was not kept: '$(saved_value ClockType)'"
+
+# Garbled values: the clock still starts, in its default mode, and saves sound values.
+"$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v ClockType /d 99 /f >/dev/null
+"$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v Countdown /d 'not a date' /f >/dev/null
+start_clock
+exit_clock "$pid" "$win"
+[ "$(saved_value ClockType)" = 0 ] || fail "a garbled ClockType was not replaced: '$(saved_value ClockType)'"
+[ "$(saved_value Countdown)" != 'not a date' ] || fail "a garbled Countdown was kept"
+
+# The timer dialog: 1 minute, OK; the clock shows Timer mode and keeps the length.
+start_clock
+menu_keys "$win" Down Down Down Down Down Down Down Down Down Down Return  # "Timer..."
+dialog=""
+for i in $(seq 50); do
+  dialog=$(xdotool search --name '^Timer$' 2>/dev/null | head -1 || true)
+  [ -n "$dialog" ] && break
+  sleep 0.1
+done
+[ -n "$dialog" ] || fail "the timer dialog did not open"
+# The picker holds HH:mm:ss with no field chosen: the first Right picks the hours, the next
+# the minutes (01), then the seconds (00).
+xdotool key --delay 100 Right Right 0 1 Right 0 0 Return
+sleep 0.5
+exit_clock "$pid" "$win"
+[ "$(saved_value ClockType)" = 4 ] || fail "OK did not switch to Timer mode"
+# Saved as a time of day in the user's format: 0:01:00, or 12:01:00 AM.
+case "$(saved_value TimerDate)" in *:01:00*) ;; *) fail "timer length saved as '$(saved_value TimerDate)'" ;; esac
+echo "ok"

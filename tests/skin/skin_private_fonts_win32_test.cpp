@@ -1,0 +1,111 @@
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "app/clock_skin_win32.h"
+#include "app/ormel_error.h"
+#include "image/png_format.h"
+#include "skin/temp_folder.h"
+
+namespace {
+
+// A renamed copy of royale's digital font: the host has the original, not this family.
+constexpr const char* kFamily = "Ormel Test Segments";
+
+int CALLBACK NoteFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;
+}
+
+bool FamilyExists(const char* family) {
+  LOGFONTA lf{};
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(lf.lfFaceName, family, LF_FACESIZE);
+  bool found = false;
+  HDC dc = GetDC(nullptr);
+  EnumFontFamiliesExA(dc, &lf, NoteFamily, reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, dc);
+  return found;
+}
+
+std::string ReadFile(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+std::string Backslashed(std::string p) {
+  for (char& c : p) c = c == '/' ? '\\' : c;
+  return p;
+}
+
+// Skins in a temp folder: "plain" is royale, "fonted" is royale drawing its digits with the
+// font it carries, "broken" carries the font beside a malformed description.
+class SkinFontsTest : public ::testing::Test {
+ protected:
+  SkinFontsTest() {
+    const std::filesystem::path royale = std::filesystem::path(ORMEL_DIST_DIR) / "face" / "royale";
+    std::filesystem::copy(royale, dir.Path() + "plain");
+    std::filesystem::copy(royale, dir.Path() + "fonted");
+    const std::string xml = ReadFile(royale / "skin.xml");
+    dir.Write("fonted/skin.xml", Replaced(xml, "DSEG7 Classic", kFamily));
+    std::filesystem::copy_file(ORMEL_TEST_FONT, dir.Path() + "fonted/segments.ttf");
+    dir.Write("broken/skin.xml", "<skin><clockface>face.png</skin>");
+    std::filesystem::copy_file(ORMEL_TEST_FONT, dir.Path() + "broken/segments.ttf");
+  }
+
+  TempFolder dir;
+  const PngFormatRegistration png;
+  FormatSettings format;
+};
+
+TEST_F(SkinFontsTest, ASkinsFontIsThereOnlyWhileTheSkinIsLoaded) {
+  ASSERT_FALSE(FamilyExists(kFamily)) << "the host must not have the test font";
+  ClockSkin skin(Backslashed(dir.Path()));
+  skin.Load("fonted", format);
+  EXPECT_TRUE(FamilyExists(kFamily));
+  skin.Load("plain", format);
+  EXPECT_FALSE(FamilyExists(kFamily));
+}
+
+TEST_F(SkinFontsTest, LabelsAreMeasuredAndDrawnInTheSkinsFont) {
+  ClockSkin skin(Backslashed(dir.Path()));
+  skin.Load("fonted", format);
+  // The font is loaded for this process: GDI now draws the family like the original.
+  GdiTextRasterizer gdi;
+  const FontSpec own{kFamily, 14}, original{"DSEG7 Classic", 14}, fallback{"DejaVu Sans", 14};
+  const TextExtent ownSize = gdi.Measure(own, "88:88:88");
+  EXPECT_EQ(ownSize.width, gdi.Measure(original, "88:88:88").width);
+  EXPECT_NE(ownSize.width, gdi.Measure(fallback, "88:88:88").width);
+  // Drawn, the digits are the seven-segment ones, not the fallback's (the private copy is
+  // hinted on its own, so its pixels need not equal the original's exactly).
+  TBitmap32 drawnOwn, drawnFallback;
+  for (TBitmap32* b : {&drawnOwn, &drawnFallback}) {
+    b->SetSize(ownSize.width, ownSize.height);
+    b->Clear(0);
+  }
+  gdi.Draw(drawnOwn, own, "88:88:88", 0xFFFFFF);
+  gdi.Draw(drawnFallback, fallback, "88:88:88", 0xFFFFFF);
+  EXPECT_NE(drawnOwn.pixels, drawnFallback.pixels);
+}
+
+TEST_F(SkinFontsTest, AFailedLoadKeepsTheSkinAndDropsTheNewFont) {
+  ClockSkin skin(Backslashed(dir.Path()));
+  skin.Load("plain", format);
+  EXPECT_THROW(skin.Load("broken", format), OrmelError);
+  EXPECT_FALSE(FamilyExists(kFamily));
+  EXPECT_EQ(skin.Frame().width, 192);
+}
+
+}  // namespace
