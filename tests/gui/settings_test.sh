@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# What the user sets survives a restart: the mode from a key, the position from a drag, the
+# What the user sets survives a restart: the mode from a key or a title click, the position from a drag, the
 # Run entry of "Load at Startup" and the timer length from the timer dialog; and garbled
 # saved values never stop the clock from starting.
 source "$(dirname "$0")/gui_lib.sh"
@@ -50,8 +50,18 @@ sleep 0.5
 menu_keys "$win" Up Up Right Down Return
 sleep 0.5
 quoted_run_value || fail "checking Load at Startup again wrote no Run value: '$(run_value)'"
+# A click on the title (royale's title box centre) steps from the restored Stopwatch mode
+# to Timer: the face changes, and Timer is what the exit saves.
+face_point "$win"
+title_shot() { import -window root -crop "80x12+$((X + 56))+$((Y + 60))" png:- | md5sum; }
+before=$(title_shot)
+xdotool mousemove $((X + 96)) $((Y + 66)) click 1
+sleep 0.5
+xdotool mousemove $((X + 96)) $((Y + 20))  # off the title: no hover colour
+sleep 0.3
+[ "$before" != "$(title_shot)" ] || fail "a click on the title did not change the title"
 exit_clock "$pid" "$win"
-[ "$(saved_value ClockType)" = 3 ] || fail "the restored mode was not kept: '$(saved_value ClockType)'"
+[ "$(saved_value ClockType)" = 4 ] || fail "restored Stopwatch then title click gave ClockType '$(saved_value ClockType)'"
 
 # Garbled values: the clock still starts, in its default mode, and saves sound values.
 "$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v ClockType /d 99 /f >/dev/null
