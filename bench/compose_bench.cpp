@@ -129,3 +129,4 @@ void BM_HandPixman(benchmark::State& st) {
 BENCHMARK(BM_HandPixman)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+BENCHMARK_MAIN();
