@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "image/dib_section_win32.h"
+
 GdiTextRasterizer::GdiTextRasterizer() : dc_(CreateCompatibleDC(nullptr)) {}
 
 HFONT GdiTextRasterizer::FontFor(const FontSpec& font) {
@@ -34,15 +36,8 @@ TextExtent GdiTextRasterizer::Measure(const FontSpec& font, const std::string& t
 
 void GdiTextRasterizer::Draw(TBitmap32& target, const FontSpec& font, const std::string& text, uint32_t ink) {
   if (target.Empty()) return;
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = target.width;
-  bi.bmiHeader.biHeight = -target.height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  BitmapHandle section(CreateDIBSection(dc_.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  uint32_t* bits = nullptr;
+  BitmapHandle section = CreateTopDownDib(dc_.get(), target.width, target.height, bits);
   if (!section) return;
   const size_t bytes = target.pixels.size() * sizeof(uint32_t);
   std::memcpy(bits, target.pixels.data(), bytes);
@@ -55,7 +50,7 @@ void GdiTextRasterizer::Draw(TBitmap32& target, const FontSpec& font, const std:
     GdiFlush();
   }
   // GDI leaves the alpha byte alone only sometimes; the caller owns alpha, so keep ours.
-  const uint32_t* drawn = static_cast<const uint32_t*>(bits);
+  const uint32_t* drawn = bits;
   for (size_t i = 0; i < target.pixels.size(); ++i)
     target.pixels[i] = (target.pixels[i] & 0xFF000000u) | (drawn[i] & 0x00FFFFFFu);
 }

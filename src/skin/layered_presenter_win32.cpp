@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "image/dib_section_win32.h"
+
 LayeredPresenter::LayeredPresenter() : memoryDc_(CreateCompatibleDC(screen_.get())) {}
 
 // The section must leave the DC before either is freed.
@@ -11,20 +13,13 @@ LayeredPresenter::~LayeredPresenter() {
 
 void LayeredPresenter::EnsureSize(int width, int height) {
   if (width == width_ && height == height_ && section_) return;
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;  // top-down rows, as TBitmap32 keeps them
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  BitmapHandle section(CreateDIBSection(memoryDc_.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  uint32_t* bits = nullptr;
+  BitmapHandle section = CreateTopDownDib(memoryDc_.get(), width, height, bits);
   if (!section) return;
   HGDIOBJ old = SelectObject(memoryDc_.get(), section.get());
   if (!previous_) previous_ = old;
   section_ = std::move(section);
-  bits_ = static_cast<uint32_t*>(bits);
+  bits_ = bits;
   width_ = width;
   height_ = height;
 }

@@ -79,3 +79,13 @@ exit_clock() {
   [ "$rc" -eq 124 ] && kill "$pid" 2>/dev/null
   [ "$rc" -eq 0 ] || fail "the clock ended with $rc"
 }
+
+# Starts the clock ($EXE), waits for its window and the start-up fade; sets pid, win and the
+# face point.
+start_clock() {
+  "$WINE_RUN" "$EXE" &
+  pid=$!
+  win=$(wait_for_window) || fail "no clock window appeared"
+  sleep 1.5
+  face_point "$win"
+}

@@ -5,13 +5,9 @@
 source "$(dirname "$0")/gui_lib.sh"
 reset_settings
 
-start_clock() {
-  "$WINE_RUN" "$EXE" &
-  pid=$!
-  win=$(wait_for_window) || fail "no clock window appeared"
-  sleep 1.5  # the start-up fade
-  face_point "$win"
-  # Keys sent before the first click are lost without a window manager.
+# Keys sent before the first click are lost without a window manager.
+start_and_click() {
+  start_clock
   xdotool mousemove "$CX" "$CY" click 1
   sleep 0.3
 }
@@ -22,7 +18,7 @@ run_value() {
 }
 
 # Mode by key, position by drag.
-start_clock
+start_and_click
 xdotool key 4
 sleep 0.3
 x0=$X y0=$Y
@@ -36,7 +32,7 @@ exit_clock "$pid" "$win"
 [ "$(saved_value ClockType)" = 3 ] || fail "ClockType saved as '$(saved_value ClockType)'"
 
 # After a restart the same mode and place; the mode is saved again at exit.
-start_clock
+start_and_click
 [ "$X" -eq "$moved_x" ] && [ "$Y" -eq "$moved_y" ] || fail "restarted at $X,$Y instead of $moved_x,$moved_y"
 # "Load at Startup" (on by default) is the second item of Settings, the second item from
 # the menu's end; the restore wrote the Run value, quoted so a path with blanks starts.
@@ -66,13 +62,13 @@ exit_clock "$pid" "$win"
 # Garbled values: the clock still starts, in its default mode, and saves sound values.
 "$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v ClockType /d 99 /f >/dev/null
 "$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v Countdown /d 'not a date' /f >/dev/null
-start_clock
+start_and_click
 exit_clock "$pid" "$win"
 [ "$(saved_value ClockType)" = 0 ] || fail "a garbled ClockType was not replaced: '$(saved_value ClockType)'"
 [ "$(saved_value Countdown)" != 'not a date' ] || fail "a garbled Countdown was kept"
 
 # The timer dialog: 1 minute, OK; the clock shows Timer mode and keeps the length.
-start_clock
+start_and_click
 menu_keys "$win" Down Down Down Down Down Down Down Down Down Down Return  # "Timer..."
 dialog=""
 for i in $(seq 50); do

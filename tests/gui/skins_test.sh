@@ -9,14 +9,6 @@ EXE=$WORK/dist/OrmelClock.exe
 mkdir -p "$WORK/dist/face/broken"
 echo '<skin><clockface>face.png</skin>' >"$WORK/dist/face/broken/skin.xml"
 
-start_clock() {
-  "$WINE_RUN" "$EXE" &
-  pid=$!
-  win=$(wait_for_window) || fail "no clock window appeared"
-  sleep 1.5  # the start-up fade
-  face_point "$win"
-}
-
 error_box() { xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | grep -vx "$win" | head -1 || true; }
 
 # Presses the message box's OK button, centred at its bottom, and waits for the box to go

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/handles_win32.h"
+#include "image/dib_section_win32.h"
 #include "image/blend.h"
 
 namespace {
@@ -13,14 +14,7 @@ namespace {
 // A 32-bit top-down DIB section holding a copy of `b`.
 struct DibCopy {
   explicit DibCopy(HDC dc, const TBitmap32& b) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = b.width;
-    bi.bmiHeader.biHeight = -b.height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    bitmap.reset(CreateDIBSection(dc, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
+    bitmap = CreateTopDownDib(dc, b.width, b.height, bits);
     std::memcpy(bits, b.pixels.data(), b.pixels.size() * 4);
   }
   BitmapHandle bitmap;

@@ -10,6 +10,7 @@
 #include "app/ormel_error.h"
 #include "image/png_format.h"
 #include "skin/temp_folder.h"
+#include "support/windows_path.h"
 
 namespace {
 
@@ -43,11 +44,6 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
   for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
     text.replace(at, from.size(), to);
   return text;
-}
-
-std::string Backslashed(std::string p) {
-  for (char& c : p) c = c == '/' ? '\\' : c;
-  return p;
 }
 
 // Skins in a temp folder: "plain" is royale, "fonted" is royale drawing its digits with the

@@ -7,19 +7,13 @@
 #include "skin/skin_loader.h"
 #include "skin/skin_test_doubles.h"
 #include "skin/temp_folder.h"
+#include "support/windows_path.h"
 
 namespace {
 
 // The dist folder as Wine sees the host's files.
 std::string SkinFolderPath(const std::string& name) {
-  std::string p = std::string("Z:") + ORMEL_DIST_DIR + "/face/" + name + "/";
-  for (char& c : p) c = c == '/' ? '\\' : c;
-  return p;
-}
-
-std::string Backslashed(std::string p) {
-  for (char& c : p) c = c == '/' ? '\\' : c;
-  return p;
+  return Backslashed(std::string("Z:") + ORMEL_DIST_DIR + "/face/" + name + "/");
 }
 
 class MsxmlSkinTest : public ::testing::Test {
