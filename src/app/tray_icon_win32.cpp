@@ -10,6 +10,8 @@
 namespace {
 
 const char kTrayWindowClass[] = "OrmelClockTray";
+constexpr UINT_PTR kRetryTimer = 1;
+constexpr UINT kRetryInterval = 2000;
 
 // The old form of the shell record ends after a tip of 64 characters (63 and the zero);
 // the newer forms only add fields behind it.
@@ -81,7 +83,13 @@ bool TTrayIcon::Notify(TrayShellCall call) {
   return Shell_NotifyIconA(message, &nid) != FALSE;
 }
 
-void TTrayIcon::Show() { registration_.Show(icon_ != nullptr); }
+void TTrayIcon::Show() {
+  registration_.Show(icon_ != nullptr);
+  // A shell that is not ready yet refuses the icon, and nothing else would add it later:
+  // a clock hidden then could never come back. So the add is tried again until it holds.
+  if (icon_ && !registration_.InTray()) SetTimer(window_, kRetryTimer, kRetryInterval, nullptr);
+  else KillTimer(window_, kRetryTimer);
+}
 
 void TTrayIcon::SetHint(const std::string& hint) {
   hint_ = hint;
@@ -113,6 +121,10 @@ LRESULT CALLBACK TTrayIcon::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
     } catch (const std::exception& e) {
       ShowErrorBox(e.what());
     }
+    return 0;
+  }
+  if (self && msg == WM_TIMER && wp == kRetryTimer) {
+    self->Show();
     return 0;
   }
   if (self && msg == self->taskbarCreated_ && msg != 0) {

@@ -25,7 +25,7 @@ class TTrayIcon : private TrayShell {
   TTrayIcon(const TTrayIcon&) = delete;
   TTrayIcon& operator=(const TTrayIcon&) = delete;
 
-  // Clears a stale icon, then adds ours; a refused add is tried again by the next change.
+  // Clears a stale icon, then adds ours; a refused add is tried again every 2 s until it holds.
   void Show();
   void SetHint(const std::string& hint);
   bool InTray() const { return registration_.InTray(); }

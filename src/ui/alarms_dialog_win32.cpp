@@ -75,7 +75,7 @@ void TfAlarms::AddControls() {
     const RECT box = RectOf(c.box);
     switch (c.kind) {
       case AlarmControlKind::Caption:
-        AddDialogControl(hwnd_, font, "STATIC", c.text.c_str(), SS_LEFT | SS_NOPREFIX, box, c.id);
+        AddDialogControl(hwnd_, font, "STATIC", c.text.c_str(), SS_LEFTNOWORDWRAP | SS_NOPREFIX, box, c.id);
         break;
       case AlarmControlKind::CheckLabel:
         AddDialogControl(hwnd_, font, "STATIC", c.text.c_str(), SS_CENTER | SS_NOPREFIX, box, c.id);

@@ -43,7 +43,7 @@ class LayoutBuilder {
   void Panel(const char* caption, int top, int height, LayoutBox captionAt = {8, 8, 0, 13}) {
     panel_ = {kPanelLeft, top, kPanelWidth, height};
     layout_.panels.push_back({caption, panel_});
-    captionAt.width = captionAt.width ? captionAt.width : 56;
+    captionAt.width = captionAt.width ? captionAt.width : 62;  // up to the "All" box
     Add(AlarmControlKind::Caption, caption, captionAt);
   }
 

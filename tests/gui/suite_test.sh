@@ -31,6 +31,7 @@ cleanup() {
   rm -rf "$WORK"
 }
 trap cleanup EXIT
+trap 'exit 143' TERM INT
 
 # --- X helpers -------------------------------------------------------------------------
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
@@ -79,6 +80,8 @@ downs() { local i; for i in $(seq "$1"); do printf 'Down '; done; printf 'Return
 # --- set-up ----------------------------------------------------------------------------
 reg_run delete "$SETTINGS" /f >/dev/null || true
 saved_handler=$(reg_data "$HTTP_KEY" /ve)
+# A run that was killed left its stand-in registered: Wine's own browser comes back then.
+case "$saved_handler" in *browser.bat*) saved_handler='"C:\windows\system32\winebrowser.exe" "%1"' ;; esac
 saved_reuse=$(reuse_value)
 saved_reuse=${saved_reuse:+$((saved_reuse))}
 # The stand-in browser writes the address it was asked to open to a file.
