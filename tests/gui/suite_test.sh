@@ -5,11 +5,9 @@
 # alarms dialog opens, and Exit fades out, saves and ends the program.
 source "$(dirname "$0")/gui_lib.sh"
 
-SETTINGS='HKCU\Software\Kandrel\OrmelClock'
 BROWSER_KEY='HKCU\Software\Microsoft\Internet Explorer\Main'
 # Wine looks up URL handlers in the machine's classes only.
 HTTP_KEY='HKLM\Software\Classes\http\shell\open\command'
-clock=""
 saved_handler=""
 saved_reuse=""
 
@@ -22,15 +20,15 @@ set_reuse() {
   else reg_run delete "$BROWSER_KEY" /v AllowWindowReuse /f >/dev/null || true; fi
 }
 
-cleanup() {
+# Puts the browser handler and setting back, then the shared clean-up ends the clock.
+restore_and_clean_up() {
   set +e
-  if [ -n "$clock" ]; then kill "$clock" 2>/dev/null; wait "$clock" 2>/dev/null; fi
   if [ -n "$saved_handler" ]; then reg_run add "$HTTP_KEY" /ve /d "$saved_handler" /f >/dev/null
-  else reg_run delete "$HTTP_KEY" /f >/dev/null || true; fi
+  else reg_run delete "$HTTP_KEY" /f >/dev/null; fi
   set_reuse "$saved_reuse"
-  rm -rf "$WORK"
+  cleanup
 }
-trap cleanup EXIT
+trap restore_and_clean_up EXIT
 trap 'exit 143' TERM INT
 
 # --- X helpers -------------------------------------------------------------------------
@@ -65,7 +63,7 @@ title_hash() { import -window root -crop "80x12+$((X + 56))+$((Y + 60))" -format
 at_free_point() { xdotool mousemove $((X + 30)) $((Y + HEIGHT / 2)); }
 
 # Opens the popup menu with a right click at the pointer and presses the keys in it.
-menu_keys() {
+popup_keys() {
   local before
   before=$(viewable_windows)
   xdotool click 3
@@ -74,11 +72,11 @@ menu_keys() {
   xdotool key "$@"
   sleep 0.3
 }
-clock_menu() { at_free_point; menu_keys "$@"; }
+clock_menu() { at_free_point; popup_keys "$@"; }
 downs() { local i; for i in $(seq "$1"); do printf 'Down '; done; printf 'Return'; }
 
 # --- set-up ----------------------------------------------------------------------------
-reg_run delete "$SETTINGS" /f >/dev/null || true
+reset_settings
 saved_handler=$(reg_data "$HTTP_KEY" /ve)
 # A run that was killed left its stand-in registered: Wine's own browser comes back then.
 case "$saved_handler" in *browser.bat*) saved_handler='"C:\windows\system32\winebrowser.exe" "%1"' ;; esac
@@ -92,7 +90,7 @@ set_reuse ""
 
 # --- start: the clock appears and fades in -------------------------------------------
 "$WINE_RUN" "$EXE" &
-clock=$!
+pid=$!
 find_clock() { win=$(xdotool search --name '^Ormel Clock$' 2>/dev/null | head -1) && [ -n "$win" ] && viewable "$win"; }
 wait_until 150 find_clock || fail "no clock window appeared"
 eval "$(xdotool getwindowgeometry --shell "$win")"
@@ -158,7 +156,7 @@ clock_menu $(downs 2)
 wait_until 50 clock_hidden || fail "Show/Hide did not hide the clock"
 # The tray icon's menu works while the clock is hidden.
 xdotool mousemove --window "$tray" 10 10
-menu_keys Down Down Return
+popup_keys Down Down Return
 wait_until 50 clock_shown || fail "Show/Hide from the tray icon did not bring the clock back"
 for state in hidden shown; do
   tray_click 1
@@ -219,8 +217,8 @@ while viewable "$win" && [ "${#samples[@]}" -lt 40 ]; do samples+=("$(clock_brig
 dimmest=$(printf '%s\n' "${samples[@]}" "$visible" | sort -g | head -1)
 less_than "$dimmest" "$(awk -v v="$visible" 'BEGIN { print v * 0.8 }')" || fail "no fade-out seen: ${samples[*]}"
 rc=0
-wait_for_exit "$clock" 150 || rc=$?
+wait_for_exit "$pid" 150 || rc=$?
 [ "$rc" -eq 0 ] || fail "the clock ended with $rc"
-clock=""
-[ "$(reg_data "$SETTINGS" /v ClockType)" = 3 ] || fail "the Stopwatch mode was not saved"
+pid=""
+[ "$(saved_value ClockType)" = 3 ] || fail "the Stopwatch mode was not saved"
 echo "ok"
