@@ -312,7 +312,7 @@ void TfrmMain::ShowForAlarm() {
 
 void TfrmMain::SetClockType(ClockType type) {
   state_.FClockType = type;
-  ApplyButtonTips(*ToolTipManager1, type);
+  if (ToolTipManager1) ApplyButtonTips(*ToolTipManager1, type);  // gone once the window is destroyed
 }
 
 void TfrmMain::CreateToolTips() {

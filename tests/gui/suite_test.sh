@@ -204,6 +204,17 @@ wait_until 50 alarms_shown || fail "the alarms dialog did not open a second time
 xdotool key alt+F4
 wait_until 50 alarms_hidden || fail "the alarms dialog stayed open"
 
+# --- a skin change moves the buttons, and their tooltips follow ---------------------------
+# Skins is the third item from the end; slate (240 wide) is one of the first two folders.
+for n in 1 2; do
+  clock_menu Up Up Up Right $(downs $((n - 1)))
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  [ "$WIDTH" -eq 240 ] && break
+done
+[ "$WIDTH" -eq 240 ] || fail "slate was not among the first two skins"
+tooltip_width 99 180 >/dev/null || fail "no tooltip over slate's left button"
+
 # --- Exit: fade out, settings saved, the program ends -----------------------------------
 at_free_point
 xdotool click 1
