@@ -73,7 +73,7 @@ exit_clock() {
   for attempt in 1 2 3; do
     menu_keys "$win" Up Return
     rc=0
-    wait_for_exit "$pid" 80 && break || rc=$?
+    wait_for_exit "$pid" 200 && break || rc=$?
     [ "$rc" -eq 124 ] || break
   done
   [ "$rc" -eq 124 ] && kill "$pid" 2>/dev/null
