@@ -30,6 +30,9 @@ struct ClockState {
   bool FTimerArmed = false;
   bool FDisplayArrows = true;
   int32_t FTimeZoneId = -1;
+  // The zone's registry key name, saved beside the id: the id is a position in the
+  // sorted list and names another zone once the operating system's zone set changes.
+  std::string FTimeZoneKey;
   std::string FClockLabel = "Clock";
   std::string FSkinName = "royale";
   TDateTime FTimeDifference = 0;

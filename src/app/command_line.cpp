@@ -25,6 +25,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       if (!cl.at) throw OrmelError("'" + args[i] + "' is not a date and time of the form YYYY-MM-DD hh:mm:ss");
     } else if (a == "--skin" && hasValue) {
       cl.skin = args[++i];
+    } else if (a == "--label" && hasValue) {
+      cl.label = args[++i];
     } else if (a == "--mode" && hasValue) {
       const std::string& v = args[++i];
       if (v.size() != 1 || !IsClockType(v[0] - '0')) throw OrmelError("'" + v + "' is not a display mode (0 to 5)");

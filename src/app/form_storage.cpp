@@ -99,6 +99,7 @@ void WriteOwnValues(SettingsSection& s, const ClockState& state) {
   s.WriteString("ClockType", EncodeInt(state.FClockType));
   s.WriteString("bDisplayArrows", EncodeBoolNumber(state.FDisplayArrows));
   s.WriteString("FTimeZoneId", EncodeInt(state.FTimeZoneId));
+  s.WriteString("TimeZoneKey", state.FTimeZoneKey);
   s.WriteString("FClockLabel", state.FClockLabel);
   s.WriteString("ClockSkin", state.FSkinName);
 }
@@ -121,6 +122,7 @@ void ReadOwnValues(const SettingsSection& s, ClockState& state, FormStorageHost&
     state.FDisplayArrows = DecodeBoolText(*text).value_or(state.FDisplayArrows);
   if (auto text = s.ReadString("FTimeZoneId"))
     state.FTimeZoneId = DecodeInt(*text).value_or(state.FTimeZoneId);
+  if (auto text = s.ReadString("TimeZoneKey")) state.FTimeZoneKey = *text;
   if (auto text = s.ReadString("FClockLabel")) state.FClockLabel = *text;
   if (auto text = s.ReadString("ClockSkin"); text && IsSkinFolderName(*text)) state.FSkinName = *text;
   host.OnTop1Click();

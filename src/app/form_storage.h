@@ -24,7 +24,8 @@ class FormStorageHost {
 // order, then the main window's own values.
 void SaveMainForm(SettingsStorage& storage, const ClockState& state, const FormPlacement& placement);
 
-// FormStorage1 restore. Missing values keep the defaults; a value that does not
+// FormStorage1 restore. The zone id and key name are taken as saved; ResolveSavedZone
+// then checks them against the zone list. Missing values keep the defaults; a value that does not
 // read (a date in another locale, a mode out of range, an impossible timer length,
 // a skin name that leaves the face folder) keeps the current value and the rest
 // goes on. Returns the placement the window is to take, if any.

@@ -12,6 +12,8 @@
 #include "app/main_window_win32.h"
 #include "app/snapshot_win32.h"
 #include "image/png_format.h"
+#include "time/registry_zone_source_win32.h"
+#include "time/zone_list.h"
 #include "ui/alarms_dialog_win32.h"
 
 namespace {
@@ -31,7 +33,10 @@ std::vector<std::string> Arguments() {
 }
 
 int RunClock(HINSTANCE instance) {
-  auto frmMain = std::make_unique<TfrmMain>(instance);
+  // Read once, before any window: the world clock's zones for the program's whole run.
+  RegistryZoneSource zoneSource;
+  const TQvRegistryTimeZones zones(zoneSource);
+  auto frmMain = std::make_unique<TfrmMain>(instance, zones);
   TfAlarms fAlarms(instance, LoadIcon(instance, MAKEINTRESOURCE(1)));
   frmMain->SetAlarmsForm(&fAlarms);
   ShowWindow(frmMain->Handle(), SW_SHOWNORMAL);

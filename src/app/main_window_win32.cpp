@@ -13,6 +13,9 @@
 #include "time/countdown_dialog_win32.h"
 #include "time/timer_dialog.h"
 #include "time/timer_dialog_win32.h"
+#include "time/world_clock_dialog.h"
+#include "time/world_clock_dialog_win32.h"
+#include "time/zone_saved_id.h"
 #include "ui/about_page_win32.h"
 #include "ui/program_folder_win32.h"
 
@@ -29,7 +32,6 @@ const char kTimeServer[] = "pool.ntp.org";
 // Items whose commands come with later work stay in the menu, disabled.
 bool CommandAvailable(int command) {
   switch (command) {
-    case cmdWorldClock:
     case cmdChimes: return false;
     default: return true;
   }
@@ -37,7 +39,8 @@ bool CommandAvailable(int command) {
 
 }  // namespace
 
-TfrmMain::TfrmMain(HINSTANCE instance) : instance_(instance), state_(clock_), skin_(SkinsRoot()) {
+TfrmMain::TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones)
+    : instance_(instance), zones_(zones), worldTime_(zones, machineZone_), state_(clock_), skin_(SkinsRoot()) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
@@ -168,6 +171,7 @@ void TfrmMain::FormCreate() {
     if (auto placement = RestoreMainForm(storage, state_, ReadWindowPlacement(hwnd_), *this))
       ApplyWindowPlacement(hwnd_, *placement);
   }
+  ResolveSavedZone(zones_, state_);
   state_.FSkinName = LoadStartupSkin(state_.FSkinName, [this](const std::string& name) {
     skin_.Load(name, state_.FFormatSettings);
   });
@@ -225,6 +229,13 @@ void TfrmMain::OpenTimerDialog() {
   RegistryStorage storage(kTimerStorageKey);
   if (auto result = RunTimerDialog(hwnd_, state_.FTimerLength, storage)) {
     ApplyTimerDialog(state_, *this, *result);
+    UpdateDisplay();
+  }
+}
+
+void TfrmMain::WorldClock1Click() {
+  if (auto choice = RunWorldClockDialog(zones_, state_.FTimeZoneId, state_.FClockLabel)) {
+    ApplyWorldClock(state_, *this, zones_, *choice);
     UpdateDisplay();
   }
 }
@@ -301,7 +312,7 @@ void TfrmMain::TrayIconClick() {
 
 void TfrmMain::Timer1Timer() { ::Timer1Timer(state_, *this); }
 
-TDateTime TfrmMain::DisplayedTime() { return clock_.Now(); }
+TDateTime TfrmMain::DisplayedTime() { return worldTime_.DisplayedTime(state_.FTimeZoneId, clock_.Now()); }
 
 void TfrmMain::ShowForAlarm() {
   ShowWindow(hwnd_, SW_SHOWNORMAL);
@@ -347,6 +358,7 @@ void TfrmMain::FormCommand(int command) {
     case cmdCountdownDialog: OpenCountdownDialog(); break;
     case cmdAlarms: Alarms1Click(); break;
     case cmdTimerDialog: OpenTimerDialog(); break;
+    case cmdWorldClock: WorldClock1Click(); break;
     default: break;
   }
 }

@@ -16,6 +16,8 @@
 #include "time/sntp_client.h"
 #include "time/system_time_win32.h"
 #include "time/winsock_transport_win32.h"
+#include "time/world_time.h"
+#include "time/zone_list.h"
 #include "ui/alarms_dialog_win32.h"
 #include "ui/tooltip_manager.h"
 #include "ui/tooltip_window_win32.h"
@@ -29,7 +31,8 @@
 // frmMain: the borderless per-pixel-alpha clock window.
 class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, private NetworkTimeHost {
  public:
-  explicit TfrmMain(HINSTANCE instance);
+  // The zone list is the one read at program start; it outlives the window.
+  TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones);
   ~TfrmMain() override;
   TfrmMain(const TfrmMain&) = delete;
   TfrmMain& operator=(const TfrmMain&) = delete;
@@ -57,6 +60,7 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, p
   void StartSystemDrag() override;
   void OpenCountdownDialog() override;
   void OpenTimerDialog() override;
+  void WorldClock1Click();
 
   // FormStorageHost
   void LoadatStartup1Click() override;
@@ -99,6 +103,9 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, p
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   LocalWallClock clock_;
+  const TQvRegistryTimeZones& zones_;
+  Win32MachineZone machineZone_;
+  WorldTime worldTime_;
   UptimeCounter uptime_;
   ClockState state_;
   ClockSkin skin_;

@@ -58,6 +58,7 @@ int RunSnapshot(const CommandLine& cl) {
   state.FLastMinute = static_cast<int16_t>(DecodeDateTime(at).minute);
   ClockSkin skin(SkinsRoot());
   if (!cl.skin.empty()) state.FSkinName = cl.skin;
+  if (cl.label) state.FClockLabel = *cl.label;
   state.FSkinName = LoadStartupSkin(state.FSkinName, [&](const std::string& name) {
     skin.Load(name, state.FFormatSettings);
   });

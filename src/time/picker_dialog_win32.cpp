@@ -47,7 +47,7 @@ INT_PTR CALLBACK PickerDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
         EndDialog(hwnd, LOWORD(wp));
         return TRUE;
       }
-      return FALSE;
+      return self->OnCommand(LOWORD(wp), HIWORD(wp)) ? TRUE : FALSE;
     case WM_DESTROY:
       self->OnDestroy();
       return FALSE;

@@ -4,9 +4,9 @@
 #include "app/handles_win32.h"
 #include "time/date_time.h"
 
-// The frame shared by the countdown and timer dialogs: a modal, fixed-size,
-// topmost dialog built in memory, with controls placed in pixels, the embossed
-// heading and the date-time pickers of common controls v6.
+// The frame shared by the countdown, timer and world clock dialogs: a modal,
+// fixed-size, topmost dialog built in memory, with controls placed in pixels, the
+// embossed heading and the date-time pickers of common controls v6.
 class PickerDialog {
  public:
   virtual ~PickerDialog() = default;
@@ -19,6 +19,8 @@ class PickerDialog {
 
   virtual void OnInit() = 0;
   virtual void OnOk() {}
+  // Any other control's notification; true when it was handled.
+  virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
   virtual void OnDestroy() {}
 
   HWND Handle() const { return hwnd_; }

@@ -6,7 +6,6 @@
 
 #include "app/error_box_win32.h"
 #include "app/ormel_error.h"
-#include "time/zone_rules.h"
 
 static_assert(sizeof(TIME_ZONE_INFORMATION) == sizeof(ZoneInformation), "same layout");
 
@@ -22,23 +21,32 @@ class TokenHandle {
   HANDLE h_ = nullptr;
 };
 
+DWORD FetchMachineZone(ZoneInformation& info) {
+  TIME_ZONE_INFORMATION tzi{};
+  const DWORD id = GetTimeZoneInformation(&tzi);
+  std::memcpy(static_cast<void*>(&info), &tzi, sizeof info);
+  return id;
+}
+
 }  // namespace
 
 ZoneInformation MachineZoneInformation(ZoneTimeKind* kind) {
-  TIME_ZONE_INFORMATION tzi;
-  const DWORD id = GetTimeZoneInformation(&tzi);
+  ZoneInformation info;
+  const DWORD id = FetchMachineZone(info);
   if (id == TIME_ZONE_ID_INVALID) throw OrmelError(LastErrorText());
   if (kind)
     *kind = id == TIME_ZONE_ID_DAYLIGHT   ? ZoneTimeKind::Daylight
             : id == TIME_ZONE_ID_STANDARD ? ZoneTimeKind::Standard
                                           : ZoneTimeKind::Unknown;
-  ZoneInformation info;
-  std::memcpy(static_cast<void*>(&info), &tzi, sizeof info);
   return info;
 }
 
-TDateTime MachineLocalToUtc(bool preferDaylight, TDateTime local) {
-  return ZoneLocalToUtc(MachineZoneInformation(), preferDaylight, local);
+// The rules tell standard from daylight time, so the platform's answer is not needed;
+// asked at every tick, a failure must not raise an error box ten times a second.
+ZoneInformation Win32MachineZone::Current() {
+  ZoneInformation info;
+  FetchMachineZone(info);
+  return info;
 }
 
 TDateTime Win32SntpClock::LocalNow() {

@@ -25,6 +25,15 @@ SystemTimeRule ReadRule(const uint8_t* p) {
   return r;
 }
 
+// Up to the terminator, without copying: the clock compares the machine's zone at every tick.
+bool SameName(const char16_t (&a)[kZoneNameUnits], const char16_t (&b)[kZoneNameUnits]) {
+  for (size_t i = 0; i < kZoneNameUnits; ++i) {
+    if (a[i] != b[i]) return false;
+    if (a[i] == u'\0') return true;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool SystemTimeRule::operator==(const SystemTimeRule& o) const {
@@ -36,8 +45,7 @@ bool SystemTimeRule::operator==(const SystemTimeRule& o) const {
 bool ZoneInformation::operator==(const ZoneInformation& o) const {
   return Bias == o.Bias && StandardBias == o.StandardBias && DaylightBias == o.DaylightBias &&
          StandardDate == o.StandardDate && DaylightDate == o.DaylightDate &&
-         ZoneName(StandardName) == ZoneName(o.StandardName) &&
-         ZoneName(DaylightName) == ZoneName(o.DaylightName);
+         SameName(StandardName, o.StandardName) && SameName(DaylightName, o.DaylightName);
 }
 
 std::optional<ZoneInformation> ParseTzi(const std::vector<uint8_t>& bytes) {

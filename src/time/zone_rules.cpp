@@ -31,9 +31,9 @@ std::optional<TDateTime> YearlyRuleDate(const SystemTimeRule& rule, int year) {
   return EncodeDate(year, month, day);
 }
 
-int YearOf(TDateTime value) { return DecodeDateTime(value).year; }
-
 }  // namespace
+
+int YearOf(TDateTime value) { return DecodeDateTime(value).year; }
 
 std::optional<TDateTime> RuleTransition(const SystemTimeRule& rule, int year) {
   if (rule.wMonth == 0) return std::nullopt;
@@ -67,18 +67,18 @@ bool InInterval(TDateTime x, TDateTime lower, TDateTime upper) {
   return AtOrAfter(x, lower) && !AtOrAfter(x, upper);
 }
 
-TDateTime ZoneLocalToUtc(const ZoneInformation& zone, bool preferDaylight, TDateTime local) {
-  const auto t = TransitionsOfYear(zone, YearOf(local));
-  if (!t) return local + zone.Bias / kMinutesPerDay;
+TDateTime LocalToUtcWith(const std::optional<YearTransitions>& t, int32_t baseBias, bool preferDaylight,
+                         TDateTime local) {
+  if (!t) return local + baseBias / kMinutesPerDay;
   const double shift = (t->std - t->dst) / kMinutesPerDay;
   const bool dstBehind = t->dst < t->std;  // daylight time puts the clock forward
 
   const bool repeated = (dstBehind ? InInterval(local, t->end - shift, t->end)
-                                            : InInterval(local, t->start + shift, t->start));
+                                   : InInterval(local, t->start + shift, t->start));
   if (repeated) return local + (preferDaylight ? t->dst : t->std) / kMinutesPerDay;
 
   const bool skipped = (dstBehind ? InInterval(local, t->start, t->start + shift)
-                                           : InInterval(local, t->end, t->end - shift));
+                                  : InInterval(local, t->end, t->end - shift));
   if (skipped) return 0.0;
 
   bool daylight;
@@ -89,9 +89,8 @@ TDateTime ZoneLocalToUtc(const ZoneInformation& zone, bool preferDaylight, TDate
   return local + (daylight ? t->dst : t->std) / kMinutesPerDay;
 }
 
-TDateTime ZoneUtcToLocal(const ZoneInformation& zone, TDateTime utc) {
-  const auto t = TransitionsOfYear(zone, YearOf(utc));
-  if (!t) return utc - zone.Bias / kMinutesPerDay;
+TDateTime UtcToLocalWith(const std::optional<YearTransitions>& t, int32_t baseBias, TDateTime utc) {
+  if (!t) return utc - baseBias / kMinutesPerDay;
   const TDateTime startU = t->start + t->std / kMinutesPerDay;
   const TDateTime endU = t->end + t->dst / kMinutesPerDay;
   bool daylight;
@@ -100,4 +99,12 @@ TDateTime ZoneUtcToLocal(const ZoneInformation& zone, TDateTime utc) {
   else
     daylight = !InInterval(utc, endU, startU);
   return utc - (daylight ? t->dst : t->std) / kMinutesPerDay;
+}
+
+TDateTime ZoneLocalToUtc(const ZoneInformation& zone, bool preferDaylight, TDateTime local) {
+  return LocalToUtcWith(TransitionsOfYear(zone, YearOf(local)), zone.Bias, preferDaylight, local);
+}
+
+TDateTime ZoneUtcToLocal(const ZoneInformation& zone, TDateTime utc) {
+  return UtcToLocalWith(TransitionsOfYear(zone, YearOf(utc)), zone.Bias, utc);
 }

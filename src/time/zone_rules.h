@@ -23,6 +23,15 @@ std::optional<YearTransitions> TransitionsOfYear(const ZoneInformation& zone, in
 bool AtOrAfter(TDateTime x, TDateTime lower);
 bool InInterval(TDateTime x, TDateTime lower, TDateTime upper);
 
+// The year whose rules apply to a value: that of its date to the millisecond.
+int YearOf(TDateTime value);
+
+// The conversions below with the year's transitions already known; without them
+// (nullopt) only the base bias applies.
+TDateTime LocalToUtcWith(const std::optional<YearTransitions>& t, int32_t baseBias, bool preferDaylight,
+                         TDateTime local);
+TDateTime UtcToLocalWith(const std::optional<YearTransitions>& t, int32_t baseBias, TDateTime utc);
+
 // A local time in the hour the clock skips has no UTC time: the result is 0.0. In the
 // repeated hour preferDaylight picks the daylight reading.
 TDateTime ZoneLocalToUtc(const ZoneInformation& zone, bool preferDaylight, TDateTime local);

@@ -12,13 +12,15 @@ TEST(CommandLine, SnapshotArguments) {
   EXPECT_EQ(*cl.at, EncodeDateTime({2026, 12, 8, 10, 8, 30, 0}).value());
   EXPECT_EQ(*cl.mode, ctStopwatch);
   EXPECT_EQ(ParseCommandLine({"--snapshot", "a.png", "--skin", "slate"}).skin, "slate");
+  EXPECT_EQ(ParseCommandLine({"--snapshot", "a.png", "--label", ""}).label, "");
+  EXPECT_FALSE(ParseCommandLine({"--snapshot", "a.png"}).label.has_value());
   EXPECT_TRUE(ParseCommandLine({}).snapshotPath.empty());
 }
 
 TEST(CommandLine, RejectsWhatItCannotRead) {
   const std::vector<std::vector<std::string>> bad = {
       {"--at", "2026-02-30 10:00:00"}, {"--at", "10:00"}, {"--at", "2026-12-08 10:08:30x"},
-      {"--mode", "6"}, {"--mode", "12"}, {"--frobnicate"}, {"--snapshot"}, {"--skin"}};
+      {"--mode", "6"}, {"--mode", "12"}, {"--frobnicate"}, {"--snapshot"}, {"--skin"}, {"--label"}};
   for (const auto& args : bad) EXPECT_THROW(ParseCommandLine(args), OrmelError) << args[0];
 }
 

@@ -49,6 +49,7 @@ void SetEveryValue(ClockState& s, FakeClock& clock) {
   s.FClockType = ctStopwatch;
   s.FDisplayArrows = false;
   s.FTimeZoneId = 17;
+  s.FTimeZoneKey = "Tokyo Standard Time";
   s.FClockLabel = "Tokyo, Osaka";
   s.FSkinName = "glass";
 }
@@ -66,7 +67,7 @@ TEST(FormStorage, SaveWritesEveryValueInOrder) {
       "NormPos(1920x1080)", "NormPos", "Visible", "LoadatStartup1_Checked", "OnTop1_Checked", "Chimes1_Checked",
       "StopWatch1_StartTime", "StopWatch1_RunningTotal", "StopWatch1_Running", "swTimer_StartTime",
       "swTimer_RunningTotal", "swTimer_Running", "AMPM1_Checked", "Countdown", "TimerDate", "ClockType",
-      "bDisplayArrows", "FTimeZoneId", "FClockLabel", "ClockSkin"};
+      "bDisplayArrows", "FTimeZoneId", "TimeZoneKey", "FClockLabel", "ClockSkin"};
   EXPECT_EQ(storage.WriteOrder(), order);
   auto& v = storage.Section(kMainSection);
   EXPECT_EQ(v["FormVersion"], "0");
@@ -78,6 +79,7 @@ TEST(FormStorage, SaveWritesEveryValueInOrder) {
   EXPECT_EQ(v["ClockType"], "3");
   EXPECT_EQ(v["bDisplayArrows"], "0");
   EXPECT_EQ(v["FClockLabel"], "Tokyo, Osaka");
+  EXPECT_EQ(v["TimeZoneKey"], "Tokyo Standard Time");
 }
 
 TEST(FormStorage, EveryValueSurvivesARestart) {
@@ -111,6 +113,7 @@ TEST(FormStorage, EveryValueSurvivesARestart) {
   EXPECT_EQ(after.FClockType, ctStopwatch);
   EXPECT_FALSE(after.FDisplayArrows);
   EXPECT_EQ(after.FTimeZoneId, 17);
+  EXPECT_EQ(after.FTimeZoneKey, "Tokyo Standard Time");
   EXPECT_EQ(after.FClockLabel, "Tokyo, Osaka");
   EXPECT_EQ(after.FSkinName, "glass");
   EXPECT_EQ(host.calls, (std::vector<std::string>{"run-", "type3", "top-"}));
@@ -130,6 +133,7 @@ TEST(FormStorage, FirstStartKeepsTheDefaultsAndRegistersTheProgram) {
   EXPECT_DOUBLE_EQ(state.FTimerLength, 10.0 / 86400);
   EXPECT_TRUE(state.FDisplayArrows);
   EXPECT_EQ(state.FTimeZoneId, -1);
+  EXPECT_EQ(state.FTimeZoneKey, "");
 }
 
 TEST(FormStorage, GarbledValuesFallBackAndTheRestIsKept) {

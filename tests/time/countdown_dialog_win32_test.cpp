@@ -9,8 +9,6 @@ namespace {
 
 TDateTime At(int y, int mo, int d, int h, int mi, int s) { return EncodeDateTime({y, mo, d, h, mi, s, 0}).value(); }
 
-bool HasChildText(HWND dialog, const char* text) { return FindWindowExA(dialog, nullptr, nullptr, text) != nullptr; }
-
 }  // namespace
 
 TEST(CountdownDialogWin32, ShowsTheTargetAndReturnsTheNewOneOnOk) {

@@ -34,3 +34,5 @@ class DialogDriver {
 };
 
 inline void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+inline bool HasChildText(HWND dialog, const char* text) { return FindWindowExA(dialog, nullptr, nullptr, text) != nullptr; }

@@ -58,6 +58,11 @@ TEST(ZoneInfo, EqualityLooksAtEveryFieldAndNamesCaseSensitively) {
     c.change(other);
     EXPECT_NE(base, other) << c.what;
   }
+  // What lies after a name's terminator is not part of it.
+  ZoneInformation leftovers = base;
+  leftovers.StandardName[30] = u'x';
+  leftovers.DaylightName[31] = u'y';
+  EXPECT_EQ(base, leftovers);
 }
 
 TEST(ZoneInfo, NamesOfMoreThanThirtyOneUnitsAreNotKept) {

@@ -2,44 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "app/ormel_error.h"
-#include "time/zone_test_zones.h"
-
-namespace {
-
-std::vector<uint8_t> Tzi(int32_t bias) {
-  std::vector<uint8_t> bytes(kTziSize, 0);
-  for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(static_cast<uint32_t>(bias) >> (8 * i));
-  return bytes;
-}
-
-// A zone database held in memory, in the order a registry would list it.
-class FakeZoneSource : public ZoneSource {
- public:
-  bool readable = true;
-  std::vector<std::string> order;
-  std::map<std::string, StoredZone> zones;
-
-  void Add(const std::string& key, const std::string& display, int32_t bias,
-           std::u16string std = u"Standard") {
-    order.push_back(key);
-    zones[key] = StoredZone{display, std, u"Daylight", Tzi(bias)};
-  }
-
-  std::optional<std::vector<std::string>> ZoneKeyNames() override {
-    if (!readable) return std::nullopt;
-    return order;
-  }
-  std::optional<StoredZone> ReadZone(const std::string& keyName) override {
-    const auto it = zones.find(keyName);
-    if (it == zones.end()) return std::nullopt;
-    return it->second;
-  }
-};
-
-}  // namespace
+#include "time/fake_zone_source.h"
 
 TEST(ZoneList, SortKeys) {
   const struct {

@@ -96,3 +96,51 @@ TEST(RegistryZones, ConversionsAgreeWithThePlatformAllYear) {
   std::printf("compared %d moments, %d differences\n", compared, differences);
   EXPECT_EQ(differences, 0);
 }
+
+// Every minute around each change in local time, the hours the clock repeats and skips
+// included: where the local time is unique the platform must agree; in the two special
+// hours we count which reading the platform takes, as ours gives 0.0 for a skipped time
+// and lets preferDaylight choose in the repeated hour.
+TEST(RegistryZones, RepeatedAndSkippedHoursAgainstThePlatform) {
+  RegistryZoneSource source;
+  TQvRegistryTimeZones zones(source);
+  int unique = 0, differences = 0, repeatedDaylight = 0, repeatedStandard = 0, repeatedOther = 0;
+  int skippedStandard = 0, skippedDaylight = 0, skippedOther = 0;
+  for (int32_t i = 0; i < zones.Count(); ++i) {
+    const ZoneInformation& info = zones.Item(i).Info();
+    const auto t = TransitionsOfYear(info, 2024);
+    if (!t) continue;
+    TIME_ZONE_INFORMATION tzi;
+    std::memcpy(&tzi, &info, sizeof tzi);
+    for (TDateTime change : {t->start, t->end})
+      for (int m = -90; m <= 90; ++m) {
+        const TDateTime local = change + m * kMinute;
+        SYSTEMTIME lt = ToSystemTime(local), back;
+        ASSERT_TRUE(TzSpecificLocalTimeToSystemTime(&tzi, &lt, &back));
+        const TDateTime platform = FromSystemTime(back);
+        auto is = [&](TDateTime want) { return std::fabs(platform - want) < 1e-7; };
+        const TDateTime daylight = ZoneLocalToUtc(info, true, local), standard = ZoneLocalToUtc(info, false, local);
+        if (daylight == 0.0) {
+          if (is(local + t->std * kMinute)) ++skippedStandard;
+          else if (is(local + t->dst * kMinute)) ++skippedDaylight;
+          else ++skippedOther;
+        } else if (std::fabs(daylight - standard) > 1e-9) {
+          if (is(daylight)) ++repeatedDaylight;
+          else if (is(standard)) ++repeatedStandard;
+          else ++repeatedOther;
+        } else {
+          ++unique;
+          if (!is(daylight) && ++differences < 10)
+            ADD_FAILURE() << zones.Item(i).KeyName() << " local " << local << ": platform " << platform << " ours "
+                          << daylight;
+        }
+      }
+  }
+  std::printf("unique %d (%d differences); repeated: platform daylight %d, standard %d, other %d; "
+              "skipped: platform standard %d, daylight %d, other %d\n",
+              unique, differences, repeatedDaylight, repeatedStandard, repeatedOther, skippedStandard,
+              skippedDaylight, skippedOther);
+  EXPECT_EQ(differences, 0);
+  EXPECT_EQ(repeatedOther, 0);
+  EXPECT_EQ(skippedOther, 0);
+}
