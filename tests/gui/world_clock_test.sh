@@ -5,54 +5,18 @@
 source "$(dirname "$0")/gui_lib.sh"
 export TZ=UTC  # the machine's own zone: the zone's time is UTC plus its offset
 LABEL=Atoll
-
-SETTINGS='HKCU\Software\Kandrel\OrmelClock'
 ZONES='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Time Zones'
-"$WINE_RUN" reg delete "$SETTINGS" /f >/dev/null 2>&1 || true
-
-# The data of registry value $2 under key $1.
-setting() {
-  "$WINE_RUN" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
-    awk -v n="$2" '$1 == n { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
-}
-
-start_clock() {
-  "$WINE_RUN" "$EXE" &
-  pid=$!
-  wait_for_window >/dev/null || fail "no clock window appeared"
-  sleep 2  # the appearing fade; the window found first may be replaced meanwhile
-  win=$(wait_for_window) || fail "the clock window went away"
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  fx=$X fy=$Y fw=$WIDTH fh=$HEIGHT
-  # A free point of the face (the centre would toggle the hands); keys need a first click.
-  px=$((fx + fw / 2)) py=$((fy + fh / 5))
-  xdotool mousemove "$px" "$py" click 1
-  sleep 0.3
-}
 
 # The face as on screen into $1, the UTC seconds just before and after into $1.t.
 capture() {
+  face_point "$win"
   xdotool mousemove 0 0
   sleep 0.3
   local before after
   before=$(date -u +%s)
-  import -window root -crop "${fw}x${fh}+${fx}+${fy}" +repage "$WORK/$1"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$WORK/$1"
   after=$(date -u +%s)
   echo "$before $after" >"$WORK/$1.t"
-}
-
-exit_clock() {
-  local rc=124 attempt
-  for attempt in 1 2 3; do
-    xdotool mousemove "$px" "$py" click 3
-    sleep 0.7
-    xdotool key Up Return
-    rc=0
-    wait_for_exit "$pid" 80 && break || rc=$?
-    [ "$rc" -eq 124 ] || break
-  done
-  [ "$rc" -eq 124 ] && kill "$pid" 2>/dev/null
-  [ "$rc" -eq 0 ] || fail "the clock ended with $rc"
 }
 
 # Only the opaque dial: the rim's soft alpha depends on what lies beneath the window.
@@ -87,23 +51,24 @@ expect_zone_face() {
   [ "$plain" -gt $((zone + 20)) ] || fail "$what: the title does not show $LABEL"
 }
 
-# First run: the dialog, reached through the menu, as a user would.
+# First run: the dialog, reached through the menu as a user would.
+reset_settings
 start_clock
-xdotool mousemove "$px" "$py" click 3
-sleep 0.7
-xdotool key Down Down Down Down Down Down Down Down Return  # About ... Timer, World Clock...
+xdotool mousemove "$CX" "$CY" click 1  # keys sent before the first click are lost
+sleep 0.3
+menu_keys "$win" Down Down Down Down Down Down Down Down Return  # About ... Timer, World Clock...
 dlg=""
 for i in $(seq 50); do
-  dlg=$(xdotool search --name '^World Clock$' 2>/dev/null | head -1 || true)
+  dlg=$(xdotool search --onlyvisible --name '^World Clock$' 2>/dev/null | head -1 || true)
   [ -n "$dlg" ] && break
   sleep 0.1
 done
 [ -n "$dlg" ] || fail "World Clock... opened no dialog"
 sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$dlg")"
+eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/DLG_/')"
 # The client area, 320 x 219, sits in an even frame below the caption.
-border=$(((WIDTH - 320) / 2))
-cx=$((X + border)) cy=$((Y + HEIGHT - 219 - border))
+border=$(((DLG_WIDTH - 320) / 2))
+cx=$((DLG_X + border)) cy=$((DLG_Y + DLG_HEIGHT - 219 - border))
 xdotool mousemove $((cx + 150)) $((cy + 120)) click 1  # into ListZones
 sleep 0.3
 xdotool key End  # the last zone
@@ -115,21 +80,21 @@ xdotool type --delay 50 "$LABEL"
 sleep 0.3
 xdotool mousemove $((cx + 190)) $((cy + 198)) click 1  # OK
 for i in $(seq 50); do
-  xdotool search --name '^World Clock$' >/dev/null 2>&1 || break
+  xdotool search --onlyvisible --name '^World Clock$' >/dev/null 2>&1 || break
   sleep 0.1
 done
-xdotool search --name '^World Clock$' >/dev/null 2>&1 && fail "the dialog stayed open after OK"
+xdotool search --onlyvisible --name '^World Clock$' >/dev/null 2>&1 && fail "the dialog stayed open after OK"
 sleep 1
 capture chosen.png
-exit_clock
+exit_clock "$pid" "$win"
 
-key=$(setting "$SETTINGS" TimeZoneKey)
-id=$(setting "$SETTINGS" FTimeZoneId)
-[ "$(setting "$SETTINGS" FClockLabel)" = "$LABEL" ] || fail "the label was not saved"
+key=$(saved_value TimeZoneKey)
+id=$(saved_value FTimeZoneId)
+[ "$(saved_value FClockLabel)" = "$LABEL" ] || fail "the label was not saved"
 [ -n "$key" ] || fail "no zone key name was saved"
 [ "$id" -gt 0 ] 2>/dev/null || fail "the last zone's id was not saved: '$id'"
 # The zone's offset from its TZI: Bias, a signed 32-bit little-endian count of minutes west.
-tzi=$(setting "$ZONES\\$key" TZI)
+tzi=$("$WINE_RUN" reg query "$ZONES\\$key" /v TZI 2>/dev/null | tr -d '\r' | awk '$1 == "TZI" { print $3 }')
 [ ${#tzi} -eq 88 ] || fail "the zone $key has no TZI"
 # No daylight saving: the month of StandardDate (bytes 14-15) or DaylightDate (30-31) is 0.
 [ "${tzi:28:4}" = 0000 ] || [ "${tzi:60:4}" = 0000 ] || fail "the zone $key has daylight saving: this test wants a fixed offset"
@@ -141,11 +106,11 @@ expect_zone_face chosen.png "after OK"
 
 # Second run, with the saved position pointing at another zone, as after a change of the
 # operating system's zone set: the key name brings the zone back.
-"$WINE_RUN" reg add "$SETTINGS" /v FTimeZoneId /t REG_SZ /d 0 /f >/dev/null
+"$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v FTimeZoneId /t REG_SZ /d 0 /f >/dev/null
 start_clock
 capture restarted.png
-exit_clock
+exit_clock "$pid" "$win"
 expect_zone_face restarted.png "after the restart"
-[ "$(setting "$SETTINGS" FTimeZoneId)" = "$id" ] || fail "the zone's current position was not saved"
-"$WINE_RUN" reg delete "$SETTINGS" /f >/dev/null 2>&1 || true  # the next test starts afresh
+[ "$(saved_value FTimeZoneId)" = "$id" ] || fail "the zone's current position was not saved"
+reset_settings  # the next test starts afresh
 echo "ok ($key, UTC$( [ "$east" -ge 0 ] && echo +)$((east / 60))h)"
