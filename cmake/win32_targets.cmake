@@ -15,16 +15,22 @@ target_link_libraries(OrmelClock PRIVATE ormel_win32)
 target_link_options(OrmelClock PRIVATE ${ORMEL_STATIC_LINK})
 set_target_properties(OrmelClock PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORMEL_DIST})
 
+# Each exe carries a version resource made from the project version.
+function(ormel_version_resource target description)
+  set(ORMEL_FILE_NAME ${target})
+  set(ORMEL_FILE_DESCRIPTION ${description})
+  set(rc ${CMAKE_BINARY_DIR}/${target}_version.rc)
+  configure_file(${CMAKE_SOURCE_DIR}/res/version.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+endfunction()
+ormel_version_resource(OrmelClock "Ormel Clock")
+
 # The install folder is laid out as on Windows: the exe with face\ and sound\ beside it.
-set(ORMEL_DATA_COMMANDS COMMAND ${CMAKE_COMMAND} -E make_directory ${ORMEL_DIST}/face ${ORMEL_DIST}/sound)
-foreach(pair "skins|face" "sounds|sound")
-  string(REPLACE "|" ";" pair ${pair})
-  list(GET pair 0 from)
-  list(GET pair 1 to)
-  if(EXISTS ${CMAKE_SOURCE_DIR}/${from})
-    list(APPEND ORMEL_DATA_COMMANDS COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/${from} ${ORMEL_DIST}/${to})
-  endif()
-endforeach()
+# Of sounds/ only the sounds themselves: their recipe stays in the sources.
+file(GLOB ORMEL_SOUND_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sounds/*.mp3)
+set(ORMEL_DATA_COMMANDS COMMAND ${CMAKE_COMMAND} -E make_directory ${ORMEL_DIST}/face ${ORMEL_DIST}/sound
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/skins ${ORMEL_DIST}/face
+  COMMAND ${CMAKE_COMMAND} -E copy ${ORMEL_SOUND_FILES} ${ORMEL_DIST}/sound)
 configure_file(${CMAKE_SOURCE_DIR}/res/about.html ${ORMEL_DIST}/about.html @ONLY)
 add_custom_target(ormel_data ALL ${ORMEL_DATA_COMMANDS} VERBATIM)
 add_dependencies(OrmelClock ormel_data)
@@ -36,3 +42,12 @@ add_executable(ormel-skin ${ORMEL_SKIN_TOOL_SOURCES})
 target_link_libraries(ormel-skin PRIVATE ormel_win32)
 target_link_options(ormel-skin PRIVATE ${ORMEL_STATIC_LINK})
 set_target_properties(ormel-skin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORMEL_DIST})
+ormel_version_resource(ormel-skin "Ormel Clock skin tool")
+
+include(cmake/package.cmake)
+
+# The soak's helper (bench/soak.sh): counts a process's GDI, USER and kernel objects.
+add_executable(process_objects bench/process_objects_win32.cpp)
+target_link_libraries(process_objects PRIVATE user32 ntdll)
+target_link_options(process_objects PRIVATE ${ORMEL_STATIC_LINK})
+set_target_properties(process_objects PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

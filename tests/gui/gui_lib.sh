@@ -17,12 +17,32 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 win_path() { echo "Z:$(realpath -m "$1" | sed 's|/|\\|g')"; }
 
-# Waits for the clock's window; prints its id.
+# Waits up to 15 s for window $1 to stand still. The fade and zoom move the window every
+# few milliseconds: a click then can fall on a transparent pixel, or start a drag of the
+# moving window that swallows the next clicks and keys.
+wait_for_rest() {
+  local i geometry last="" still=0
+  for i in $(seq 150); do
+    geometry=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null || true)
+    if [ -n "$geometry" ] && [ "$geometry" = "$last" ]; then
+      still=$((still + 1))
+      [ "$still" -ge 3 ] && return 0
+    else
+      still=0
+    fi
+    last=$geometry
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits for the clock's window to appear and come to rest after the start-up zoom; prints
+# its id.
 wait_for_window() {
   local i id
   for i in $(seq 150); do
     id=$(xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
+    [ -n "$id" ] && wait_for_rest "$id" && { echo "$id"; return 0; }
     sleep 0.1
   done
   return 1
