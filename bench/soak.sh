@@ -4,7 +4,10 @@
 # submenu every 10 s and hides and shows the clock through the menu's Show/Hide every 30 s.
 # Every minute it samples the clock's memory (VmRSS) and its GDI, USER and kernel objects
 # (bench/process_objects_win32.cpp); all samples fall on the same mode and skin, so any
-# growth between the first minute (warm-up) and the end is a leak.
+# growth between the first minute (warm-up) and the end is a leak. A run across the full
+# hour also hears the chime: under Wine the first one loads GStreamer (about 40 MB), and
+# every mp3 opened and closed through MCI keeps about 70 kernel handles in Wine's own
+# mpegvideo driver (a bare open/play/close loop does the same).
 #   bench/soak.sh [SECONDS] [DIST]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

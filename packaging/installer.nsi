@@ -117,7 +117,7 @@ Section "Uninstall"
   ClearErrors
   ${GetOptions} $0 "/REMOVESETTINGS" $1
   ${If} ${Errors}
-    MessageBox MB_YESNO|MB_ICONQUESTION \
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
       "Remove your ${PRODUCT} settings as well (skin, position, countdown and timer)?" \
       /SD IDNO IDNO keep_settings
   ${EndIf}
