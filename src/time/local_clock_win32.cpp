@@ -2,12 +2,9 @@
 
 #include <windows.h>
 
-TDateTime LocalWallClock::Now() const {
-  SYSTEMTIME st;
-  GetLocalTime(&st);
-  return EncodeDateTime({st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds})
-      .value_or(0.0);
-}
+#include "time/system_time_convert_win32.h"
+
+TDateTime LocalWallClock::Now() const { return LocalTimeNow(); }
 
 UptimeCounter::UptimeCounter() {
   // GetTickCount64 exists from Windows Vista on; older systems get the widened 32-bit count.

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "time/system_time_convert_win32.h"
 #include "ui/dialog_controls_win32.h"
 
 namespace {
@@ -112,20 +113,10 @@ void PickerDialog::PaintHeading() {
 TDateTime PickerValue(HWND picker) {
   SYSTEMTIME st{};
   if (SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) != GDT_VALID) return 0;
-  return EncodeDateTime({st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds})
-      .value_or(0);
+  return FromSystemTime(st);
 }
 
 void SetPickerValue(HWND picker, TDateTime value) {
-  const DateTimeFields f = DecodeDateTime(value);
-  SYSTEMTIME st{};
-  st.wYear = static_cast<WORD>(f.year);
-  st.wMonth = static_cast<WORD>(f.month);
-  st.wDay = static_cast<WORD>(f.day);
-  st.wDayOfWeek = static_cast<WORD>(DayOfWeek(value) - 1);
-  st.wHour = static_cast<WORD>(f.hour);
-  st.wMinute = static_cast<WORD>(f.minute);
-  st.wSecond = static_cast<WORD>(f.second);
-  st.wMilliseconds = static_cast<WORD>(f.millisecond);
+  SYSTEMTIME st = ToSystemTime(value);
   SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
 }

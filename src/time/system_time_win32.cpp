@@ -6,6 +6,7 @@
 
 #include "app/error_box_win32.h"
 #include "app/ormel_error.h"
+#include "time/system_time_convert_win32.h"
 
 static_assert(sizeof(TIME_ZONE_INFORMATION) == sizeof(ZoneInformation), "same layout");
 
@@ -50,11 +51,7 @@ ZoneInformation Win32MachineZone::Current() {
 }
 
 TDateTime Win32SntpClock::LocalNow() {
-  SYSTEMTIME st;
-  GetLocalTime(&st);
-  return EncodeDateTime({st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
-                         st.wMilliseconds})
-      .value_or(0.0);
+  return LocalTimeNow();
 }
 
 double Win32SntpClock::UtcBias() {
@@ -78,16 +75,7 @@ bool Win32SntpClock::SetLocalTime(TDateTime local) {
       GetLastError() != ERROR_SUCCESS)
     return false;
 
-  const DateTimeFields f = DecodeDateTime(local);
-  SYSTEMTIME st;
-  st.wYear = static_cast<WORD>(f.year);
-  st.wMonth = static_cast<WORD>(f.month);
-  st.wDayOfWeek = static_cast<WORD>(DayOfWeek(local) - 1);
-  st.wDay = static_cast<WORD>(f.day);
-  st.wHour = static_cast<WORD>(f.hour);
-  st.wMinute = static_cast<WORD>(f.minute);
-  st.wSecond = static_cast<WORD>(f.second);
-  st.wMilliseconds = static_cast<WORD>(f.millisecond);
+  const SYSTEMTIME st = ToSystemTime(local);
   const bool set = ::SetLocalTime(&st) != FALSE;
   AdjustTokenPrivileges(token.get(), FALSE, &previous, 0, nullptr, nullptr);
   return set;
