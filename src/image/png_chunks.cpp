@@ -73,8 +73,9 @@ void ReadIhdr(TPngImage& image, const uint8_t* data, size_t size) {
   if (h.width == 0 || h.height == 0 || h.filter != 0 || !ValidDepth(h.colorType, h.bitDepth)) {
     throw OrmelError(png_messages::kIhdrCorrupt);
   }
+  static_assert(kPngMaxPixels == 67108864, "png_messages::kTooManyPixels states the cap");
   // 65535 × 65535 pixels would need 16 GiB of decoded image; refuse before allocating.
-  if (uint64_t(h.width) * h.height > kPngMaxPixels) throw OrmelError(png_messages::kTooLarge);
+  if (uint64_t(h.width) * h.height > kPngMaxPixels) throw OrmelError(png_messages::kTooManyPixels);
 }
 
 void ReadPlte(TPngImage& image, const uint8_t* data, size_t size) {

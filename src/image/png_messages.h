@@ -25,6 +25,10 @@ inline constexpr const char* kIhdrCorrupt =
 inline constexpr const char* kTooLarge =
     "This \"Portable Network Graphics\" image is not supported because either it's width or "
     "height exceeds the maximum size, which is 65535 pixels length.";
+// Must say the pixel cap of png_chunks.h.
+inline constexpr const char* kTooManyPixels =
+    "This \"Portable Network Graphics\" image is not supported because its number of pixels "
+    "exceeds the maximum size, which is 67108864 pixels (64 Mi pixels).";
 inline constexpr const char* kUnknownCompression =
     "This \"Portable Network Graphics\" image is encoded with an unknown compression scheme "
     "which could not be decoded.";
