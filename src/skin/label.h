@@ -1,5 +1,7 @@
 #pragma once
+#include <array>
 #include <string>
+#include <utility>
 
 #include "image/text_rasterizer.h"
 
@@ -23,3 +25,9 @@ struct FaceLabels {
   TLabel lDate{79, 123, 23, 11, "date", {"Small Fonts", 9, 6773066}};
   TLabel lAmPm{131, 101, 30, 13, "AMPM", {"Small Fonts", 11, 12754080}};
 };
+
+// The six labels under their ids in skin.xml, in the order a load applies them.
+inline std::array<std::pair<const char*, const TLabel*>, 6> LabelsById(const FaceLabels& l) {
+  return {{{"title", &l.lTitle}, {"weekday", &l.lWeekDay}, {"time", &l.lTime},
+           {"timebg", &l.lTimeBg}, {"date", &l.lDate}, {"ampm", &l.lAmPm}}};
+}

@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "skin/folder_lister_native.h"
 #include "skin/png_skin_images.h"
 #include "skin/skin_check_command.h"
 #include "skin/xml_reader_pugixml_native.h"
@@ -23,5 +24,6 @@ int RunSkinCheck(const std::string& folder, std::ostream& out) {
   PngSkinImages images;
   EstimatedTextMeasure text;
   const FormatSettings format;
-  return ReportSkinCheck(folder, '/', SkinServices{xml, images, text, format}, out);
+  FilesystemFolderLister lister;
+  return ReportSkinCheck(folder, '/', SkinServices{xml, images, text, format}, lister, out);
 }

@@ -2,6 +2,7 @@
 
 #include "app/locale_win32.h"
 #include "image/gdi_text_win32.h"
+#include "skin/folder_lister_win32.h"
 #include "skin/png_skin_images.h"
 #include "skin/skin_check_command.h"
 #include "skin/xml_reader_msxml_win32.h"
@@ -13,5 +14,6 @@ int RunSkinCheck(const std::string& folder, std::ostream& out) {
   PngSkinImages images;
   GdiTextRasterizer text;
   const FormatSettings format = UserFormatSettings();
-  return ReportSkinCheck(folder, '\\', SkinServices{*xml, images, text, format}, out);
+  Win32FolderLister lister;
+  return ReportSkinCheck(folder, '\\', SkinServices{*xml, images, text, format}, lister, out);
 }

@@ -51,6 +51,15 @@ TEST(SkinCheckCommand, BrokenCopiesNameTheirProblem) {
        [](const fs::path& s) { fs::resize_file(s / "face.png", fs::file_size(s / "face.png") / 2); },
        "face.png: "},
       {"description missing", [](const fs::path& s) { fs::remove(s / "skin.xml"); }, "skin.xml: "},
+      {"face declared beyond the cap",
+       [](const fs::path& s) {
+         std::string xml = Read(s / "skin.xml");
+         xml.replace(xml.find(R"(width="192" height="192")"), 24, R"(width="60000" height="60000")");
+         std::ofstream(s / "skin.xml", std::ios::binary) << xml;
+       },
+       "skin.xml: the face is 60000 x 60000 pixels; at most 2048 x 2048 can be shown"},
+      {"its font left out", [](const fs::path& s) { fs::remove(s / "DSEG7Classic-Regular.ttf"); },
+       "skin.xml: font \"DSEG7 Classic\" (labels \"time\", \"timebg\") is neither in the skin folder"},
       {"description malformed",
        [](const fs::path& s) {
          const std::string xml = Read(s / "skin.xml");
