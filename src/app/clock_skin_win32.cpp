@@ -1,6 +1,7 @@
 #include "app/clock_skin_win32.h"
 
 #include "app/display_texts.h"
+#include "app/ormel_error.h"
 #include "skin/compose_frame.h"
 #include "skin/png_skin_images.h"
 #include "skin/xml_reader_msxml_win32.h"
@@ -13,19 +14,20 @@ ClockSkin::ClockSkin(std::string skinsRoot)
 
 ClockSkin::~ClockSkin() = default;
 
-void ClockSkin::Load(const std::string& name, const FormatSettings& format) {
+void ClockSkin::Load(const std::string& name, const FormatSettings& format, const FrameSizeCheck& canPresent) {
   const std::string folder = skinsRoot_ + name + "\\";
-  // The skin's own fonts must be there while its labels are measured.
-  SkinPrivateFonts fonts(folder);
-  text_.ForgetFont();
-  const SkinServices services{*xml_, *images_, text_, format};
+  SkinPrivateFonts fonts;  // out here, so that on failure the cached font goes before its files
   try {
-    LoadSkin(SkinFolder{folder, '\\'}, services, state_);
-  } catch (...) {
+    // The skin's own fonts must be there while its labels are measured.
+    fonts = SkinPrivateFonts(folder);
     text_.ForgetFont();
-    throw;
+    const SkinServices services{*xml_, *images_, text_, format};
+    LoadSkin(SkinFolder{folder, '\\'}, services, state_, canPresent);
+    fonts_ = std::move(fonts);
+  } catch (...) {
+    text_.ForgetFont();  // it may be a font of the refused skin
+    throw OrmelError(CannotShowSkin(name, LoadFailureText()));
   }
-  fonts_ = std::move(fonts);
 }
 
 void ClockSkin::Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning) {

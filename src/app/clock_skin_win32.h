@@ -17,8 +17,10 @@ class ClockSkin {
   explicit ClockSkin(std::string skinsRoot);
   ~ClockSkin();
 
-  // Loads the skin folder `name`; on failure the previous skin and its fonts stay.
-  void Load(const std::string& name, const FormatSettings& format);
+  // Loads the skin folder `name`, refusing it when `canPresent` cannot take its frames. On
+  // any failure the previous skin and its fonts stay, and OrmelError names the skin and says
+  // what is wrong.
+  void Load(const std::string& name, const FormatSettings& format, const FrameSizeCheck& canPresent = nullptr);
   // The mode's texts and the hands into the frame bitmap.
   // Composed at full alpha also during a fade: the fade applies its alpha once, when presenting.
   void Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning);

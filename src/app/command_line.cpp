@@ -13,6 +13,12 @@ std::optional<TDateTime> ParseIsoDateTime(const std::string& text) {
   return EncodeDateTime(f);
 }
 
+bool AsksForSnapshot(const std::vector<std::string>& args) {
+  for (const std::string& a : args)
+    if (a == "--snapshot") return true;
+  return false;
+}
+
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine cl;
   for (size_t i = 0; i < args.size(); ++i) {

@@ -17,5 +17,8 @@ struct CommandLine {
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
+// Whether the arguments ask for a snapshot, even ones that do not parse: its errors then go
+// to standard error, since a snapshot may run where there is no display.
+bool AsksForSnapshot(const std::vector<std::string>& args);
 // "YYYY-MM-DD hh:mm:ss"; nullopt when it is not such a date and time.
 std::optional<TDateTime> ParseIsoDateTime(const std::string& text);

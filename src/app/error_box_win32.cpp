@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 void ShowErrorBox(const std::string& message) {
   // Timers keep firing inside the box's modal loop; one box at a time is enough.
   static bool showing = false;
@@ -9,6 +11,35 @@ void ShowErrorBox(const std::string& message) {
   showing = true;
   MessageBoxA(nullptr, message.c_str(), "Ormel Clock", MB_OK | MB_ICONERROR | MB_TASKMODAL);
   showing = false;
+}
+
+namespace {
+
+struct KernelHandleCloser {
+  void operator()(HANDLE h) const {
+    if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  }
+};
+using KernelHandle = std::unique_ptr<void, KernelHandleCloser>;
+
+bool Usable(HANDLE h) { return h && h != INVALID_HANDLE_VALUE; }
+
+}  // namespace
+
+void PrintError(const std::string& message) {
+  // Messages break their lines with CR LF, as the error box wants; so does the last one.
+  const std::string text = message + "\r\n";
+  HANDLE out = GetStdHandle(STD_ERROR_HANDLE);
+  KernelHandle console;
+  // Started from a console window without redirection, a GUI program has no standard
+  // error of its own, but it may write to the console it was started from.
+  if (!Usable(out) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+    console.reset(CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr));
+    out = console.get();
+  }
+  DWORD written = 0;
+  if (Usable(out)) WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 std::string LastErrorText() {

@@ -58,12 +58,16 @@ int RunClock(HINSTANCE instance) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   SetThreadLocale(LOCALE_USER_DEFAULT);
   const PngFormatRegistration png;  // skin images open through it until the program ends
+  const std::vector<std::string> args = Arguments();
   try {
-    const CommandLine cl = ParseCommandLine(Arguments());
+    const CommandLine cl = ParseCommandLine(args);
     if (!cl.snapshotPath.empty()) return RunSnapshot(cl);
     return RunClock(instance);
   } catch (const std::exception& e) {
-    ShowErrorBox(e.what());
+    if (AsksForSnapshot(args))
+      PrintError(e.what());
+    else
+      ShowErrorBox(e.what());
     return 1;
   }
 }

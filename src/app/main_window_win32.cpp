@@ -172,9 +172,15 @@ void TfrmMain::FormCreate() {
       ApplyWindowPlacement(hwnd_, *placement);
   }
   ResolveSavedZone(zones_, state_);
-  state_.FSkinName = LoadStartupSkin(state_.FSkinName, [this](const std::string& name) {
-    skin_.Load(name, state_.FFormatSettings);
-  });
+  {
+    Win32FolderLister lister;
+    const StartupSkin shown = LoadStartupSkin(state_.FSkinName, ScanSkins(lister, SkinsRoot(), ""),
+                                              [this](const std::string& name) {
+      skin_.Load(name, state_.FFormatSettings, [this](int w, int h) { return presenter_.Reserve(w, h); });
+    });
+    state_.FSkinName = shown.name;
+    if (!shown.problems.empty()) ShowErrorBox(shown.problems);
+  }
   FitWindowToSkin();
   ToolTipManager1->Recreate();  // tool areas are taken when added: after the skin placed the buttons
   sounds_->Sounds().SetSkinChime(skin_.ChimePath());
@@ -446,7 +452,9 @@ void TfrmMain::BuildSkinsMenu() {
 
 void TfrmMain::imnSkinsClick(size_t index) {
   if (index >= skinItems_.size()) return;
-  skin_.Load(skinItems_[index].name, state_.FFormatSettings);  // throws, keeping the old skin
+  // Throws, keeping the old skin, also when the window cannot present the new one's frames.
+  skin_.Load(skinItems_[index].name, state_.FFormatSettings,
+             [this](int w, int h) { return presenter_.Reserve(w, h); });
   state_.FSkinName = skinItems_[index].name;
   CheckSkinItem(skinItems_, state_.FSkinName);
   FitWindowToSkin();

@@ -1,5 +1,6 @@
 #include "app/snapshot_win32.h"
 
+#include <cstdio>
 #include <fstream>
 
 #include "app/clock_skin_win32.h"
@@ -7,7 +8,6 @@
 #include "app/locale_win32.h"
 #include "app/ormel_error.h"
 #include "image/png_encoder.h"
-#include "skin/skin_scan.h"
 #include "time/local_clock_win32.h"
 
 namespace {
@@ -47,6 +47,18 @@ class SnapshotHost : public ClockHost {
   UptimeCounter uptime_;
 };
 
+// Writes the whole file or none of it.
+void WriteSnapshot(const std::string& path, const std::vector<uint8_t>& png) {
+  {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    out.close();
+    if (out) return;
+  }
+  std::remove(path.c_str());
+  throw OrmelError("Cannot write the snapshot to " + path);
+}
+
 }  // namespace
 
 int RunSnapshot(const CommandLine& cl) {
@@ -59,17 +71,13 @@ int RunSnapshot(const CommandLine& cl) {
   ClockSkin skin(SkinsRoot());
   if (!cl.skin.empty()) state.FSkinName = cl.skin;
   if (cl.label) state.FClockLabel = *cl.label;
-  state.FSkinName = LoadStartupSkin(state.FSkinName, [&](const std::string& name) {
-    skin.Load(name, state.FFormatSettings);
-  });
+  // A preview shows the skin asked for or nothing: another skin's face would mislead.
+  skin.Load(state.FSkinName, state.FFormatSettings);
   SnapshotHost host(state, skin, at);
   host.SetClockType(cl.mode.value_or(ctClock));
   Timer1Timer(state, host);
   if (!host.drawn) host.UpdateDisplay();  // modes without a tick redraw of their own
 
-  const std::vector<uint8_t> png = EncodePngFromPremultiplied(skin.Frame());
-  std::ofstream out(cl.snapshotPath, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-  if (!out) throw OrmelError("Cannot write the snapshot to " + cl.snapshotPath);
+  WriteSnapshot(cl.snapshotPath, EncodePngFromPremultiplied(skin.Frame()));
   return 0;
 }

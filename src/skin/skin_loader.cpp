@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <optional>
+#include <stdexcept>
 
 #include "skin/colour_text.h"
 #include "skin/label_autosize.h"
@@ -15,6 +17,8 @@ namespace {
 // errors, so that a skin cannot ask for text bitmaps of absurd size.
 constexpr int kMaxFontPoints = 720;
 
+std::string Size(int width, int height) { return std::to_string(width) + " x " + std::to_string(height); }
+
 // Reads one skin.xml; every query and default of the format lives here.
 class SkinReader {
  public:
@@ -25,8 +29,8 @@ class SkinReader {
   bool Open() {
     try {
       doc_ = services_.xml.Open(description_);
-    } catch (const OrmelError& e) {
-      report_.Error(description_ + ": " + e.what());
+    } catch (...) {
+      report_.Error(description_ + ": " + LoadFailureText());
       return false;
     }
     return true;
@@ -37,8 +41,8 @@ class SkinReader {
     std::unique_ptr<XmlNode> node;
     try {
       node = doc_->SelectSingleNode(query);
-    } catch (const OrmelError& e) {
-      report_.Error(description_ + ": " + query + ": " + e.what());
+    } catch (...) {
+      report_.Error(description_ + ": " + query + ": " + LoadFailureText());
       return nullptr;
     }
     if (!node) report_.Error(description_ + ": no node matches " + query);
@@ -86,10 +90,22 @@ class SkinReader {
     const std::string path = folder_.path + relative;
     try {
       services_.images.Load(target, path, background);
-    } catch (const OrmelError& e) {
-      report_.Error(path + ": " + e.what());
+    } catch (...) {
+      report_.Error(path + ": " + LoadFailureText());
+      return;
     }
+    if (!WithinCap(path, "the image", target.width, target.height)) target = TBitmap32();
   }
+
+  // Reports a size beyond the cap.
+  bool WithinCap(const std::string& where, const char* what, int width, int height) {
+    if (width <= kMaxSkinSide && height <= kMaxSkinSide) return true;
+    report_.Error(where + ": " + what + " is " + Size(width, height) + " pixels; at most " +
+                  Size(kMaxSkinSide, kMaxSkinSide) + " can be shown");
+    return false;
+  }
+
+  const std::string& Description() const { return description_; }
 
   void ApplyLabel(TLabel& label, const std::string& query) {
     const std::unique_ptr<XmlNode> node = Select(query);
@@ -198,9 +214,12 @@ void ReadSkin(const SkinFolder& folder, const SkinServices& services, SkinReport
   const int height = r.Int(r.Text("skin/clockface/@height"), "skin/clockface/@height", 400);
 
   SkinSurfaces& s = into.surfaces;
-  // The declared size only stands until the face image replaces it.
-  s.face.SetSize(width, height);
-  s.face.Clear(0);
+  // The declared size only stands until the face image replaces it, but it is allocated
+  // first, so it must fit the cap as well.
+  if (r.WithinCap(r.Description(), "the face", width, height)) {
+    s.face.SetSize(width, height);
+    s.face.Clear(0);
+  }
   r.Image(s.face, face, 0);
   r.Image(s.buttonStrip, buttons, 0x808080);
   r.Image(s.glass, glass, 0xFFFFFF);
@@ -231,13 +250,44 @@ void ReadSkin(const SkinFolder& folder, const SkinServices& services, SkinReport
   s.chimePath = chime.value_or(std::string());
 }
 
-void LoadSkin(const SkinFolder& folder, const SkinServices& services, SkinState& current) {
+void LoadSkin(const SkinFolder& folder, const SkinServices& services, SkinState& current,
+              const FrameSizeCheck& canPresent) {
   // Build beside the current skin, so that a failure leaves it whole and on screen.
-  SkinState next;
-  next.labels = current.labels;
-  next.left = current.left;
-  next.right = current.right;
-  StopAtFirstError report;
-  ReadSkin(folder, services, report, next);
-  current = std::move(next);
+  try {
+    SkinState next;
+    next.labels = current.labels;
+    next.left = current.left;
+    next.right = current.right;
+    StopAtFirstError report;
+    ReadSkin(folder, services, report, next);
+    const TBitmap32& frame = next.surfaces.frame;
+    if (canPresent && !canPresent(frame.width, frame.height))
+      throw OrmelError("there is not enough graphics memory to show a " + Size(frame.width, frame.height) +
+                       " face");
+    current = std::move(next);
+  } catch (const OrmelError&) {
+    throw;
+  } catch (...) {
+    throw OrmelError(LoadFailureText());
+  }
+}
+
+std::string LoadFailureText() {
+  const char* const noMemory = "there is not enough memory to load it";
+  try {
+    throw;
+  } catch (const OrmelError& e) {
+    return e.what();
+  } catch (const std::bad_alloc&) {
+    return noMemory;
+  } catch (const std::length_error&) {  // a size the containers cannot hold
+    return noMemory;
+  } catch (...) {
+    // A library's own text means nothing to the user.
+    return "an unexpected error stopped the load";
+  }
+}
+
+std::string CannotShowSkin(const std::string& name, const std::string& problem) {
+  return "The skin \"" + name + "\" cannot be shown:\r\n" + problem;
 }

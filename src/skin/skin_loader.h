@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "image/text_rasterizer.h"
@@ -34,11 +35,30 @@ struct SkinState {
   TSknButton right{100, 65, 30, 16};
 };
 
+// The largest face, and skin image, the clock shows: at most this many pixels a side. Each
+// face-sized surface of a 2048 x 2048 skin takes 16 MiB, and a load holds five of them
+// (face, overlay, frame, zoom, the window's copy) twice while it replaces the old skin.
+inline constexpr int kMaxSkinSide = 2048;
+
 // Reads skin.xml of the folder into `into` in the format's order, sending every problem to
 // `report`. With a report that throws, the first problem ends the read.
 void ReadSkin(const SkinFolder& folder, const SkinServices& services, SkinReport& report,
               SkinState& into);
 
-// Loads a skin over `current`, which changes only when the whole load succeeded; otherwise
-// OrmelError names the file concerned and the clock keeps the skin it had.
-void LoadSkin(const SkinFolder& folder, const SkinServices& services, SkinState& current);
+// Asked once a skin is built and before it replaces the current one: whether the platform
+// can present frames of this size.
+using FrameSizeCheck = std::function<bool(int width, int height)>;
+
+// Loads a skin over `current`, which changes only when the whole load succeeded. Whatever
+// stops the load (a problem of the skin, too little memory, a frame size `canPresent`
+// refuses) comes out as OrmelError in words, naming the file concerned when there is one,
+// and the clock keeps the skin it had.
+void LoadSkin(const SkinFolder& folder, const SkinServices& services, SkinState& current,
+              const FrameSizeCheck& canPresent = nullptr);
+
+// What a failed load tells the user, whatever was thrown: the skin's own problem, or what
+// running out of memory means. Call it only inside a catch block.
+std::string LoadFailureText();
+
+// The message of a skin that cannot be shown: its name, then what is wrong.
+std::string CannotShowSkin(const std::string& name, const std::string& problem);

@@ -1,6 +1,8 @@
 #include "skin/skin_scan.h"
 
-#include "app/ormel_error.h"
+#include <algorithm>
+
+#include "skin/skin_loader.h"
 
 const char kDefaultSkin[] = "royale";
 
@@ -18,18 +20,24 @@ void CheckSkinItem(std::vector<SkinMenuItem>& items, const std::string& name) {
   for (SkinMenuItem& item : items) item.checked = item.name == name;
 }
 
-std::string LoadStartupSkin(const std::string& savedSkin,
+StartupSkin LoadStartupSkin(const std::string& savedSkin, const std::vector<SkinMenuItem>& installed,
                             const std::function<void(const std::string&)>& loadSkin) {
-  try {
-    loadSkin(savedSkin);
-    return savedSkin;
-  } catch (const OrmelError& saved) {
-    if (savedSkin == kDefaultSkin) throw;
+  std::vector<std::string> order = {savedSkin, kDefaultSkin};
+  for (const SkinMenuItem& item : installed) order.push_back(item.name);
+  std::vector<std::string> tried;
+  std::string problems;
+  for (const std::string& name : order) {
+    if (std::find(tried.begin(), tried.end(), name) != tried.end()) continue;
+    tried.push_back(name);
     try {
-      loadSkin(kDefaultSkin);
-      return kDefaultSkin;
-    } catch (const OrmelError& fallback) {
-      throw OrmelError(std::string(saved.what()) + "\r\n" + fallback.what());
+      loadSkin(name);
+      if (!problems.empty()) problems += "The clock shows the skin \"" + name + "\" instead.";
+      return {name, problems};
+    } catch (const OrmelError& e) {
+      problems += std::string(e.what()) + "\r\n\r\n";
+    } catch (...) {
+      problems += CannotShowSkin(name, LoadFailureText()) + "\r\n\r\n";
     }
   }
+  throw OrmelError(problems + "No installed skin can be shown.");
 }

@@ -32,8 +32,16 @@ void CheckSkinItem(std::vector<SkinMenuItem>& items, const std::string& name);
 
 extern const char kDefaultSkin[];  // "royale"
 
-// The start-up load: the saved skin, or "royale" when that fails. Returns the name that
-// loaded; when both fail, throws OrmelError with both messages for the caller to show
+// What the start-up load showed: the skin's name, and the one message for the user about
+// the skins that failed before it (empty when the saved skin loaded).
+struct StartupSkin {
+  std::string name;
+  std::string problems;
+};
+
+// The start-up load: the saved skin, else "royale", else each other installed skin in
+// listing order, until one loads. `loadSkin` throws OrmelError naming the skin and what is
+// wrong. When none loads, throws OrmelError with every message, for the caller to show
 // before ending.
-std::string LoadStartupSkin(const std::string& savedSkin,
+StartupSkin LoadStartupSkin(const std::string& savedSkin, const std::vector<SkinMenuItem>& installed,
                             const std::function<void(const std::string&)>& loadSkin);

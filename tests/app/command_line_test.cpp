@@ -24,6 +24,13 @@ TEST(CommandLine, RejectsWhatItCannotRead) {
   for (const auto& args : bad) EXPECT_THROW(ParseCommandLine(args), OrmelError) << args[0];
 }
 
+TEST(CommandLine, ASnapshotIsAskedForEvenWhenTheRestDoesNotParse) {
+  EXPECT_TRUE(AsksForSnapshot({"--snapshot", "a.png", "--frobnicate"}));
+  EXPECT_TRUE(AsksForSnapshot({"--mode", "9", "--snapshot"}));
+  EXPECT_FALSE(AsksForSnapshot({}));
+  EXPECT_FALSE(AsksForSnapshot({"--frobnicate"}));
+}
+
 TEST(PopupMenu, ItemsInOrderWithTheModesInTagOrder) {
   std::vector<std::string> captions;
   for (const MenuItemModel& m : PopupMenuItems()) captions.push_back(m.caption);

@@ -48,6 +48,32 @@ class SkinLoaderTest : public ::testing::Test {
   }
   SkinFolder Folder() const { return {dir.Path() + "blue/", '/'}; }
 
+  // Loads the 120 x 110 skin whose survival the failure tests check.
+  void LoadPrevious() {
+    images = FakeSkinImages();
+    images.images["face.png"] = {120, 110};
+    Load(kSkinXml);
+    skin.left.state = TSknButton::kPressed;
+  }
+  void ExpectPrevious(const std::string& why) {
+    EXPECT_EQ(skin.surfaces.face.width, 120) << why;
+    EXPECT_EQ(skin.surfaces.frame.height, 110) << why;
+    EXPECT_EQ(skin.surfaces.glass.width, 150) << why;
+    EXPECT_EQ(skin.surfaces.minutes.bitmap.width, 5) << why;
+    EXPECT_EQ(skin.labels.lTime.font.color, 0x0096BED3u) << why;
+    EXPECT_EQ(skin.left.state, TSknButton::kPressed) << why;
+  }
+  // The message of a load that must fail.
+  std::string FailedLoad(const std::string& why, const FrameSizeCheck& canPresent = nullptr) {
+    try {
+      LoadSkin(Folder(), services, skin, canPresent);
+      ADD_FAILURE() << why << ": loaded";
+    } catch (const OrmelError& e) {
+      return e.what();
+    }
+    return "";
+  }
+
   TempFolder dir;
   PugiXmlReader xml;
   FakeSkinImages images;
@@ -224,26 +250,91 @@ TEST_F(SkinLoaderTest, AFailedLoadKeepsThePreviousSkin) {
        "glass.png: Invalid PNG signature."},
   };
   for (const Case& c : cases) {
-    images = FakeSkinImages();
-    images.images["face.png"] = {120, 110};
-    Load(kSkinXml);
-    skin.left.state = TSknButton::kPressed;
+    LoadPrevious();
     c.breakIt(*this);
     images.images["face.png"] = {200, 200};
-    try {
-      LoadSkin(Folder(), services, skin);
-      ADD_FAILURE() << c.why << ": loaded";
-    } catch (const OrmelError& e) {
-      EXPECT_EQ(std::string(e.what()).rfind(Folder().path + c.message, 0), 0u) << c.why << ": " << e.what();
-    }
-    EXPECT_EQ(skin.surfaces.face.width, 120) << c.why;
-    EXPECT_EQ(skin.surfaces.frame.height, 110) << c.why;
-    EXPECT_EQ(skin.surfaces.glass.width, 150) << c.why;
-    EXPECT_EQ(skin.surfaces.minutes.bitmap.width, 5) << c.why;
-    EXPECT_EQ(skin.labels.lTime.font.color, 0x0096BED3u) << c.why;
-    EXPECT_EQ(skin.left.state, TSknButton::kPressed) << c.why;
+    const std::string message = FailedLoad(c.why);
+    EXPECT_EQ(message.rfind(Folder().path + c.message, 0), 0u) << c.why << ": " << message;
+    ExpectPrevious(c.why);
     dir.Write("blue/skin.xml", kSkinXml);
   }
+}
+
+// What no skin author wrote: sizes beyond the cap, memory running out, a library's own
+// exception, a window that cannot take the frames. Each is refused in words like a broken
+// skin, and the clock keeps the skin it had.
+TEST_F(SkinLoaderTest, EveryKindOfFailureKeepsThePreviousSkinAndSaysWhatIsWrong) {
+  const std::string folder = Folder().path;
+  struct Case {
+    const char* why;
+    std::function<void(SkinLoaderTest&)> breakIt;
+    std::string message;
+    bool framesFit = true;
+  };
+  const Case cases[] = {
+      {"a declared face of 60000 x 60000 over a small image",
+       [](SkinLoaderTest& t) {
+         t.dir.Write("blue/skin.xml", Replaced(kSkinXml, R"(width="150" height="150")", R"(width="60000" height="60000")"));
+       },
+       folder + "skin.xml: the face is 60000 x 60000 pixels; at most 2048 x 2048 can be shown"},
+      {"a hand image beyond the cap", [](SkinLoaderTest& t) { t.images.images["hours.png"] = {8, 3000}; },
+       folder + "hours.png: the image is 8 x 3000 pixels; at most 2048 x 2048 can be shown"},
+      {"memory running out",
+       [](SkinLoaderTest& t) { t.images.failures["glass.png"] = std::make_exception_ptr(std::bad_alloc()); },
+       folder + "glass.png: there is not enough memory to load it"},
+      {"a size the containers cannot hold",
+       [](SkinLoaderTest& t) {
+         t.images.failures["face.png"] = std::make_exception_ptr(std::length_error("vector::_M_default_append"));
+       },
+       folder + "face.png: there is not enough memory to load it"},
+      {"a library's own exception",
+       [](SkinLoaderTest& t) {
+         t.images.failures["pmam.png"] = std::make_exception_ptr(std::runtime_error("basic_ios::clear"));
+       },
+       folder + "pmam.png: an unexpected error stopped the load"},
+      {"frames the window cannot present", [](SkinLoaderTest&) {},
+       "there is not enough graphics memory to show a 200 x 200 face", false},
+  };
+  for (const Case& c : cases) {
+    LoadPrevious();
+    c.breakIt(*this);
+    images.images["face.png"] = {200, 200};
+    std::vector<std::pair<int, int>> asked;
+    const std::string message = FailedLoad(c.why, [&](int w, int h) {
+      asked.push_back({w, h});
+      return c.framesFit;
+    });
+    EXPECT_EQ(message, c.message) << c.why;
+    ExpectPrevious(c.why);
+    // Only a skin built whole is offered to the window.
+    EXPECT_EQ(asked.size(), c.framesFit ? 0u : 1u) << c.why;
+    dir.Write("blue/skin.xml", kSkinXml);
+  }
+  // A face at the cap loads, and the window is asked for its frames.
+  images.images["face.png"] = {2048, 2048};
+  std::vector<std::pair<int, int>> asked;
+  LoadSkin(Folder(), services, skin, [&](int w, int h) {
+    asked.push_back({w, h});
+    return true;
+  });
+  EXPECT_EQ(skin.surfaces.frame.width, 2048);
+  EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{2048, 2048}}));
+}
+
+TEST(SkinLoadMessages, AnyFailureIsToldInWords) {
+  auto textOf = [](std::exception_ptr e) {
+    try {
+      std::rethrow_exception(e);
+    } catch (...) {
+      return LoadFailureText();
+    }
+  };
+  EXPECT_EQ(textOf(std::make_exception_ptr(OrmelError("face.png: no such file"))), "face.png: no such file");
+  EXPECT_EQ(textOf(std::make_exception_ptr(std::bad_alloc())), "there is not enough memory to load it");
+  EXPECT_EQ(textOf(std::make_exception_ptr(std::length_error("vector::_M_default_append"))),
+            "there is not enough memory to load it");
+  EXPECT_EQ(textOf(std::make_exception_ptr(42)), "an unexpected error stopped the load");
+  EXPECT_EQ(CannotShowSkin("huge", "the face is too big"), "The skin \"huge\" cannot be shown:\r\nthe face is too big");
 }
 
 TEST_F(SkinLoaderTest, BackslashesInFileNamesFollowTheFolder) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "app/ormel_error.h"
 
 namespace {
@@ -42,7 +44,9 @@ TEST(ScanSkins, CheckingAnItemUnchecksTheOthers) {
   EXPECT_FALSE(items[2].checked);
 }
 
-TEST(StartupSkin, FallsBackToRoyaleThenGivesUp) {
+TEST(StartupSkin, FallsBackToRoyaleThenEveryInstalledSkinAndTellsWhy) {
+  // Installed in listing order; "royale" is not first, and the saved skin is among them.
+  const std::vector<SkinMenuItem> installed = {{"slate", false}, {"huge", false}, {"royale", false}, {"blue", false}};
   struct Case {
     std::string saved;
     std::vector<std::string> broken;
@@ -51,10 +55,20 @@ TEST(StartupSkin, FallsBackToRoyaleThenGivesUp) {
     std::string message;
   };
   const Case cases[] = {
-      {"slate", {}, "slate", {"slate"}, ""},
-      {"slate", {"slate"}, "royale", {"slate", "royale"}, ""},
-      {"slate", {"slate", "royale"}, "", {"slate", "royale"}, "slate broken\r\nroyale broken"},
-      {"royale", {"royale"}, "", {"royale"}, "royale broken"},
+      {"huge", {}, "huge", {"huge"}, ""},
+      {"huge", {"huge"}, "royale", {"huge", "royale"},
+       "huge broken\r\n\r\nThe clock shows the skin \"royale\" instead."},
+      {"huge", {"huge", "royale"}, "slate", {"huge", "royale", "slate"},
+       "huge broken\r\n\r\nroyale broken\r\n\r\nThe clock shows the skin \"slate\" instead."},
+      {"huge", {"huge", "royale", "slate"}, "blue", {"huge", "royale", "slate", "blue"},
+       "huge broken\r\n\r\nroyale broken\r\n\r\nslate broken\r\n\r\nThe clock shows the skin \"blue\" instead."},
+      {"huge", {"huge", "royale", "slate", "blue"}, "", {"huge", "royale", "slate", "blue"},
+       "huge broken\r\n\r\nroyale broken\r\n\r\nslate broken\r\n\r\nblue broken\r\n\r\nNo installed skin can be shown."},
+      {"royale", {"royale"}, "slate", {"royale", "slate"},
+       "royale broken\r\n\r\nThe clock shows the skin \"slate\" instead."},
+      // A saved skin that was removed since is tried once, like any other.
+      {"gone", {"gone"}, "royale", {"gone", "royale"},
+       "gone broken\r\n\r\nThe clock shows the skin \"royale\" instead."},
   };
   for (const Case& c : cases) {
     std::vector<std::string> tried;
@@ -64,11 +78,23 @@ TEST(StartupSkin, FallsBackToRoyaleThenGivesUp) {
         if (b == name) throw OrmelError(name + " broken");
     };
     try {
-      EXPECT_EQ(LoadStartupSkin(c.saved, load), c.loaded) << c.saved;
-      EXPECT_TRUE(c.message.empty());
+      const StartupSkin shown = LoadStartupSkin(c.saved, installed, load);
+      EXPECT_EQ(shown.name, c.loaded) << c.saved;
+      EXPECT_EQ(shown.problems, c.message) << c.saved;
     } catch (const OrmelError& e) {
+      EXPECT_TRUE(c.loaded.empty()) << c.saved;
       EXPECT_EQ(e.what(), c.message);
     }
     EXPECT_EQ(tried, c.tried) << c.saved;
   }
+}
+
+TEST(StartupSkin, AFailureOtherThanTheLoadersOwnIsStillToldInWords) {
+  auto load = [](const std::string& name) {
+    if (name == "huge") throw std::length_error("vector::_M_default_append");
+  };
+  const StartupSkin shown = LoadStartupSkin("huge", {}, load);
+  EXPECT_EQ(shown.name, "royale");
+  EXPECT_EQ(shown.problems, "The skin \"huge\" cannot be shown:\r\nthere is not enough memory to load it\r\n\r\n"
+                            "The clock shows the skin \"royale\" instead.");
 }

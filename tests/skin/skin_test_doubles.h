@@ -1,4 +1,5 @@
 #pragma once
+#include <exception>
 #include <map>
 #include <set>
 #include <string>
@@ -19,6 +20,7 @@ class FakeSkinImages : public SkinImageSource {
     const std::string name = path.substr(path.find_last_of("/\\") + 1);
     loads.push_back({path, background});
     if (corrupt.count(name)) throw OrmelError("Invalid PNG signature.");
+    if (const auto f = failures.find(name); f != failures.end()) std::rethrow_exception(f->second);
     const auto it = images.find(name);
     if (it == images.end()) throw OrmelError("The file does not exist.");
     target.SetSize(it->second.width, it->second.height);
@@ -33,6 +35,7 @@ class FakeSkinImages : public SkinImageSource {
       {"seconds.png", {7, 70}},
   };
   std::set<std::string> corrupt;
+  std::map<std::string, std::exception_ptr> failures;  // what loading the name throws
   std::vector<Request> loads;
 };
 
