@@ -9,31 +9,6 @@ EXE=$WORK/dist/OrmelClock.exe
 mkdir -p "$WORK/dist/face/broken"
 echo '<skin><clockface>face.png</skin>' >"$WORK/dist/face/broken/skin.xml"
 
-error_box() { xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | grep -vx "$win" | head -1 || true; }
-
-# Presses the message box's OK button, centred at its bottom, and waits for the box to go
-# (Wine takes a while to remove its window). Without a window manager the first click may
-# only activate the box.
-close_box() {
-  local i
-  eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^/box_/')"
-  xdotool mousemove $((box_X + box_WIDTH / 2)) $((box_Y + box_HEIGHT - 25))
-  for i in $(seq 30); do
-    [ $((i % 10)) -eq 1 ] && xdotool click 1
-    sleep 0.2
-    [ -z "$(error_box)" ] && return 0
-  done
-  fail "the error box stayed open"
-}
-
-# Picks the n-th item of the Skins submenu, the third item from the menu's end.
-pick_skin() {
-  local downs=() i
-  for ((i = 1; i < $1; i++)); do downs+=(Down); done
-  menu_keys "$win" Up Up Up Right "${downs[@]}" Return
-  sleep 1
-}
-
 start_clock
 [ "$WIDTH" -eq 192 ] || fail "royale should be 192 wide, not $WIDTH"
 last_width=$WIDTH

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # --snapshot renders deterministic frames: the same moment gives the same bytes, the next second another frame.
+# A snapshot that fails (a skin that cannot be shown, a file it cannot write, an unknown
+# option) exits 1 with its error on standard error, falls back to no other skin, writes no file.
 source "$(dirname "$0")/gui_lib.sh"
 
 snap() { "$WINE_RUN" "$EXE" --snapshot "$(win_path "$WORK/$1")" --at "$2" ${3:+--skin "$3"}; }
@@ -18,4 +20,23 @@ snap slate.png "2026-12-08 10:08:30" slate
 # The face's rim is soft: alpha takes values between transparent and opaque.
 convert "$WORK/a.png" -alpha extract -format '%c' histogram:info:- | awk '{print $NF}' | grep -vqE 'gray\((0|255)\)' || fail "no soft edge"
 identify -format '%w %h %[channels]' "$WORK/a.png" | grep -q 'srgba' || fail "the frame has no alpha"
+
+# Exits 1 with the message $2 on standard error and no file $1; the rest are the arguments.
+expect_failure() {
+  local file=$1 words=$2 rc=0
+  shift 2
+  "$WINE_RUN" "$EXE" "$@" >"$WORK/out" 2>"$WORK/err" || rc=$?
+  [ "$rc" -eq 1 ] || fail "$* exited with $rc"
+  grep -qF -- "$words" "$WORK/err" || fail "$* printed '$(cat "$WORK/err")', not '$words'"
+  [ ! -e "$file" ] || fail "$* wrote $file"
+}
+cp -r "$DIST" "$WORK/dist"
+EXE=$WORK/dist/OrmelClock.exe
+cp -r "$WORK/dist/face/royale" "$WORK/dist/face/huge"
+sed -i 's/width="192" height="192"/width="60000" height="60000"/' "$WORK/dist/face/huge/skin.xml"
+expect_failure "$WORK/huge.png" 'The skin "huge" cannot be shown:' --snapshot "$(win_path "$WORK/huge.png")" --skin huge
+grep -qF 'the face is 60000 x 60000 pixels; at most 2048 x 2048 can be shown' "$WORK/err" || fail "no reason given: $(cat "$WORK/err")"
+expect_failure "$WORK/gone.png" 'The skin "gone" cannot be shown:' --snapshot "$(win_path "$WORK/gone.png")" --skin gone
+expect_failure "$WORK/no/such/folder/a.png" 'Cannot write the snapshot to' --snapshot "$(win_path "$WORK/no/such/folder/a.png")"
+expect_failure "$WORK/opt.png" "Unknown command-line argument '--frobnicate'" --snapshot "$(win_path "$WORK/opt.png")" --frobnicate
 echo "ok"
