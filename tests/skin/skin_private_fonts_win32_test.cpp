@@ -14,7 +14,7 @@
 
 namespace {
 
-// A renamed copy of royale's digital font: the host has the original, not this family.
+// A renamed copy of royale's digital font: a family that neither royale nor the host brings.
 constexpr const char* kFamily = "Ormel Test Segments";
 
 int CALLBACK NoteFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
