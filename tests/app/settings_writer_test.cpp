@@ -25,7 +25,9 @@ class WritingHost : public FormStorageHost {
  public:
   WritingHost(ClockState& state, SettingsWriter& writer, SettingsStorage& runParent)
       : state_(state), writer_(writer), runParent_(runParent) {}
-  void LoadatStartup1Click() override { runWritten = writer_.UpdateRunValue(runParent_, kExe, state_.options.loadAtStartup); }
+  void LoadatStartup1Click() override {
+    runWritten = writer_.UpdateRunValue(runParent_, kExe, state_.options.loadAtStartup);
+  }
   void SetClockType(ClockType type) override { state_.FClockType = type; }
   void OnTop1Click() override { onTopApplied = true; }
   bool runWritten = false;

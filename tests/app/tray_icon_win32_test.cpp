@@ -14,8 +14,8 @@ struct TrayIconWin32 : ::testing::Test {
     e.click = [this] { ++n.clicks; };
     e.popup = [this] { ++n.popups; };
     e.doubleClick = [this] { ++n.defaults; };
-    tray = std::make_unique<TTrayIcon>(GetModuleHandleA(nullptr), IconHandle(CopyIcon(LoadIcon(nullptr, IDI_APPLICATION))),
-                                       "Ormel Clock", std::move(e));
+    IconHandle icon(CopyIcon(LoadIcon(nullptr, IDI_APPLICATION)));
+    tray = std::make_unique<TTrayIcon>(GetModuleHandleA(nullptr), std::move(icon), "Ormel Clock", std::move(e));
   }
   // The shell's callback for a mouse message over the icon.
   void Shell(std::initializer_list<UINT> mouse) {

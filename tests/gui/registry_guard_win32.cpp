@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     return 64;
   }
   HKEY key = nullptr;
-  LONG rc = RegCreateKeyExA(HKEY_CURRENT_USER, argv[2], 0, nullptr, 0, READ_CONTROL | WRITE_DAC, nullptr, &key, nullptr);
+  LONG rc =
+      RegCreateKeyExA(HKEY_CURRENT_USER, argv[2], 0, nullptr, 0, READ_CONTROL | WRITE_DAC, nullptr, &key, nullptr);
   if (rc != ERROR_SUCCESS) {
     std::fprintf(stderr, "cannot open %s: %ld\n", argv[2], rc);
     return 1;
