@@ -17,12 +17,17 @@ struct MenuDeleter {
 struct AccelDeleter {
   void operator()(HACCEL h) const { if (h) DestroyAcceleratorTable(h); }
 };
+// For icons the program made or loaded unshared; shared system icons are never destroyed.
+struct IconDeleter {
+  void operator()(HICON h) const { if (h) DestroyIcon(h); }
+};
 
 using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using DcHandle = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using AccelHandle = std::unique_ptr<std::remove_pointer_t<HACCEL>, AccelDeleter>;
+using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 // The screen's device context, released (not deleted) at the end.
 class ScreenDc {

@@ -1,6 +1,8 @@
 #include "app/main_window_win32.h"
 
+#include "app/bound_window_win32.h"
 #include "app/button_tips.h"
+#include "app/closing_steps.h"
 #include "app/error_box_win32.h"
 #include "skin/folder_lister_win32.h"
 #include "app/locale_win32.h"
@@ -8,6 +10,7 @@
 #include "app/popup_menu.h"
 #include "app/registry_storage_win32.h"
 #include "app/run_key_win32.h"
+#include "app/settings_run_value.h"
 #include "app/settings_placement_win32.h"
 #include "time/countdown_dialog.h"
 #include "time/countdown_dialog_win32.h"
@@ -40,7 +43,12 @@ bool CommandAvailable(int command) {
 }  // namespace
 
 TfrmMain::TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones)
-    : instance_(instance), zones_(zones), worldTime_(zones, machineZone_), state_(clock_), skin_(SkinsRoot()) {
+    : instance_(instance),
+      zones_(zones),
+      worldTime_(zones, machineZone_),
+      state_(clock_),
+      skin_(SkinsRoot()),
+      writer_(ShowErrorBox) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
@@ -53,7 +61,14 @@ TfrmMain::TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones)
   hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kTitle, WS_POPUP, 286, 171, 518, 339, nullptr,
                           nullptr, instance, this);
   if (!hwnd_) throw OrmelError(LastErrorText());
-  FormCreate();
+  try {
+    FormCreate();
+  } catch (...) {
+    // The half-made clock is freed as the exception leaves: its window must not reach it again.
+    UnbindAndDestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+    throw;
+  }
 }
 
 TfrmMain::~TfrmMain() {
@@ -63,10 +78,10 @@ TfrmMain::~TfrmMain() {
 LRESULT CALLBACK TfrmMain::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
     auto* self = static_cast<TfrmMain*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    BindWindow(hwnd, self);
     self->hwnd_ = hwnd;
   }
-  auto* self = reinterpret_cast<TfrmMain*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = BoundOwner<TfrmMain>(hwnd);
   if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
   try {
     return self->HandleMessage(msg, wp, lp);
@@ -130,8 +145,14 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       FormClose();
       return 0;
+    case WM_QUERYENDSESSION:
+      SaveSettings(SettingsWriter::WhenRefused::StayQuiet);
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wp) EndSession();
+      return 0;
     case WM_DESTROY:
-      tray_.reset();
+      tray_.reset();  // out of the tray now; freed once no handler of its own runs
       ToolTipManager1.reset();
       tooltipWindow_.reset();
       KillTimer(hwnd_, kTimer1);
@@ -157,6 +178,7 @@ void TfrmMain::FormCreate() {
   SetClockType(ctClock);
   state_.FFormatSettings = UserFormatSettings();
   handCursor_ = LoadCursor(nullptr, IDC_HAND);
+  if (!handCursor_) handCursor_ = LoadCursor(nullptr, IDC_ARROW);
   network_ = std::make_unique<WinsockTransport>();  // a start-up failure ends the window's creation
   sntp_ = std::make_unique<TSntpClient>(*network_, sntpClock_);
   sntp_->Host = kTimeServer;
@@ -198,21 +220,12 @@ void TfrmMain::FormShow() {
   SetForegroundWindow(hwnd_);
 }
 
-void TfrmMain::SaveSettings() {
+void TfrmMain::SaveSettings(SettingsWriter::WhenRefused whenRefused) {
   FormPlacement placement = ReadWindowPlacement(hwnd_);
   if (IsIconic(hwnd_)) placement.showCmd = 2;
-  // A fade moves the window along with its shrinking image (the closing fade ends with it
-  // at the centre); the place to keep is the fully shown one, or each start would creep.
-  if (fade_.zoom != 255) {
-    FormRect& r = placement.normal;
-    const int32_t w = r.right - r.left, h = r.bottom - r.top;
-    r.left = fade_.homeCenter.x - w / 2;
-    r.top = fade_.homeCenter.y - h / 2;
-    r.right = r.left + w;
-    r.bottom = r.top + h;
-  }
+  placement.normal = ShownRect(placement.normal, fade_, WindowVisible());
   RegistryStorage storage(kMainStorageKey);
-  SaveMainForm(storage, state_, placement);
+  writer_.SaveMain(storage, state_, placement, whenRefused);
 }
 
 void TfrmMain::StartBeep() { sounds_->Sounds().StartBeep(); }
@@ -224,7 +237,10 @@ void TfrmMain::SyncTime() { SyncTimeCommand(state_, *sntp_, clock_, *this); }
 
 void TfrmMain::SeeTimeDifference() { SeeTimeDifferenceCommand(state_, *sntp_, clock_, *this); }
 
-void TfrmMain::LoadatStartup1Click() { UpdateRunValue(state_.options.loadAtStartup); }
+void TfrmMain::LoadatStartup1Click() {
+  RegistryStorage runParent(kRunKeyParent);
+  writer_.UpdateRunValue(runParent, ProgramPath(), state_.options.loadAtStartup);
+}
 
 void TfrmMain::OpenCountdownDialog() {
   if (auto target = RunCountdownDialog(hwnd_, state_.FCountdownTo)) ApplyCountdownTarget(state_, *this, *target);
@@ -253,6 +269,12 @@ void TfrmMain::FormClose() {
     return;
   }
   StartFadeTimer();  // the close is refused for now; the fade's end asks again
+}
+
+// The session ends the process once this returns: the steps of "Exit", without its fade.
+void TfrmMain::EndSession() {
+  FoldRunningStopwatches(state_);
+  SaveSettings(SettingsWriter::WhenRefused::StayQuiet);
 }
 
 ScreenPoint TfrmMain::Centre() const {
@@ -284,7 +306,7 @@ void TfrmMain::fadeTimerTimer() {
 }
 
 void TfrmMain::CreateTrayIcon() {
-  HICON icon = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(1), IMAGE_ICON, 16, 16, 0));
+  IconHandle icon(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(1), IMAGE_ICON, 16, 16, 0)));
   TTrayIcon::Events events;
   events.click = [this] { TrayIconClick(); };
   events.doubleClick = [this] { RunDefaultMenuItem(); };
@@ -296,7 +318,7 @@ void TfrmMain::CreateTrayIcon() {
     GetCursorPos(&p);
     PopupMenuAt(p, tray_->Window());
   };
-  tray_ = std::make_unique<TTrayIcon>(instance_, icon, kTitle, std::move(events));
+  tray_ = std::make_unique<TTrayIcon>(instance_, std::move(icon), kTitle, std::move(events));
   tray_->Show();
 }
 
@@ -386,21 +408,15 @@ void TfrmMain::Alarms1Click() {
 }
 
 void TfrmMain::Exit1Click() {
-  // A hidden clock goes back home first, so the saved position is the visible one.
+  // A hidden clock goes back home first, so that the centre taken below, and with it every
+  // save of this close, is the visible one.
   if (!WindowVisible()) {
     RECT r;
     GetWindowRect(hwnd_, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    SetWindowPos(hwnd_, nullptr, fade_.homeCenter.x - w / 2, fade_.homeCenter.y - h / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const FormRect home = ShownRect(FormRect{r.left, r.top, r.right, r.bottom}, fade_, false);
+    SetWindowPos(hwnd_, nullptr, home.left, home.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  // Running stopwatches fold their time into the total before it is saved.
-  for (TStopWatch* sw : {&state_.StopWatch1, &state_.swTimer}) {
-    if (sw->Running()) {
-      sw->Stop();
-      sw->Start();
-    }
-  }
+  FoldRunningStopwatches(state_);
   SaveSettings();
   fade_.closeAfterFade = true;
   fade_.zoomOrigin = fade_.homeCenter = Centre();

@@ -8,6 +8,7 @@
 #include "app/handles_win32.h"
 #include "app/mouse_commands.h"
 #include "app/network_time_commands.h"
+#include "app/settings_writer.h"
 #include "app/tray_icon_win32.h"
 #include "image/bitmap32.h"
 #include "skin/fade.h"
@@ -65,7 +66,7 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, p
   // FormStorageHost
   void LoadatStartup1Click() override;
   void OnTop1Click() override;
-  void SaveSettings();
+  void SaveSettings(SettingsWriter::WhenRefused whenRefused = SettingsWriter::WhenRefused::ShowOnce);
   void SyncTime() override;
   void SeeTimeDifference() override;
 
@@ -76,6 +77,7 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, p
   void FormCreate();
   void FormShow();
   void FormClose();
+  void EndSession();
   void Timer1Timer();
   void fadeTimerTimer();
   void StartFadeTimer();
@@ -114,6 +116,7 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, p
   HCURSOR handCursor_ = nullptr;
   FadeState fade_;
   LayeredPresenter presenter_;
+  SettingsWriter writer_;
   MenuHandle popupMenu_;
   AccelHandle accel_;
   std::unique_ptr<TTrayIcon> tray_;

@@ -19,12 +19,21 @@ std::string SystemText(LONG code) {
 
 }  // namespace
 
-RegistryKey RegistryKey::Create(HKEY parent, const std::string& path) {
+RegistryKey RegistryKey::TryCreate(HKEY parent, const std::string& path, REGSAM access, LONG* error) {
   HKEY key = nullptr;
-  const LONG rc = RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
-                                  nullptr, &key, nullptr);
-  if (rc != ERROR_SUCCESS) throw OrmelError("Failed to create key " + path + ": " + SystemText(rc));
-  return RegistryKey(key);
+  const LONG rc =
+      RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr);
+  if (error) *error = rc;
+  return RegistryKey(rc == ERROR_SUCCESS ? key : nullptr);
+}
+
+RegistryKey RegistryKey::Create(HKEY parent, const std::string& path) {
+  LONG rc = ERROR_SUCCESS;
+  RegistryKey key = TryCreate(parent, path, KEY_READ | KEY_WRITE, &rc);
+  if (!key.get())
+    throw OrmelError("The registry refused to open the key \"" + path + "\" of the current user for writing: " +
+                     SystemText(rc));
+  return key;
 }
 
 RegistryKey RegistryKey::OpenForRead(HKEY parent, const std::string& path) {
@@ -52,19 +61,26 @@ std::optional<std::string> RegistrySection::ReadString(const std::string& name) 
 void RegistrySection::WriteString(const std::string& name, const std::string& value) {
   const LONG rc = RegSetValueExA(key_.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                                  static_cast<DWORD>(value.size() + 1));
-  if (rc != ERROR_SUCCESS) throw OrmelError("Failed to set data for '" + name + "': " + SystemText(rc));
+  if (rc != ERROR_SUCCESS)
+    throw OrmelError("The registry refused to write the value \"" + name + "\": " + SystemText(rc));
 }
 
-void RegistrySection::DeleteValue(const std::string& name) { RegDeleteValueA(key_.get(), name.c_str()); }
+void RegistrySection::DeleteValue(const std::string& name) {
+  const LONG rc = RegDeleteValueA(key_.get(), name.c_str());
+  // A value that is not there is already deleted.
+  if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND)
+    throw OrmelError("The registry refused to remove the value \"" + name + "\": " + SystemText(rc));
+}
 
 std::unique_ptr<SettingsSection> RegistryStorage::OpenForWrite(const std::string& section) {
-  RegistryKey storage = RegistryKey::Create(root_, storageKey_);
-  return std::make_unique<RegistrySection>(RegistryKey::Create(storage.get(), section));
+  return std::make_unique<RegistrySection>(RegistryKey::Create(root_, storageKey_ + "\\" + section));
 }
 
 std::unique_ptr<SettingsSection> RegistryStorage::OpenForRead(const std::string& section) {
-  RegistryKey storage = RegistryKey::Create(root_, storageKey_);
-  RegistryKey key = RegistryKey::OpenForRead(storage.get(), section);
+  // The storage key is created as for a save, but with read access only: where writing is
+  // refused, what is stored still reads.
+  RegistryKey::TryCreate(root_, storageKey_, kReadAccess);
+  RegistryKey key = RegistryKey::OpenForRead(root_, storageKey_ + "\\" + section);
   if (!key.get()) return nullptr;
   return std::make_unique<RegistrySection>(std::move(key));
 }

@@ -19,6 +19,8 @@ class RegistryKey {
 
   // Opens (creating when missing) a key for reading and writing; throws OrmelError.
   static RegistryKey Create(HKEY parent, const std::string& path);
+  // The same with the given access; empty when refused, with the system's code in `error`.
+  static RegistryKey TryCreate(HKEY parent, const std::string& path, REGSAM access, LONG* error = nullptr);
   // Opens an existing key with read access; empty when it is missing.
   static RegistryKey OpenForRead(HKEY parent, const std::string& path);
 

@@ -3,8 +3,9 @@
 
 #include "app/settings_storage.h"
 
-// The per-user Run key's value that starts the clock with Windows.
-inline constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+// The per-user Run key, whose value starts the clock with Windows, as a section of its parent.
+inline constexpr char kRunKeyParent[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+inline constexpr char kRunSection[] = "Run";
 
 // The program file's name without its extension.
 std::string RunValueName(const std::string& exePath);

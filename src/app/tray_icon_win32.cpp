@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "app/error_box_win32.h"
+#include "app/tray_mouse.h"
+#include "app/tray_registration.h"
 
 namespace {
 
@@ -46,90 +48,145 @@ bool MouseEventOf(UINT msg, TrayMouse& out) {
 
 }  // namespace
 
-TTrayIcon::TTrayIcon(HINSTANCE instance, HICON icon, const std::string& hint, Events events)
-    : icon_(icon), hint_(hint), events_(std::move(events)) {
+// The hidden window and the icon's state. A handler holds it for as long as it runs, so that
+// the owner may let the icon go from inside one without freeing what the handler still uses.
+class TTrayIcon::TrayWindow : public std::enable_shared_from_this<TrayWindow>, private TrayShell {
+ public:
+  TrayWindow(HINSTANCE instance, IconHandle icon, std::string hint, Events events);
+  ~TrayWindow() override;
+  TrayWindow(const TrayWindow&) = delete;
+  TrayWindow& operator=(const TrayWindow&) = delete;
+
+  void Show();
+  void SetHint(const std::string& hint);
+  // Out of the tray for good: no retry, no re-add after a shell restart, no more events.
+  void Close();
+  bool InTray() const { return registration_.InTray(); }
+  HWND Handle() const { return hwnd_; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  NOTIFYICONDATAA Record() const;
+  bool Notify(TrayShellCall call) override;
+  void OnMouse(UINT mouseMessage);
+
+  HWND hwnd_ = nullptr;
+  IconHandle icon_;
+  std::string hint_;
+  Events events_;
+  TrayMouseRouter router_;
+  TrayRegistration registration_{*this};
+  UINT taskbarCreated_ = 0;
+  bool closed_ = false;
+};
+
+TTrayIcon::TrayWindow::TrayWindow(HINSTANCE instance, IconHandle icon, std::string hint, Events events)
+    : icon_(std::move(icon)), hint_(std::move(hint)), events_(std::move(events)) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
   wc.lpszClassName = kTrayWindowClass;
   RegisterClassA(&wc);
-  window_ = CreateWindowExA(0, kTrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  hwnd_ = CreateWindowExA(0, kTrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   // Explorer broadcasts this after it restarts; the icon must be added again then.
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
 }
 
-TTrayIcon::~TTrayIcon() {
-  registration_.Remove();
-  if (window_) DestroyWindow(window_);
+TTrayIcon::TrayWindow::~TrayWindow() {
+  Close();
+  // The window's last messages must not find this object any more.
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  if (hwnd_) DestroyWindow(hwnd_);
 }
 
-NOTIFYICONDATAA TTrayIcon::Record() const {
+void TTrayIcon::TrayWindow::Close() {
+  if (closed_) return;
+  closed_ = true;
+  KillTimer(hwnd_, kRetryTimer);
+  registration_.Remove();
+}
+
+NOTIFYICONDATAA TTrayIcon::TrayWindow::Record() const {
   NOTIFYICONDATAA nid{};
   nid.cbSize = kRecordSize;
-  nid.hWnd = window_;
+  nid.hWnd = hwnd_;
   nid.uID = 0;
   nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   nid.uCallbackMessage = kCallbackMessage;
-  nid.hIcon = icon_;
+  nid.hIcon = icon_.get();
   const std::string tip = hint_.substr(0, hint_.find('|')).substr(0, kOldTipSize - 1);
   std::memcpy(nid.szTip, tip.c_str(), tip.size() + 1);
   return nid;
 }
 
-bool TTrayIcon::Notify(TrayShellCall call) {
+bool TTrayIcon::TrayWindow::Notify(TrayShellCall call) {
   NOTIFYICONDATAA nid = Record();
   const DWORD message = call == TrayShellCall::Add ? NIM_ADD : call == TrayShellCall::Modify ? NIM_MODIFY : NIM_DELETE;
   return Shell_NotifyIconA(message, &nid) != FALSE;
 }
 
-void TTrayIcon::Show() {
+void TTrayIcon::TrayWindow::Show() {
   registration_.Show(icon_ != nullptr);
   // A shell that is not ready yet refuses the icon, and nothing else would add it later:
   // a clock hidden then could never come back. So the add is tried again until it holds.
-  if (icon_ && !registration_.InTray()) SetTimer(window_, kRetryTimer, kRetryInterval, nullptr);
-  else KillTimer(window_, kRetryTimer);
+  if (icon_ && !registration_.InTray()) SetTimer(hwnd_, kRetryTimer, kRetryInterval, nullptr);
+  else KillTimer(hwnd_, kRetryTimer);
 }
 
-void TTrayIcon::SetHint(const std::string& hint) {
+void TTrayIcon::TrayWindow::SetHint(const std::string& hint) {
   hint_ = hint;
   registration_.Changed(icon_ != nullptr);
 }
 
-void TTrayIcon::OnMouse(UINT mouseMessage) {
+void TTrayIcon::TrayWindow::OnMouse(UINT mouseMessage) {
   TrayMouse event;
   if (!MouseEventOf(mouseMessage, event)) return;
   const TrayAction a = router_.Handle(event);
   if (a.doubleClick && events_.doubleClick) events_.doubleClick();
   if (!a.click) return;
   if (a.button == TrayButton::Right) {
-    SetForegroundWindow(window_);
+    SetForegroundWindow(hwnd_);
     if (events_.popup) events_.popup();
     // The menu closes properly only after our window was foreground again.
-    SetForegroundWindow(window_);
-    PostMessageA(window_, WM_NULL, 0, 0);
+    SetForegroundWindow(hwnd_);
+    PostMessageA(hwnd_, WM_NULL, 0, 0);
   } else if (events_.click) {
     events_.click();
   }
 }
 
-LRESULT CALLBACK TTrayIcon::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<TTrayIcon*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (self && msg == kCallbackMessage) {
+LRESULT CALLBACK TTrayIcon::TrayWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<TrayWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self || self->closed_) return DefWindowProcA(hwnd, msg, wp, lp);
+  // Whatever the handler calls may let the owner go; the object goes only after it returns.
+  const std::shared_ptr<TrayWindow> running = self->shared_from_this();
+  return self->HandleMessage(msg, wp, lp);
+}
+
+LRESULT TTrayIcon::TrayWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == kCallbackMessage) {
     try {
-      self->OnMouse(static_cast<UINT>(lp));
+      OnMouse(static_cast<UINT>(lp));
     } catch (const std::exception& e) {
       ShowErrorBox(e.what());
     }
     return 0;
   }
-  if (self && msg == WM_TIMER && wp == kRetryTimer) {
-    self->Show();
+  if ((msg == WM_TIMER && wp == kRetryTimer) || (msg == taskbarCreated_ && msg != 0)) {
+    Show();
     return 0;
   }
-  if (self && msg == self->taskbarCreated_ && msg != 0) {
-    self->Show();
-    return 0;
-  }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefWindowProcA(hwnd_, msg, wp, lp);
 }
+
+TTrayIcon::TTrayIcon(HINSTANCE instance, IconHandle icon, const std::string& hint, Events events)
+    : window_(std::make_shared<TrayWindow>(instance, std::move(icon), hint, std::move(events))) {}
+
+TTrayIcon::~TTrayIcon() { window_->Close(); }
+
+void TTrayIcon::Show() { window_->Show(); }
+void TTrayIcon::SetHint(const std::string& hint) { window_->SetHint(hint); }
+bool TTrayIcon::InTray() const { return window_->InTray(); }
+HWND TTrayIcon::Window() const { return window_->Handle(); }

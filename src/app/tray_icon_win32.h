@@ -1,16 +1,14 @@
 #pragma once
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <functional>
+#include <memory>
 #include <string>
 
-#include "app/tray_mouse.h"
-#include "app/tray_registration.h"
+#include "app/handles_win32.h"
 
 // The notification-area icon and the hidden window that receives its callbacks.
-class TTrayIcon : private TrayShell {
+class TTrayIcon {
  public:
   struct Events {
     std::function<void()> click;        // left click: show or hide the clock
@@ -20,28 +18,20 @@ class TTrayIcon : private TrayShell {
 
   static constexpr UINT kCallbackMessage = 0xB054;
 
-  TTrayIcon(HINSTANCE instance, HICON icon, const std::string& hint, Events events);
-  ~TTrayIcon() override;
+  TTrayIcon(HINSTANCE instance, IconHandle icon, const std::string& hint, Events events);
+  // Takes the icon out of the tray at once. Its window and events go when no handler of theirs
+  // runs any more: "Exit" chosen from the icon's own menu ends the program under that handler.
+  ~TTrayIcon();
   TTrayIcon(const TTrayIcon&) = delete;
   TTrayIcon& operator=(const TTrayIcon&) = delete;
 
   // Clears a stale icon, then adds ours; a refused add is tried again every 2 s until it holds.
   void Show();
   void SetHint(const std::string& hint);
-  bool InTray() const { return registration_.InTray(); }
-  HWND Window() const { return window_; }
+  bool InTray() const;
+  HWND Window() const;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  NOTIFYICONDATAA Record() const;
-  bool Notify(TrayShellCall call) override;
-  void OnMouse(UINT mouseMessage);
-
-  HWND window_ = nullptr;
-  HICON icon_;
-  std::string hint_;
-  Events events_;
-  TrayMouseRouter router_;
-  TrayRegistration registration_{*this};
-  UINT taskbarCreated_ = 0;
+  class TrayWindow;
+  std::shared_ptr<TrayWindow> window_;
 };

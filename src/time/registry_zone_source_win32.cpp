@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "time/sub_key_listing.h"
+
 namespace {
 
 const char kZonesKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
@@ -55,15 +57,13 @@ std::u16string AnsiToUtf16(const std::string& text) {
 std::optional<std::vector<std::string>> RegistryZoneSource::ZoneKeyNames() {
   RegKey zones(HKEY_LOCAL_MACHINE, kZonesKey);
   if (!zones) return std::nullopt;
-  std::vector<std::string> names;
-  char name[256];
-  for (DWORD i = 0;; ++i) {
+  return ListSubKeyNames([&zones](uint32_t index) {
+    char name[256];
     DWORD length = sizeof name;
-    const LONG rc = RegEnumKeyExA(zones.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr);
-    if (rc == ERROR_NO_MORE_ITEMS) break;
-    if (rc == ERROR_SUCCESS) names.emplace_back(name, length);
-  }
-  return names;
+    const LONG rc = RegEnumKeyExA(zones.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (rc == ERROR_SUCCESS) return SubKeyAt{SubKeyAt::Answer::Name, std::string(name, length)};
+    return SubKeyAt{rc == ERROR_NO_MORE_ITEMS ? SubKeyAt::Answer::NoMoreItems : SubKeyAt::Answer::Error, {}};
+  });
 }
 
 std::optional<StoredZone> RegistryZoneSource::ReadZone(const std::string& keyName) {

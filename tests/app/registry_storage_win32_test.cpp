@@ -1,10 +1,15 @@
 #include "app/registry_storage_win32.h"
 
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
 #include "app/form_storage.h"
+#include "app/ormel_error.h"
 #include "app/run_key_win32.h"
 #include "app/settings_codec.h"
+#include "app/settings_run_value.h"
+#include "app/settings_writer.h"
 #include "time/wall_clock.h"
 
 namespace {
@@ -35,10 +40,32 @@ std::pair<DWORD, std::string> QueryValue(const std::string& key, const std::stri
   return {type, data};
 }
 
+// Sets a key's access list from its text form; the key is created when missing.
+void SetAccess(const std::string& key, const char* sddl) {
+  HKEY k = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC, nullptr, &k,
+                            nullptr),
+            ERROR_SUCCESS);
+  PSECURITY_DESCRIPTOR sd = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr));
+  EXPECT_EQ(RegSetKeySecurity(k, DACL_SECURITY_INFORMATION, sd), ERROR_SUCCESS);
+  LocalFree(sd);
+  RegCloseKey(k);
+}
+
 struct RegistryStorageTest : ::testing::Test {
   void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratch); }
-  void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratch); }
+  void TearDown() override {
+    for (const std::string& key : guarded) SetAccess(key, "D:(A;;KA;;;WD)");
+    RegDeleteTreeA(HKEY_CURRENT_USER, kScratch);
+  }
   std::string Key(const std::string& sub) { return std::string(kScratch) + "\\" + sub; }
+  // As security software guarding a key: nobody may write its values or make sub-keys; it still reads.
+  void Guard(const std::string& key) {
+    SetAccess(key, "D:P(D;;0x6;;;WD)(A;;KA;;;WD)");
+    guarded.push_back(key);
+  }
+  std::vector<std::string> guarded;
 };
 
 }  // namespace
@@ -116,13 +143,68 @@ TEST_F(RegistryStorageTest, TimerSectionKeepsAutoStart) {
 }
 
 TEST_F(RegistryStorageTest, RunValueIsTheQuotedPathAndGoesWithTheMark) {
-  const std::string run = Key("Run");
+  RegistryStorage runParent(Key("CurrentVersion"));
+  const std::string run = Key("CurrentVersion\\Run");
   const std::string exe = "C:\\Program Files\\Ormel Clock\\OrmelClock.exe";
-  UpdateRunValue(true, exe, run);
+  SettingsWriter writer([](const std::string& m) { ADD_FAILURE() << m; });
+  EXPECT_TRUE(writer.UpdateRunValue(runParent, exe, true));
   EXPECT_EQ(QueryValue(run, "OrmelClock"), std::make_pair(DWORD(REG_SZ), "\"" + exe + "\""));
-  UpdateRunValue(false, exe, run);
+  EXPECT_TRUE(writer.UpdateRunValue(runParent, exe, false));
   EXPECT_EQ(QueryValue(run, "OrmelClock").second, "<no value>");
-  UpdateRunValue(false, exe, run);  // already gone: no failure
+  EXPECT_TRUE(writer.UpdateRunValue(runParent, exe, false)) << "already gone: no failure";
+}
+
+TEST_F(RegistryStorageTest, AGuardedRunKeyRefusesTheValueInWordsOnce) {
+  RegistryStorage runParent(Key("CurrentVersion"));
+  const std::string exe = "C:\\Ormel Clock\\OrmelClock.exe";
+  ASSERT_TRUE(SettingsWriter([](const std::string&) {}).UpdateRunValue(runParent, exe, true));
+  Guard(Key("CurrentVersion\\Run"));
+  std::vector<std::string> shown;
+  SettingsWriter writer([&](const std::string& m) { shown.push_back(m); });
+  EXPECT_FALSE(writer.UpdateRunValue(runParent, exe, true));
+  EXPECT_FALSE(writer.UpdateRunValue(runParent, exe, true));
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find("cannot start with Windows"), std::string::npos) << shown[0];
+  EXPECT_NE(shown[0].find("CurrentVersion\\Run"), std::string::npos) << "names the key: " << shown[0];
+  EXPECT_FALSE(writer.UpdateRunValue(runParent, exe, false)) << "nor may the value be removed";
+  EXPECT_EQ(QueryValue(Key("CurrentVersion\\Run"), "OrmelClock").second, "\"" + exe + "\"");
+}
+
+TEST_F(RegistryStorageTest, RefusedSettingsStillRestoreWhatIsStored) {
+  StillClock clock;
+  RegistryStorage storage(Key("Kandrel"));
+  FormPlacement where;
+  where.normal = {40, 50, 232, 242};
+  ClockState saved(clock);
+  saved.FClockLabel = "Home";
+  SaveMainForm(storage, saved, where);
+  // The section guarded, then its storage key too: writes are refused, reads are not.
+  for (const char* key : {"Kandrel\\OrmelClock", "Kandrel"}) {
+    Guard(Key(key));
+    ClockState state(clock);
+    state.FClockLabel = "Away";
+    try {
+      SaveMainForm(storage, state, where);
+      ADD_FAILURE() << key << ": the save was not refused";
+    } catch (const OrmelError& e) {
+      EXPECT_NE(std::string(e.what()).find("refused"), std::string::npos) << e.what();
+    }
+    NoHost host;
+    ClockState restored(clock);
+    EXPECT_TRUE(RestoreMainForm(storage, restored, where, host).has_value()) << key;
+    EXPECT_EQ(restored.FClockLabel, "Home") << key;
+  }
+}
+
+TEST_F(RegistryStorageTest, ASectionThatCannotBeMadeUnderAVolatileKeyIsRefused) {
+  HKEY k = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Key("Kandrel").c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                            nullptr, &k, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(k);
+  RegistryStorage storage(Key("Kandrel"));
+  EXPECT_THROW(storage.OpenForWrite("OrmelClock"), OrmelError);
+  EXPECT_EQ(storage.OpenForRead("OrmelClock"), nullptr);
 }
 
 TEST(RunKey, ProgramPathIsTheRunningExe) {

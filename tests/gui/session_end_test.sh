@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Logoff and shutdown end a clock started with Windows without "Exit": the session's end keeps
+# the mode and the place the user gave it, also when the clock is hidden in the tray.
+source "$(dirname "$0")/gui_lib.sh"
+
+# Ends the session as a logoff does: every window is asked, then told, then the processes go.
+# No new session starts ("--restart"): it would start the clock again from the Run key.
+end_session() {
+  "$WINE_RUN" wineboot --end-session --restart >/dev/null 2>&1 || true
+  wait_for_exit "$pid" 200 || fail "the clock was still running after the session ended"
+}
+
+# Key 3 (UpTime) and a drag away from the default place, then the session ends.
+reset_settings
+start_clock
+xdotool mousemove "$CX" "$CY" click 1
+sleep 0.3
+xdotool key 3
+sleep 0.3
+x0=$X y0=$Y
+xdotool mousemove "$CX" "$CY" mousedown 1 mousemove $((CX + 20)) $((CY + 10)) sleep 0.1 \
+  mousemove $((CX + 110)) $((CY + 60)) sleep 0.2 mouseup 1
+sleep 0.5
+face_point "$win"
+[ "$X" -ne "$x0" ] || [ "$Y" -ne "$y0" ] || fail "the drag did not move the clock"
+shown_at="$X,$Y,$((X + WIDTH)),$((Y + HEIGHT))"
+end_session
+[ "$(saved_value ClockType)" = 2 ] || fail "ClockType after the session end: '$(saved_value ClockType)'"
+[ "$(saved_value NormPos)" = "$shown_at" ] || fail "NormPos '$(saved_value NormPos)', the clock stood at $shown_at"
+
+# Restarted where it was, in UpTime; hidden in the tray, the place kept is the visible one.
+start_clock
+[ "$X,$Y,$((X + WIDTH)),$((Y + HEIGHT))" = "$shown_at" ] || fail "restarted at $X,$Y instead of $shown_at"
+tray=$(xdotool search --name 'Wine System Tray' 2>/dev/null | head -1 || true)
+[ -n "$tray" ] || fail "no tray icon"
+xdotool mousemove --window "$tray" 10 10 click 1
+for i in $(seq 50); do
+  xwininfo -id "$win" 2>/dev/null | grep -q IsViewable || break
+  sleep 0.1
+done
+xwininfo -id "$win" 2>/dev/null | grep -q IsViewable && fail "a click on the tray icon did not hide the clock"
+end_session
+[ "$(saved_value NormPos)" = "$shown_at" ] || fail "hidden: NormPos '$(saved_value NormPos)' instead of $shown_at"
+[ "$(saved_value ClockType)" = 2 ] || fail "hidden: ClockType '$(saved_value ClockType)'"
+echo "ok"
