@@ -4,18 +4,13 @@
 
 const char kDefaultSkin[] = "royale";
 
-std::vector<SkinMenuItem> ScanSkins(FolderLister& lister, const std::string& skinsRoot,
-                                    const std::string& currentSkin) {
-  std::vector<SkinMenuItem> items;
+std::vector<std::string> ScanSkins(FolderLister& lister, const std::string& skinsRoot) {
+  std::vector<std::string> names;
   for (const FolderEntry& e : lister.List(skinsRoot)) {
     if (!e.isFolder || e.name == "." || e.name == "..") continue;
-    items.push_back({e.name, e.name == currentSkin});
+    names.push_back(e.name);
   }
-  return items;
-}
-
-void CheckSkinItem(std::vector<SkinMenuItem>& items, const std::string& name) {
-  for (SkinMenuItem& item : items) item.checked = item.name == name;
+  return names;
 }
 
 std::string LoadStartupSkin(const std::string& savedSkin,

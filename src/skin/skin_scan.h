@@ -16,19 +16,9 @@ class FolderLister {
   virtual std::vector<FolderEntry> List(const std::string& folder) = 0;
 };
 
-// One radio item of the Skins submenu: caption and hint are the folder name.
-struct SkinMenuItem {
-  std::string name;
-  bool checked = false;
-};
-
-// The skin folders under the skins root, in listing order, skipping files, "." and "..";
-// the one named exactly like the current skin (letter case counts) is checked.
-std::vector<SkinMenuItem> ScanSkins(FolderLister& lister, const std::string& skinsRoot,
-                                    const std::string& currentSkin);
-
-// Checks the item of that name and unchecks the others, after a switch succeeded.
-void CheckSkinItem(std::vector<SkinMenuItem>& items, const std::string& name);
+// The names of the skin folders under the skins root, in listing order, skipping files,
+// "." and "..": the items of the Skins submenu.
+std::vector<std::string> ScanSkins(FolderLister& lister, const std::string& skinsRoot);
 
 extern const char kDefaultSkin[];  // "royale"
 
