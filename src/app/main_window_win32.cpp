@@ -8,10 +8,12 @@
 #include "app/locale_win32.h"
 #include "app/ormel_error.h"
 #include "app/popup_menu.h"
+#include "app/popup_menu_win32.h"
 #include "app/registry_storage_win32.h"
 #include "app/run_key_win32.h"
 #include "app/settings_run_value.h"
 #include "app/settings_placement_win32.h"
+#include "skin/skin_scan.h"
 #include "time/countdown_dialog.h"
 #include "time/countdown_dialog_win32.h"
 #include "time/timer_dialog.h"
@@ -31,14 +33,6 @@ constexpr UINT kFadeTimerInterval = 10;
 const char kWindowClass[] = "TfrmMain";
 const char kTitle[] = "Ormel Clock";
 const char kTimeServer[] = "pool.ntp.org";
-
-// Items whose commands come with later work stay in the menu, disabled.
-bool CommandAvailable(int command) {
-  switch (command) {
-    case cmdChimes: return false;
-    default: return true;
-  }
-}
 
 }  // namespace
 
@@ -185,7 +179,6 @@ void TfrmMain::FormCreate() {
   sntp_->Port = 123;
   sntp_->ReceiveTimeout = 5000;
   sounds_ = std::make_unique<WindowSounds>(instance_, [this] { UpdateDisplay(); }, ShowErrorBox, ProgramFolder());
-  BuildPopupMenu();
   BuildAccelerators();
 
   {
@@ -194,19 +187,16 @@ void TfrmMain::FormCreate() {
       ApplyWindowPlacement(hwnd_, *placement);
   }
   ResolveSavedZone(zones_, state_);
+  ScanSkinFolders();
   {
-    Win32FolderLister lister;
-    const StartupSkin shown = LoadStartupSkin(state_.FSkinName, ScanSkins(lister, SkinsRoot(), ""),
-                                              [this](const std::string& name) {
-      skin_.Load(name, state_.FFormatSettings, [this](int w, int h) { return presenter_.Reserve(w, h); });
-    });
+    const StartupSkin shown =
+        LoadStartupSkin(state_.FSkinName, skinNames_, [this](const std::string& name) { LoadSkin(name); });
     state_.FSkinName = shown.name;
     if (!shown.problems.empty()) ShowErrorBox(shown.problems);
   }
   FitWindowToSkin();
   ToolTipManager1->Recreate();  // tool areas are taken when added: after the skin placed the buttons
   sounds_->Sounds().SetSkinChime(skin_.ChimePath());
-  BuildSkinsMenu();
   StartUpFade(fade_, Centre());
   StartFadeTimer();
   state_.FLastMinute = static_cast<int16_t>(DecodeDateTime(DisplayedTime()).minute);
@@ -256,7 +246,7 @@ void TfrmMain::OpenTimerDialog() {
 }
 
 void TfrmMain::WorldClock1Click() {
-  if (auto choice = RunWorldClockDialog(zones_, state_.FTimeZoneId, state_.FClockLabel)) {
+  if (auto choice = RunWorldClockDialog(hwnd_, zones_, state_.FTimeZoneId, state_.FClockLabel)) {
     ApplyWorldClock(state_, *this, zones_, *choice);
     UpdateDisplay();
   }
@@ -323,8 +313,7 @@ void TfrmMain::CreateTrayIcon() {
 }
 
 void TfrmMain::RunDefaultMenuItem() {
-  for (const MenuItemModel& item : PopupMenuItems())
-    if (item.kind == MenuItemKind::Default && CommandAvailable(item.command)) return FormCommand(item.command);
+  if (const int command = DefaultCommand(PopupMenuModel(state_, skinNames_))) FormCommand(command);
 }
 
 void TfrmMain::ShowHide1Click() { TrayIconClick(); }
@@ -375,7 +364,7 @@ void TfrmMain::UpdateDisplay() {
 void TfrmMain::FormCommand(int command) {
   if (command >= cmdFirstSkin) return imnSkinsClick(static_cast<size_t>(command - cmdFirstSkin));
   if (IsModeCommand(command)) return aClockExecute(ModeTag(command));
-  if (bool* option = OptionOf(command)) *option = !*option;  // the Settings items check themselves
+  if (bool* option = OptionOf(state_.options, command)) *option = !*option;  // the Settings items check themselves
   switch (command) {
     case cmdOnTop: OnTop1Click(); break;
     case cmdAmPm: AMPM1Click(); break;
@@ -423,56 +412,20 @@ void TfrmMain::Exit1Click() {
   PostMessageA(hwnd_, WM_CLOSE, 0, 0);
 }
 
-bool* TfrmMain::OptionOf(int command) {
-  switch (command) {
-    case cmdOnTop: return &state_.options.onTop;
-    case cmdLoadAtStartup: return &state_.options.loadAtStartup;
-    case cmdChimes: return &state_.options.chimes;
-    case cmdAmPm: return &state_.options.amPm;
-    default: return nullptr;
-  }
-}
-
-void TfrmMain::BuildPopupMenu() {
-  popupMenu_.reset(CreatePopupMenu());
-  HMENU menu = popupMenu_.get();
-  for (const MenuItemModel& item : PopupMenuItems()) {
-    switch (item.kind) {
-      case MenuItemKind::Separator: AppendMenuA(menu, MF_SEPARATOR, 0, nullptr); break;
-      case MenuItemKind::SkinsSubmenu:
-        skinsMenu_ = CreatePopupMenu();
-        AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(skinsMenu_), item.caption);
-        break;
-      case MenuItemKind::SettingsSubmenu: {
-        HMENU settings = CreatePopupMenu();
-        for (const MenuItemModel& s : SettingsMenuItems())
-          AppendMenuA(settings, MF_STRING | (CommandAvailable(s.command) ? 0 : MF_GRAYED), s.command, s.caption);
-        AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(settings), item.caption);
-        break;
-      }
-      default:
-        AppendMenuA(menu, MF_STRING | (CommandAvailable(item.command) ? 0 : MF_GRAYED), item.command,
-                    item.caption);
-        if (item.kind == MenuItemKind::Default) SetMenuDefaultItem(menu, item.command, FALSE);
-        break;
-    }
-  }
-}
-
-void TfrmMain::BuildSkinsMenu() {
+void TfrmMain::ScanSkinFolders() {
   Win32FolderLister lister;
-  skinItems_ = ScanSkins(lister, SkinsRoot(), state_.FSkinName);
-  for (size_t i = 0; i < skinItems_.size(); ++i)
-    AppendMenuA(skinsMenu_, MF_STRING, cmdFirstSkin + i, skinItems_[i].name.c_str());
+  skinNames_ = ScanSkins(lister, SkinsRoot());
+}
+
+// Throws, keeping the old skin, also when the window cannot present the new one's frames.
+void TfrmMain::LoadSkin(const std::string& name) {
+  skin_.Load(name, state_.FFormatSettings, [this](int w, int h) { return presenter_.Reserve(w, h); });
 }
 
 void TfrmMain::imnSkinsClick(size_t index) {
-  if (index >= skinItems_.size()) return;
-  // Throws, keeping the old skin, also when the window cannot present the new one's frames.
-  skin_.Load(skinItems_[index].name, state_.FFormatSettings,
-             [this](int w, int h) { return presenter_.Reserve(w, h); });
-  state_.FSkinName = skinItems_[index].name;
-  CheckSkinItem(skinItems_, state_.FSkinName);
+  if (index >= skinNames_.size()) return;
+  LoadSkin(skinNames_[index]);
+  state_.FSkinName = skinNames_[index];
   FitWindowToSkin();
   ToolTipManager1->Recreate();
   sounds_->Sounds().SetSkinChime(skin_.ChimePath());
@@ -500,35 +453,7 @@ void TfrmMain::BuildAccelerators() {
   accel_.reset(CreateAcceleratorTableA(keys, 5));
 }
 
-// Run before the menu opens, from the clock or from the tray icon.
-void TfrmMain::aClockUpdate() {
-  HMENU menu = popupMenu_.get();
-  for (const MenuItemModel& s : SettingsMenuItems())
-    CheckMenuItem(menu, s.command, MF_BYCOMMAND | (*OptionOf(s.command) ? MF_CHECKED : MF_UNCHECKED));
-  for (size_t i = 0; i < skinItems_.size(); ++i) {
-    MENUITEMINFOA mii{};
-    mii.cbSize = sizeof mii;
-    mii.fMask = MIIM_FTYPE | MIIM_STATE;
-    mii.fType = MFT_STRING | MFT_RADIOCHECK;
-    mii.fState = skinItems_[i].checked ? MFS_CHECKED : MFS_UNCHECKED;
-    SetMenuItemInfoA(menu, static_cast<UINT>(cmdFirstSkin + i), FALSE, &mii);
-  }
-  // Exactly the action whose Tag is the mode is checked; Atomic checks none.
-  for (int cmd = cmdClock; cmd <= cmdTimer; ++cmd) {
-    MENUITEMINFOA mii{};
-    mii.cbSize = sizeof mii;
-    mii.fMask = MIIM_FTYPE | MIIM_STATE;
-    mii.fType = MFT_STRING | MFT_RADIOCHECK;
-    mii.fState = ModeTag(cmd) == state_.FClockType ? MFS_CHECKED : MFS_UNCHECKED;
-    SetMenuItemInfoA(menu, cmd, FALSE, &mii);
-  }
-}
-
 void TfrmMain::PopupMenuAt(POINT screen, HWND owner) {
-  SetForegroundWindow(owner);
-  aClockUpdate();
-  const int command =
-      TrackPopupMenu(popupMenu_.get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, owner, nullptr);
-  PostMessageA(owner, WM_NULL, 0, 0);
-  if (command) FormCommand(command);
+  if (const int command = ChoosePopupCommand(PopupMenuModel(state_, skinNames_), screen, owner))
+    FormCommand(command);
 }

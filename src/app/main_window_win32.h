@@ -25,9 +25,8 @@
 #include "ui/window_sounds_win32.h"
 
 #include <memory>
+#include <string>
 #include <vector>
-
-#include "skin/skin_scan.h"
 
 // frmMain: the borderless per-pixel-alpha clock window.
 class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, private NetworkTimeHost {
@@ -94,13 +93,12 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, p
   void Exit1Click();
   // Opens the popup menu with `owner` in the foreground and runs the chosen command.
   void PopupMenuAt(POINT screen, HWND owner);
-  void aClockUpdate();
-  void BuildPopupMenu();
-  void BuildSkinsMenu();
+  // The Skins submenu's folders, listed once at start-up.
+  void ScanSkinFolders();
+  void LoadSkin(const std::string& name);
   void imnSkinsClick(size_t index);
   void FitWindowToSkin();
   void BuildAccelerators();
-  bool* OptionOf(int command);
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -111,13 +109,11 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, p
   UptimeCounter uptime_;
   ClockState state_;
   ClockSkin skin_;
-  std::vector<SkinMenuItem> skinItems_;
-  HMENU skinsMenu_ = nullptr;  // owned by the popup menu
+  std::vector<std::string> skinNames_;
   HCURSOR handCursor_ = nullptr;
   FadeState fade_;
   LayeredPresenter presenter_;
   SettingsWriter writer_;
-  MenuHandle popupMenu_;
   AccelHandle accel_;
   std::unique_ptr<TTrayIcon> tray_;
   std::unique_ptr<TooltipWindowWin32> tooltipWindow_;

@@ -1,35 +1,90 @@
 #include "app/popup_menu.h"
 
-const std::vector<MenuItemModel>& PopupMenuItems() {
-  static const std::vector<MenuItemModel> items = {
-      {cmdAbout, "About...", MenuItemKind::Default},
-      {cmdNone, "-", MenuItemKind::Separator},
-      {cmdShowHide, "Show/Hide", MenuItemKind::Command},
-      {cmdNone, "-", MenuItemKind::Separator},
-      {cmdClock, "Clock\t1", MenuItemKind::Radio},
-      {cmdCountdown, "Countdown\t2", MenuItemKind::Radio},
-      {cmdUpTime, "UpTime\t3", MenuItemKind::Radio},
-      {cmdStopwatch, "Stopwatch\t4", MenuItemKind::Radio},
-      {cmdTimer, "Timer\t5", MenuItemKind::Radio},
-      {cmdNone, "-", MenuItemKind::Separator},
-      {cmdWorldClock, "World Clock...", MenuItemKind::Command},
-      {cmdCountdownDialog, "Countdown...", MenuItemKind::Command},
-      {cmdTimerDialog, "Timer...", MenuItemKind::Command},
-      {cmdAlarms, "Alarms...", MenuItemKind::Command},
-      {cmdNone, "Skins", MenuItemKind::SkinsSubmenu},
-      {cmdNone, "Settings", MenuItemKind::SettingsSubmenu},
-      {cmdNone, "-", MenuItemKind::Separator},
-      {cmdExit, "Exit", MenuItemKind::Command},
-  };
-  return items;
+#include <utility>
+
+namespace {
+
+struct SettingsItem {
+  MenuCommand command;
+  const char* caption;
+  bool ClockOptions::*option;
+};
+
+// The Settings submenu; each item toggles its own option.
+constexpr SettingsItem kSettings[] = {
+    {cmdOnTop, "On Top", &ClockOptions::onTop},
+    {cmdLoadAtStartup, "Load at Startup", &ClockOptions::loadAtStartup},
+    {cmdChimes, "Chimes", &ClockOptions::chimes},
+    {cmdAmPm, "AM/PM", &ClockOptions::amPm},
+};
+
+MenuItem Item(MenuItemKind kind, std::string caption, int command = cmdNone, bool checked = false) {
+  MenuItem item;
+  item.kind = kind;
+  item.caption = std::move(caption);
+  item.command = command;
+  item.checked = checked;
+  return item;
 }
 
-const std::vector<MenuItemModel>& SettingsMenuItems() {
-  static const std::vector<MenuItemModel> items = {
-      {cmdOnTop, "On Top", MenuItemKind::Check},
-      {cmdLoadAtStartup, "Load at Startup", MenuItemKind::Check},
-      {cmdChimes, "Chimes", MenuItemKind::Check},
-      {cmdAmPm, "AM/PM", MenuItemKind::Check},
+MenuItem Separator() { return Item(MenuItemKind::Separator, "-"); }
+
+MenuItem Command(const char* caption, MenuCommand command) { return Item(MenuItemKind::Command, caption, command); }
+
+MenuItem ModeItem(const char* caption, ClockType mode, ClockType current) {
+  return Item(MenuItemKind::Radio, caption, cmdClock + mode, mode == current);
+}
+
+MenuItem SkinsSubmenu(const std::vector<std::string>& names, const std::string& current) {
+  MenuItem skins = Item(MenuItemKind::Submenu, "Skins");
+  // Folder names are compared exactly: "Blue" and "blue" are two skins.
+  for (size_t i = 0; i < names.size(); ++i)
+    skins.submenu.push_back(
+        Item(MenuItemKind::Radio, names[i], static_cast<int>(cmdFirstSkin + i), names[i] == current));
+  return skins;
+}
+
+MenuItem SettingsSubmenu(const ClockOptions& options) {
+  MenuItem settings = Item(MenuItemKind::Submenu, "Settings");
+  for (const SettingsItem& s : kSettings)
+    settings.submenu.push_back(Item(MenuItemKind::Check, s.caption, s.command, options.*s.option));
+  return settings;
+}
+
+}  // namespace
+
+std::vector<MenuItem> PopupMenuModel(const ClockState& state, const std::vector<std::string>& skinNames) {
+  const ClockType mode = state.FClockType;
+  return {
+      Item(MenuItemKind::Default, "About...", cmdAbout),
+      Separator(),
+      Command("Show/Hide", cmdShowHide),
+      Separator(),
+      ModeItem("Clock\t1", ctClock, mode),
+      ModeItem("Countdown\t2", ctCountdown, mode),
+      ModeItem("UpTime\t3", ctUpTime, mode),
+      ModeItem("Stopwatch\t4", ctStopwatch, mode),
+      ModeItem("Timer\t5", ctTimer, mode),
+      Separator(),
+      Command("World Clock...", cmdWorldClock),
+      Command("Countdown...", cmdCountdownDialog),
+      Command("Timer...", cmdTimerDialog),
+      Command("Alarms...", cmdAlarms),
+      SkinsSubmenu(skinNames, state.FSkinName),
+      SettingsSubmenu(state.options),
+      Separator(),
+      Command("Exit", cmdExit),
   };
-  return items;
+}
+
+bool* OptionOf(ClockOptions& options, int command) {
+  for (const SettingsItem& s : kSettings)
+    if (s.command == command) return &(options.*s.option);
+  return nullptr;
+}
+
+int DefaultCommand(const std::vector<MenuItem>& menu) {
+  for (const MenuItem& item : menu)
+    if (item.kind == MenuItemKind::Default) return item.command;
+  return cmdNone;
 }

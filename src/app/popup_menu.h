@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include "app/clock_state.h"
 
 // Commands of the popup menu and the mode shortcuts; also the Win32 command ids.
 enum MenuCommand : uint16_t {
@@ -27,14 +30,24 @@ enum MenuCommand : uint16_t {
 inline bool IsModeCommand(int cmd) { return cmd >= cmdClock && cmd <= cmdTimer; }
 inline int ModeTag(int cmd) { return cmd - cmdClock; }
 
-enum class MenuItemKind : uint8_t { Command, Default, Radio, Check, Separator, SkinsSubmenu, SettingsSubmenu };
+// Default is the bold item a double click on the tray icon runs; Radio items show a
+// round mark when checked, Check items a tick.
+enum class MenuItemKind : uint8_t { Command, Default, Radio, Check, Separator, Submenu };
 
-struct MenuItemModel {
-  MenuCommand command;
-  const char* caption;
-  MenuItemKind kind;
+struct MenuItem {
+  MenuItemKind kind = MenuItemKind::Command;
+  std::string caption;  // a tab separates the shortcut shown at the right
+  int command = cmdNone;
+  bool checked = false;
+  std::vector<MenuItem> submenu;
 };
 
-// The popup menu's top level, in order, and the Settings submenu.
-const std::vector<MenuItemModel>& PopupMenuItems();
-const std::vector<MenuItemModel>& SettingsMenuItems();
+// The popup menu as it opens now, from the top: the mode's radio mark (none in the network
+// time difference), the Settings ticks and the current skin's mark among the skin folders.
+std::vector<MenuItem> PopupMenuModel(const ClockState& state, const std::vector<std::string>& skinNames);
+
+// The option a Settings item toggles; nullptr for any other command.
+bool* OptionOf(ClockOptions& options, int command);
+
+// The command of the menu's default item, cmdNone when it has none.
+int DefaultCommand(const std::vector<MenuItem>& menu);

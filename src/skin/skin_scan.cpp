@@ -6,24 +6,19 @@
 
 const char kDefaultSkin[] = "royale";
 
-std::vector<SkinMenuItem> ScanSkins(FolderLister& lister, const std::string& skinsRoot,
-                                    const std::string& currentSkin) {
-  std::vector<SkinMenuItem> items;
+std::vector<std::string> ScanSkins(FolderLister& lister, const std::string& skinsRoot) {
+  std::vector<std::string> names;
   for (const FolderEntry& e : lister.List(skinsRoot)) {
     if (!e.isFolder || e.name == "." || e.name == "..") continue;
-    items.push_back({e.name, e.name == currentSkin});
+    names.push_back(e.name);
   }
-  return items;
+  return names;
 }
 
-void CheckSkinItem(std::vector<SkinMenuItem>& items, const std::string& name) {
-  for (SkinMenuItem& item : items) item.checked = item.name == name;
-}
-
-StartupSkin LoadStartupSkin(const std::string& savedSkin, const std::vector<SkinMenuItem>& installed,
+StartupSkin LoadStartupSkin(const std::string& savedSkin, const std::vector<std::string>& installed,
                             const std::function<void(const std::string&)>& loadSkin) {
   std::vector<std::string> order = {savedSkin, kDefaultSkin};
-  for (const SkinMenuItem& item : installed) order.push_back(item.name);
+  order.insert(order.end(), installed.begin(), installed.end());
   std::vector<std::string> tried;
   std::string problems;
   for (const std::string& name : order) {

@@ -16,19 +16,9 @@ class FolderLister {
   virtual std::vector<FolderEntry> List(const std::string& folder) = 0;
 };
 
-// One radio item of the Skins submenu: caption and hint are the folder name.
-struct SkinMenuItem {
-  std::string name;
-  bool checked = false;
-};
-
-// The skin folders under the skins root, in listing order, skipping files, "." and "..";
-// the one named exactly like the current skin (letter case counts) is checked.
-std::vector<SkinMenuItem> ScanSkins(FolderLister& lister, const std::string& skinsRoot,
-                                    const std::string& currentSkin);
-
-// Checks the item of that name and unchecks the others, after a switch succeeded.
-void CheckSkinItem(std::vector<SkinMenuItem>& items, const std::string& name);
+// The names of the skin folders under the skins root, in listing order, skipping files,
+// "." and "..": the items of the Skins submenu.
+std::vector<std::string> ScanSkins(FolderLister& lister, const std::string& skinsRoot);
 
 extern const char kDefaultSkin[];  // "royale"
 
@@ -43,5 +33,5 @@ struct StartupSkin {
 // listing order, until one loads. `loadSkin` throws OrmelError naming the skin and what is
 // wrong. When none loads, throws OrmelError with every message, for the caller to show
 // before ending.
-StartupSkin LoadStartupSkin(const std::string& savedSkin, const std::vector<SkinMenuItem>& installed,
+StartupSkin LoadStartupSkin(const std::string& savedSkin, const std::vector<std::string>& installed,
                             const std::function<void(const std::string&)>& loadSkin);

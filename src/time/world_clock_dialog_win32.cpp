@@ -70,12 +70,12 @@ class WorldClockDialog : public PickerDialog {
 
 }  // namespace
 
-std::optional<WorldClockChoice> RunWorldClockDialog(const TQvRegistryTimeZones& zones, int32_t zoneId,
+std::optional<WorldClockChoice> RunWorldClockDialog(HWND owner, const TQvRegistryTimeZones& zones, int32_t zoneId,
                                                     const std::string& label) {
   TfrmWorldClock form(zones);
   form.SetZoneIndex(zoneId);
   form.SetClockLabel(label);  // the saved label wins over the zone's first place word
   WorldClockDialog dialog(form);
-  if (!dialog.RunModal(nullptr)) return std::nullopt;
+  if (!dialog.RunModal(owner)) return std::nullopt;
   return WorldClockChoice{form.GetZoneIndex(), form.GetClockLabel()};
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,6 +11,6 @@
 enum : int { kListZonesId = 201, kClockLabelId = 202, kResetId = 203 };
 
 // Shows frmWorldClock with the zone and label (WorldClock1Click); the choice on OK,
-// nothing on Cancel. The dialog has no owner window.
-std::optional<WorldClockChoice> RunWorldClockDialog(const TQvRegistryTimeZones& zones, int32_t zoneId,
+// nothing on Cancel. Modal to `owner`, which takes no input until the dialog closes.
+std::optional<WorldClockChoice> RunWorldClockDialog(HWND owner, const TQvRegistryTimeZones& zones, int32_t zoneId,
                                                     const std::string& label);

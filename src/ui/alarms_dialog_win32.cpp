@@ -30,7 +30,8 @@ TfAlarms::~TfAlarms() {
 }
 
 void TfAlarms::Show() {
-  ShowWindow(hwnd_, SW_SHOW);
+  // A minimised window comes back as it was before; a maximised one stays maximised.
+  ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(hwnd_);
 }
 

@@ -14,7 +14,7 @@ class TfAlarms {
   TfAlarms& operator=(const TfAlarms&) = delete;
 
   HWND Handle() const { return hwnd_; }
-  // Not modal.
+  // Not modal; also brings a minimised or hidden window back to the front.
   void Show();
 
  private:

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/ormel_error.h"
-#include "app/popup_menu.h"
 #include "time/locale_formats.h"
 
 TEST(CommandLine, SnapshotArguments) {
@@ -29,22 +28,6 @@ TEST(CommandLine, ASnapshotIsAskedForEvenWhenTheRestDoesNotParse) {
   EXPECT_TRUE(AsksForSnapshot({"--mode", "9", "--snapshot"}));
   EXPECT_FALSE(AsksForSnapshot({}));
   EXPECT_FALSE(AsksForSnapshot({"--frobnicate"}));
-}
-
-TEST(PopupMenu, ItemsInOrderWithTheModesInTagOrder) {
-  std::vector<std::string> captions;
-  for (const MenuItemModel& m : PopupMenuItems()) captions.push_back(m.caption);
-  const std::vector<std::string> expected = {
-      "About...", "-", "Show/Hide", "-", "Clock\t1", "Countdown\t2", "UpTime\t3", "Stopwatch\t4",
-      "Timer\t5", "-", "World Clock...", "Countdown...", "Timer...", "Alarms...", "Skins", "Settings",
-      "-", "Exit"};
-  EXPECT_EQ(captions, expected);
-  for (const MenuItemModel& m : PopupMenuItems()) {
-    if (IsModeCommand(m.command)) {
-      EXPECT_EQ(m.kind, MenuItemKind::Radio);
-    }
-  }
-  EXPECT_EQ(ModeTag(cmdTimer), ctTimer);
 }
 
 TEST(LocaleFormats, TimeFormatsBecomeClockFormats) {

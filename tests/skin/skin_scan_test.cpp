@@ -23,30 +23,16 @@ class ListedFolder : public FolderLister {
 
 }  // namespace
 
-TEST(ScanSkins, ListsFoldersInFileSystemOrderAndChecksTheExactName) {
+TEST(ScanSkins, ListsFoldersInFileSystemOrder) {
   ListedFolder face({{".", true}, {"..", true}, {"royale", true}, {"Blue", true},
                      {"readme.txt", false}, {"blue", true}, {"blue.png", false}});
-  const std::vector<SkinMenuItem> items = ScanSkins(face, "C:\\Ormel\\face\\", "blue");
+  EXPECT_EQ(ScanSkins(face, "C:\\Ormel\\face\\"), (std::vector<std::string>{"royale", "Blue", "blue"}));
   EXPECT_EQ(face.asked, "C:\\Ormel\\face\\");
-  ASSERT_EQ(items.size(), 3u);
-  const SkinMenuItem expected[] = {{"royale", false}, {"Blue", false}, {"blue", true}};
-  for (size_t i = 0; i < items.size(); ++i) {
-    EXPECT_EQ(items[i].name, expected[i].name);
-    EXPECT_EQ(items[i].checked, expected[i].checked) << items[i].name;
-  }
-}
-
-TEST(ScanSkins, CheckingAnItemUnchecksTheOthers) {
-  std::vector<SkinMenuItem> items = {{"royale", true}, {"Blue", false}, {"blue", false}};
-  CheckSkinItem(items, "Blue");
-  EXPECT_FALSE(items[0].checked);
-  EXPECT_TRUE(items[1].checked);
-  EXPECT_FALSE(items[2].checked);
 }
 
 TEST(StartupSkin, FallsBackToRoyaleThenEveryInstalledSkinAndTellsWhy) {
   // Installed in listing order; "royale" is not first, and the saved skin is among them.
-  const std::vector<SkinMenuItem> installed = {{"slate", false}, {"huge", false}, {"royale", false}, {"blue", false}};
+  const std::vector<std::string> installed = {"slate", "huge", "royale", "blue"};
   struct Case {
     std::string saved;
     std::vector<std::string> broken;

@@ -37,21 +37,31 @@ SIZE SizeOf(HWND window) {
   return {r.right - r.left, r.bottom - r.top};
 }
 
+// A top-level window standing in for the clock.
+struct OwnerWindow {
+  HWND hwnd = CreateWindowExA(0, "STATIC", "clock", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  ~OwnerWindow() { DestroyWindow(hwnd); }
+};
+
 }  // namespace
 
 TEST(WorldClockDialogWin32, ShowsTheSavedZoneAndLabelThenTakesThePick) {
   FakeZoneSource source = DialogZones();
   const TQvRegistryTimeZones zones(source);
+  const OwnerWindow clock;
   RECT client{};
   SIZE list{}, combo{};
   LRESULT items = 0, selected = 0, choices = 0, choicesAfterPick = 0;
   std::string caption, label, labelAfterPick, firstItem;
-  bool texts = false;
-  HWND owner = reinterpret_cast<HWND>(1);
+  bool texts = false, clockEnabled = true, desktopEnabled = false;
+  HWND owner = nullptr;
   DialogDriver driver("World Clock", [&](HWND dialog) {
     GetClientRect(dialog, &client);
     caption = Text(dialog);
     owner = GetWindow(dialog, GW_OWNER);
+    clockEnabled = IsWindowEnabled(clock.hwnd);
+    desktopEnabled = IsWindowEnabled(GetDesktopWindow());
     HWND zonesList = GetDlgItem(dialog, kListZonesId), labelCombo = GetDlgItem(dialog, kClockLabelId);
     list = SizeOf(zonesList);
     combo = SizeOf(labelCombo);
@@ -70,12 +80,16 @@ TEST(WorldClockDialogWin32, ShowsTheSavedZoneAndLabelThenTakesThePick) {
     TypeLabel(dialog, "Pune");
     Press(dialog, IDOK);
   });
-  const auto result = RunWorldClockDialog(zones, kDialogTokyo, "Home");
+  const auto result = RunWorldClockDialog(clock.hwnd, zones, kDialogTokyo, "Home");
 
   EXPECT_EQ(caption, "World Clock");
   EXPECT_EQ(client.right, 320);
   EXPECT_EQ(client.bottom, 219);
-  EXPECT_EQ(owner, nullptr);
+  // Modal to the clock alone: the clock takes no input while it is open, the desktop does.
+  EXPECT_EQ(owner, clock.hwnd);
+  EXPECT_FALSE(clockEnabled);
+  EXPECT_TRUE(desktopEnabled);
+  EXPECT_TRUE(IsWindowEnabled(clock.hwnd)) << "the clock takes input again after OK";
   EXPECT_EQ(list.cx, 289);
   EXPECT_EQ(list.cy, 65);
   EXPECT_EQ(combo.cx, 145);
@@ -103,7 +117,7 @@ TEST(WorldClockDialogWin32, ResetClearsTheZoneAndRestoresTheLabel) {
     label = Text(GetDlgItem(dialog, kClockLabelId));
     Press(dialog, IDOK);
   });
-  const auto result = RunWorldClockDialog(zones, kDialogTokyo, "Home");
+  const auto result = RunWorldClockDialog(nullptr, zones, kDialogTokyo, "Home");
   EXPECT_EQ(selected, LB_ERR);
   EXPECT_EQ(label, "Clock");
   ASSERT_TRUE(result.has_value());
@@ -119,7 +133,7 @@ TEST(WorldClockDialogWin32, AZoneWithoutPlaceNamesKeepsWhatWasTyped) {
     ClickZone(dialog, kDialogUtc);
     Press(dialog, IDOK);
   });
-  const auto result = RunWorldClockDialog(zones, -1, "Clock");
+  const auto result = RunWorldClockDialog(nullptr, zones, -1, "Clock");
   ASSERT_TRUE(result.has_value());
   EXPECT_EQ(result->zoneId, kDialogUtc);
   EXPECT_EQ(result->label, "Greenwich");
@@ -133,7 +147,9 @@ TEST(WorldClockDialogWin32, CancelAfterChangesGivesNothing) {
     TypeLabel(dialog, "Pune");
     Press(dialog, IDCANCEL);
   });
-  EXPECT_FALSE(RunWorldClockDialog(zones, kDialogTokyo, "Home").has_value());
+  const OwnerWindow clock;
+  EXPECT_FALSE(RunWorldClockDialog(clock.hwnd, zones, kDialogTokyo, "Home").has_value());
+  EXPECT_TRUE(IsWindowEnabled(clock.hwnd)) << "the clock takes input again after Cancel";
 }
 
 TEST(WorldClockDialogWin32, ASavedIdBeyondTheListOpensWithNoZone) {
@@ -144,7 +160,7 @@ TEST(WorldClockDialogWin32, ASavedIdBeyondTheListOpensWithNoZone) {
     selected = SendMessageA(GetDlgItem(dialog, kListZonesId), LB_GETCURSEL, 0, 0);
     Press(dialog, IDOK);
   });
-  const auto result = RunWorldClockDialog(zones, 4, "Home");
+  const auto result = RunWorldClockDialog(nullptr, zones, 4, "Home");
   EXPECT_EQ(selected, LB_ERR);
   ASSERT_TRUE(result.has_value());
   EXPECT_EQ(result->zoneId, -1);

@@ -138,4 +138,24 @@ TEST_F(AlarmsDialogWin32, ClosingHidesAndTheEntriesStayForTheNextOpening) {
   EXPECT_STREQ(text, "3");
 }
 
+TEST_F(AlarmsDialogWin32, ShowingAgainBringsAMinimisedOrMaximisedWindowToTheFront) {
+  fAlarms.Show();
+  ShowWindow(Dialog(), SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(Dialog()));
+  fAlarms.Show();
+  EXPECT_FALSE(IsIconic(Dialog())) << "restored from the minimised state";
+  EXPECT_TRUE(IsWindowVisible(Dialog()));
+  EXPECT_EQ(GetForegroundWindow(), Dialog());
+  RECT r;
+  GetWindowRect(Dialog(), &r);
+  EXPECT_EQ(r.right - r.left, 551) << "at its own size again";
+
+  ShowWindow(Dialog(), SW_MAXIMIZE);
+  fAlarms.Show();
+  EXPECT_TRUE(IsZoomed(Dialog())) << "a maximised window stays maximised";
+  ShowWindow(Dialog(), SW_MINIMIZE);
+  fAlarms.Show();
+  EXPECT_TRUE(IsZoomed(Dialog())) << "minimised from maximised, it comes back maximised";
+}
+
 }  // namespace
