@@ -110,8 +110,41 @@ start_clock() {
   face_point "$win"
 }
 
+# Starts the clock and clicks its face: keys sent before the first click are lost without a
+# window manager.
+start_and_click() {
+  start_clock
+  xdotool mousemove "$CX" "$CY" click 1
+  sleep 0.3
+}
+
+# Drags the clock ($win) from its face point by $1, $2 pixels and checks that it moved;
+# leaves the new place in X, Y.
+drag_clock() {
+  local x0=$X y0=$Y
+  xdotool mousemove "$CX" "$CY" mousedown 1 mousemove $((CX + 20)) $((CY + 10)) sleep 0.1 \
+    mousemove $((CX + $1)) $((CY + $2)) sleep 0.2 mouseup 1
+  sleep 0.5
+  face_point "$win"
+  [ "$X" -ne "$x0" ] || [ "$Y" -ne "$y0" ] || fail "the drag did not move the clock"
+}
+
+# Opens "World Clock..." through the menu and waits for the dialog; sets dlg.
+open_world_clock() {
+  local i
+  menu_keys "$win" Down Down Down Down Down Down Down Down Return  # About ... Timer, World Clock...
+  dlg=""
+  for i in $(seq 50); do
+    dlg=$(xdotool search --onlyvisible --name '^World Clock$' 2>/dev/null | head -1 || true)
+    [ -n "$dlg" ] && break
+    sleep 0.1
+  done
+  [ -n "$dlg" ] || fail "World Clock... opened no dialog"
+  sleep 0.5
+}
+
 # A message box of the clock: a visible "Ormel Clock" window other than the clock ($win).
-error_box() { xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | grep -vx "$win" | head -1 || true; }
+error_box() { xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | grep -vx "${win:-}" | head -1 || true; }
 
 # Presses the message box's OK button, centred at its bottom, and waits for the box to go
 # (Wine takes a while to remove its window). Without a window manager the first click may

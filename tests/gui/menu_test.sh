@@ -5,13 +5,6 @@
 source "$(dirname "$0")/gui_lib.sh"
 reset_settings
 
-# Keys sent before the first click are lost without a window manager.
-start_and_click() {
-  start_clock
-  xdotool mousemove "$CX" "$CY" click 1
-  sleep 0.3
-}
-
 # Visible top-level windows; an open popup menu is one more, nameless.
 windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
 
@@ -43,15 +36,7 @@ exit_clock "$pid" "$win"
 
 # The World Clock dialog blocks the clock until it closes.
 start_and_click
-menu_keys "$win" Down Down Down Down Down Down Down Down Return  # About ... Timer, World Clock...
-dlg=""
-for i in $(seq 50); do
-  dlg=$(xdotool search --onlyvisible --name '^World Clock$' 2>/dev/null | head -1 || true)
-  [ -n "$dlg" ] && break
-  sleep 0.1
-done
-[ -n "$dlg" ] || fail "World Clock... opened no dialog"
-sleep 0.5
+open_world_clock
 open=$(windows)
 face_point "$win"
 xdotool mousemove "$CX" "$CY" click 3

@@ -16,25 +16,16 @@ free_keys() {
 trap free_keys EXIT
 
 visible_named() { xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null || true; }
-# Waits for a message box (a visible "Ormel Clock" window other than $1), then closes it with
-# its default button.
+# Waits for a message box of the clock and closes it; $1 says what it is about.
 close_message_box() {
   local box="" i
   for i in $(seq 100); do
-    box=$(visible_named | grep -vx "${1:-none}" | head -1 || true)
+    box=$(error_box)
     [ -n "$box" ] && break
     sleep 0.1
   done
-  [ -n "$box" ] || fail "no message box appeared ($2)"
-  eval "$(xdotool getwindowgeometry --shell "$box" | sed 's/^/BOX_/')"
-  xdotool mousemove $((BOX_X + BOX_WIDTH / 2)) $((BOX_Y + 10)) click 1
-  sleep 0.3
-  xdotool key Return
-  for i in $(seq 50); do
-    visible_named | grep -qx "$box" || return 0
-    sleep 0.1
-  done
-  fail "the message box did not close ($2)"
+  [ -n "$box" ] || fail "no message box appeared ($1)"
+  close_box "$box"
 }
 
 # The Run key guarded: one message before the clock shows, then the clock as usual.
@@ -42,7 +33,7 @@ reset_settings
 guard guard "$RUN_KEY"
 "$WINE_RUN" "$EXE" &
 pid=$!
-close_message_box "" "the refused Run value"
+close_message_box "the refused Run value"
 win=$(wait_for_window) || fail "no clock window appeared after the refused Run value"
 sleep 1.5
 [ "$(visible_named | wc -l)" -eq 1 ] || fail "more than the clock is shown after the first message"
@@ -64,7 +55,7 @@ start_clock
 xdotool mousemove "$CX" "$CY" click 1
 sleep 0.3
 menu_keys "$win" Up Return
-close_message_box "$win" "the refused settings at Exit"
+close_message_box "the refused settings at Exit"
 wait_for_exit "$pid" 200 || fail "Exit did not end the clock after its settings were refused (rc $?)"
 [ -z "$(saved_value ClockType)" ] || fail "a guarded settings key was written"
 echo "ok"

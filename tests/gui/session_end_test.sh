@@ -12,17 +12,10 @@ end_session() {
 
 # Key 3 (UpTime) and a drag away from the default place, then the session ends.
 reset_settings
-start_clock
-xdotool mousemove "$CX" "$CY" click 1
-sleep 0.3
+start_and_click
 xdotool key 3
 sleep 0.3
-x0=$X y0=$Y
-xdotool mousemove "$CX" "$CY" mousedown 1 mousemove $((CX + 20)) $((CY + 10)) sleep 0.1 \
-  mousemove $((CX + 110)) $((CY + 60)) sleep 0.2 mouseup 1
-sleep 0.5
-face_point "$win"
-[ "$X" -ne "$x0" ] || [ "$Y" -ne "$y0" ] || fail "the drag did not move the clock"
+drag_clock 110 60
 shown_at="$X,$Y,$((X + WIDTH)),$((Y + HEIGHT))"
 end_session
 [ "$(saved_value ClockType)" = 2 ] || fail "ClockType after the session end: '$(saved_value ClockType)'"

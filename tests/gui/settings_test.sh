@@ -5,13 +5,6 @@
 source "$(dirname "$0")/gui_lib.sh"
 reset_settings
 
-# Keys sent before the first click are lost without a window manager.
-start_and_click() {
-  start_clock
-  xdotool mousemove "$CX" "$CY" click 1
-  sleep 0.3
-}
-
 run_value() {
   "$WINE_RUN" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v OrmelClock 2>/dev/null | tr -d '\r' |
     grep OrmelClock || true
@@ -21,12 +14,7 @@ run_value() {
 start_and_click
 xdotool key 4
 sleep 0.3
-x0=$X y0=$Y
-xdotool mousemove "$CX" "$CY" mousedown 1 mousemove $((CX + 20)) $((CY + 10)) sleep 0.1 \
-  mousemove $((CX + 120)) $((CY + 70)) sleep 0.2 mouseup 1
-sleep 0.5
-face_point "$win"
-[ "$X" -ne "$x0" ] || [ "$Y" -ne "$y0" ] || fail "the drag did not move the clock"
+drag_clock 120 70
 moved_x=$X moved_y=$Y
 exit_clock "$pid" "$win"
 [ "$(saved_value ClockType)" = 3 ] || fail "ClockType saved as '$(saved_value ClockType)'"

@@ -53,18 +53,8 @@ expect_zone_face() {
 
 # First run: the dialog, reached through the menu as a user would.
 reset_settings
-start_clock
-xdotool mousemove "$CX" "$CY" click 1  # keys sent before the first click are lost
-sleep 0.3
-menu_keys "$win" Down Down Down Down Down Down Down Down Return  # About ... Timer, World Clock...
-dlg=""
-for i in $(seq 50); do
-  dlg=$(xdotool search --onlyvisible --name '^World Clock$' 2>/dev/null | head -1 || true)
-  [ -n "$dlg" ] && break
-  sleep 0.1
-done
-[ -n "$dlg" ] || fail "World Clock... opened no dialog"
-sleep 0.5
+start_and_click
+open_world_clock
 eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/DLG_/')"
 # The client area, 320 x 219, sits in an even frame below the caption.
 border=$(((DLG_WIDTH - 320) / 2))
