@@ -5,6 +5,10 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 SECONDS_TO_RUN=${1:-600}
 WORK=${2:-$ROOT/build/fuzz-png}
+# The benchmarks' own packages: the clock and its tests need none of them.
+PACKAGES_WHO=bench
+source "$ROOT/tools/debian_packages.sh"
+install_missing_packages $(cat "$ROOT/bench/packages")
 mkdir -p "$WORK/corpus" "$WORK/seeds" "$WORK/crashes"
 
 python3 "$ROOT/tests/image/make_png_corpus.py" "$WORK/seeds"

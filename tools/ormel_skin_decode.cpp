@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "image/image_loader_registry.h"
 #include "ormel_skin_commands.h"
 

@@ -1,7 +1,7 @@
 #include "app/clock_skin_win32.h"
 
 #include "app/display_texts.h"
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "skin/compose_frame.h"
 #include "skin/png_skin_images.h"
 #include "skin/xml_reader_msxml_win32.h"

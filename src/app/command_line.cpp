@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 std::optional<TDateTime> ParseIsoDateTime(const std::string& text) {
   DateTimeFields f;

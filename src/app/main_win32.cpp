@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/error_box_win32.h"
 #include "app/main_window_win32.h"
 #include "app/snapshot_win32.h"
+#include "base/error_box_win32.h"
 #include "image/png_format.h"
 #include "time/registry_zone_source_win32.h"
 #include "time/zone_list.h"

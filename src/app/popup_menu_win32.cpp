@@ -1,7 +1,7 @@
 #include "app/popup_menu_win32.h"
 
-#include "app/error_box_win32.h"
-#include "app/ormel_error.h"
+#include "base/error_box_win32.h"
+#include "base/ormel_error.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "app/handles_win32.h"
 #include "app/popup_menu.h"
+#include "base/handles_win32.h"
 
 // The popup menu built from its model, submenus included. Built afresh each time it
 // opens, so its marks are those of that moment.

@@ -1,6 +1,6 @@
 #include "app/registry_storage_win32.h"
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 namespace {
 

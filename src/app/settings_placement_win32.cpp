@@ -1,6 +1,6 @@
 #include "app/settings_placement_win32.h"
 
-#include "app/handles_win32.h"
+#include "base/handles_win32.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 
 #include "app/clock_skin_win32.h"
 #include "app/clock_tick.h"
-#include "app/locale_win32.h"
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "image/png_encoder.h"
 #include "time/local_clock_win32.h"
+#include "time/locale_win32.h"
 
 namespace {
 

@@ -5,9 +5,10 @@
 #include <cstddef>
 #include <cstring>
 
-#include "app/error_box_win32.h"
+#include "app/bound_window_win32.h"
 #include "app/tray_mouse.h"
 #include "app/tray_registration.h"
+#include "base/error_box_win32.h"
 
 namespace {
 
@@ -89,16 +90,14 @@ TTrayIcon::TrayWindow::TrayWindow(HINSTANCE instance, IconHandle icon, std::stri
   wc.lpszClassName = kTrayWindowClass;
   RegisterClassA(&wc);
   hwnd_ = CreateWindowExA(0, kTrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  BindWindow(hwnd_, this);
   // Explorer broadcasts this after it restarts; the icon must be added again then.
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
 }
 
 TTrayIcon::TrayWindow::~TrayWindow() {
   Close();
-  // The window's last messages must not find this object any more.
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-  if (hwnd_) DestroyWindow(hwnd_);
+  if (hwnd_) UnbindAndDestroyWindow(hwnd_);
 }
 
 void TTrayIcon::TrayWindow::Close() {
@@ -158,7 +157,7 @@ void TTrayIcon::TrayWindow::OnMouse(UINT mouseMessage) {
 }
 
 LRESULT CALLBACK TTrayIcon::TrayWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<TrayWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = BoundOwner<TrayWindow>(hwnd);
   if (!self || self->closed_) return DefWindowProcA(hwnd, msg, wp, lp);
   // Whatever the handler calls may let the owner go; the object goes only after it returns.
   const std::shared_ptr<TrayWindow> running = self->shared_from_this();

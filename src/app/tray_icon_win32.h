@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/handles_win32.h"
+#include "base/handles_win32.h"
 
 // The notification-area icon and the hidden window that receives its callbacks.
 class TTrayIcon {

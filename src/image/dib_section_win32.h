@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/handles_win32.h"
+#include "base/handles_win32.h"
 
 // A 32-bit DIB section with top-down rows, as TBitmap32 keeps them; `bits` points at its
 // pixels. Empty (and bits null) when GDI refuses it.

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/handles_win32.h"
+#include "base/handles_win32.h"
 #include "image/text_rasterizer.h"
 
 // Label text through GDI into 32-bit DIB sections, anti-aliased.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "image/png_crc.h"
 #include "image/png_messages.h"
 

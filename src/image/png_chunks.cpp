@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "image/png_messages.h"
 
 namespace {

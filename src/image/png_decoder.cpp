@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "image/png_chunk_stream.h"
 #include "image/png_chunks.h"
 #include "image/png_idat_stream.h"

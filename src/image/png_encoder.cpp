@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 namespace {
 

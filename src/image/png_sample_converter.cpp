@@ -1,6 +1,6 @@
 #include "image/png_sample_converter.h"
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "image/png_messages.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "image/png_messages.h"
 
 namespace {

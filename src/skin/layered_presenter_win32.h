@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/handles_win32.h"
+#include "base/handles_win32.h"
 #include "image/bitmap32.h"
 #include "image/dib_section_win32.h"
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 // Where the loader sends the problems of a skin. Messages start with the file concerned.
 class SkinReport {

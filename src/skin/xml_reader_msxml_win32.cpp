@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <pugixml.hpp>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
+#include "base/dialog_frame_win32.h"
 #include "time/system_time_convert_win32.h"
-#include "ui/dialog_controls_win32.h"
 
 namespace {
 

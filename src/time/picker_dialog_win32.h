@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/handles_win32.h"
+#include "base/handles_win32.h"
 #include "time/date_time.h"
 
 // The frame shared by the countdown, timer and world clock dialogs: a modal,

@@ -1,6 +1,6 @@
 #include "time/sntp_client.h"
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "time/socket_errors.h"
 
 TSntpClient::TSntpClient(UdpTransport& transport, SntpClock& clock)

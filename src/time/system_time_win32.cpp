@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "app/error_box_win32.h"
-#include "app/ormel_error.h"
+#include "base/error_box_win32.h"
+#include "base/ormel_error.h"
 #include "time/system_time_convert_win32.h"
 
 static_assert(sizeof(TIME_ZONE_INFORMATION) == sizeof(ZoneInformation), "same layout");

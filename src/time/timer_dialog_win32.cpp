@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "app/error_box_win32.h"
 #include "app/form_storage.h"
 #include "app/settings_placement_win32.h"
+#include "base/error_box_win32.h"
 #include "time/picker_dialog_win32.h"
 
 namespace {

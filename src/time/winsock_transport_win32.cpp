@@ -6,7 +6,7 @@
 
 #include <mutex>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "time/socket_errors.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <climits>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 namespace {
 

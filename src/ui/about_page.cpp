@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 namespace {
 const char kAllowWindowReuse[] = "AllowWindowReuse";

@@ -2,11 +2,11 @@
 
 #include <commctrl.h>
 
-#include "app/error_box_win32.h"
-#include "app/ormel_error.h"
+#include "base/dialog_frame_win32.h"
+#include "base/error_box_win32.h"
+#include "base/ormel_error.h"
 #include "time/picker_dialog_win32.h"
 #include "ui/alarms_layout.h"
-#include "ui/dialog_controls_win32.h"
 
 namespace {
 

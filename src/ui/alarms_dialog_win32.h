@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/handles_win32.h"
+#include "base/handles_win32.h"
 
 // fAlarms: the window in which the user lays out a recurring alarm. It is a form only:
 // nothing reads its controls. It is made hidden at start-up and closing it only hides

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 namespace {
 constexpr uint32_t kChimeVolume = 1000;

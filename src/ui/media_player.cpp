@@ -1,6 +1,6 @@
 #include "ui/media_player.h"
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 TMediaPlayer::~TMediaPlayer() {
   if (deviceId_ != 0) device_.Send({deviceId_, mci::kClose, mci::kWait, {}, 0, 0});

@@ -4,8 +4,8 @@
 
 #include <utility>
 
-#include "app/error_box_win32.h"
-#include "app/ormel_error.h"
+#include "base/error_box_win32.h"
+#include "base/ormel_error.h"
 
 namespace {
 const char kWindowClass[] = "TMediaPlayer";

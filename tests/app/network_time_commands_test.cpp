@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/clock_tick.h"
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "support/fake_sntp.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "app/form_storage.h"
-#include "app/ormel_error.h"
 #include "app/run_key_win32.h"
 #include "app/settings_codec.h"
 #include "app/settings_run_value.h"
 #include "app/settings_writer.h"
+#include "base/ormel_error.h"
 #include "time/wall_clock.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/handles_win32.h"
-#include "image/dib_section_win32.h"
+#include "base/handles_win32.h"
 #include "image/blend.h"
+#include "image/dib_section_win32.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "image/png_decoder.h"
-#include "image/png_messages.h"
 #include "image/png_file_builder.h"
+#include "image/png_messages.h"
 
 namespace m = png_messages;
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "image/png_file_builder.h"
 #include "image/png_format.h"
 #include "support/box_text_rasterizer.h"

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/clock_skin_win32.h"
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "image/png_format.h"
 #include "skin/temp_folder.h"
 #include "support/windows_path.h"

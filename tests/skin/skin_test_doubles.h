@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "image/text_rasterizer.h"
 #include "skin/skin_image_source.h"
 

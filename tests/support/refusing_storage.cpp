@@ -1,6 +1,6 @@
 #include "support/refusing_storage.h"
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "support/fake_sntp.h"
 
 namespace {

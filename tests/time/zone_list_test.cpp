@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 #include "time/fake_zone_source.h"
 
 TEST(ZoneList, SortKeys) {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/ormel_error.h"
+#include "base/ormel_error.h"
 
 namespace {
 

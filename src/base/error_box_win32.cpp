@@ -1,4 +1,4 @@
-#include "app/error_box_win32.h"
+#include "base/error_box_win32.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/locale_win32.h"
+#include "time/locale_win32.h"
 
 #include <windows.h>
 

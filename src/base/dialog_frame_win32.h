@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/handles_win32.h"
+#include "base/handles_win32.h"
 
 // Dialogs built in code: an empty in-memory template, then controls placed in pixels.
 struct EmptyDialogTemplate {

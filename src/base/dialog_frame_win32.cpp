@@ -1,4 +1,4 @@
-#include "ui/dialog_controls_win32.h"
+#include "base/dialog_frame_win32.h"
 
 FontHandle DefaultDialogFont() {
   ScreenDc screen;
