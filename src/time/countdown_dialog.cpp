@@ -21,8 +21,3 @@ void SetTarget(CountdownPickers& pickers, TDateTime target) {
 }
 
 TDateTime GetTarget(const CountdownPickers& pickers) { return Combine(pickers.date, pickers.time); }
-
-void ApplyCountdownTarget(ClockState& state, ClockHost& host, TDateTime target) {
-  state.FCountdownTo = target;
-  host.SetClockType(ctCountdown);
-}

@@ -1,5 +1,4 @@
 #pragma once
-#include "app/clock_tick.h"
 #include "time/date_time.h"
 
 // The values of frmCountdown's two pickers: dtpDate shows the date, dtpTime the time of day.
@@ -13,6 +12,3 @@ struct CountdownPickers {
 void SetTarget(CountdownPickers& pickers, TDateTime target);
 // The date of dtpDate with the time of day of dtpTime.
 TDateTime GetTarget(const CountdownPickers& pickers);
-
-// SetCountdown1Click after OK: the new target, the Countdown mode.
-void ApplyCountdownTarget(ClockState& state, ClockHost& host, TDateTime target);

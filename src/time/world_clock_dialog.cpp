@@ -29,12 +29,3 @@ void TfrmWorldClock::bResetClick() {
   label_ = kDefaultLabel;
   selected_ = -1;
 }
-
-void ApplyWorldClock(ClockState& state, ClockHost& host, const TQvRegistryTimeZones& zones,
-                     const WorldClockChoice& choice) {
-  const auto zone = zones.ZoneByIndex(choice.zoneId);
-  state.FTimeZoneId = zone ? choice.zoneId : -1;
-  state.FTimeZoneKey = zone ? zone->keyName : std::string();
-  state.FClockLabel = choice.label;
-  host.SetClockType(ctClock);
-}

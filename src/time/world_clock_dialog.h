@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "app/clock_tick.h"
 #include "time/zone_list.h"
 
 // What frmWorldClock shows: ListZones with its selection and the cbClockLabel combo
@@ -40,8 +39,3 @@ struct WorldClockChoice {
   int32_t zoneId = -1;
   std::string label;
 };
-
-// WorldClock1Click after OK: the zone (and its registry key name, saved beside the id),
-// the label, and the Clock mode.
-void ApplyWorldClock(ClockState& state, ClockHost& host, const TQvRegistryTimeZones& zones,
-                     const WorldClockChoice& choice);

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_clock.h"
-#include "time/dialog_test_host.h"
-
 namespace {
 TDateTime At(int y, int mo, int d, int h, int mi, int s, int ms = 0) {
   return EncodeDateTime({y, mo, d, h, mi, s, ms}).value();
@@ -39,13 +36,4 @@ TEST(CountdownDialog, PickersSplitAndJoinTheTarget) {
 TEST(CountdownDialog, GetTargetTakesTheDateOfOneAndTheTimeOfTheOther) {
   const CountdownPickers p{At(2030, 2, 3, 4, 5, 6), At(1999, 9, 9, 21, 22, 23, 456)};
   EXPECT_NEAR(GetTarget(p), At(2030, 2, 3, 21, 22, 23, 456), 1e-9);
-}
-
-TEST(CountdownDialog, OkSetsTheTargetAndTheMode) {
-  FakeClock clock;
-  ClockState state(clock);
-  DialogTestHost host(state);
-  ApplyCountdownTarget(state, host, At(2026, 1, 1, 0, 0, 0));
-  EXPECT_EQ(state.FClockType, ctCountdown);
-  EXPECT_DOUBLE_EQ(state.FCountdownTo, At(2026, 1, 1, 0, 0, 0));
 }

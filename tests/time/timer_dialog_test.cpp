@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_clock.h"
-#include "time/dialog_test_host.h"
-
 TEST(TimerDialog, DurationIsTheTimeOfDayShown) {
   struct Case {
     TDateTime pickerValue;
@@ -18,34 +15,4 @@ TEST(TimerDialog, DurationIsTheTimeOfDayShown) {
       {1.0, 0},
   };
   for (const Case& c : cases) EXPECT_NEAR(DurationShown(c.pickerValue) * 86400, c.seconds, 1e-6) << c.pickerValue;
-}
-
-TEST(TimerDialog, OkResetsTakesTheLengthAndStartsByAutoStart) {
-  struct Case {
-    const char* name;
-    bool wasRunning;
-    bool autoStart;
-    bool runningAfter;
-  };
-  const Case cases[] = {
-      {"auto start", false, true, true},
-      {"stopped, no auto start: waits for Pause/Resume", false, false, false},
-      {"running, no auto start: restarts from the new length", true, false, true},
-      {"running, auto start", true, true, true},
-  };
-  for (const Case& c : cases) {
-    FakeClock clock;
-    ClockState state(clock);
-    DialogTestHost host(state);
-    state.swTimer.Start();
-    clock.AdvanceSeconds(4);
-    if (!c.wasRunning) state.swTimer.Stop();
-    ApplyTimerDialog(state, host, {90.0 / 86400, c.autoStart});
-    EXPECT_EQ(state.FClockType, ctTimer) << c.name;
-    EXPECT_NEAR(state.FTimerLength * 86400, 90, 1e-9) << c.name;
-    EXPECT_EQ(state.swTimer.Running(), c.runningAfter) << c.name;
-    EXPECT_NEAR(state.swTimer.GetElapsedTime() * 86400, 0, 1e-6) << c.name;
-    clock.AdvanceSeconds(10);
-    EXPECT_NEAR(state.swTimer.GetElapsedTime() * 86400, c.runningAfter ? 10 : 0, 1e-6) << c.name;
-  }
 }
