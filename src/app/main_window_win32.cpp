@@ -8,6 +8,7 @@
 #include "app/popup_menu_win32.h"
 #include "app/registry_storage_win32.h"
 #include "app/run_key_win32.h"
+#include "app/saved_zone.h"
 #include "app/settings_placement_win32.h"
 #include "app/settings_run_value.h"
 #include "base/error_box_win32.h"
@@ -18,7 +19,6 @@
 #include "time/locale_win32.h"
 #include "time/timer_dialog_win32.h"
 #include "time/world_clock_dialog_win32.h"
-#include "time/zone_saved_id.h"
 #include "ui/about_page_win32.h"
 #include "ui/program_folder_win32.h"
 

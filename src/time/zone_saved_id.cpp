@@ -22,9 +22,3 @@ int32_t ResolveSavedZoneId(const TQvRegistryTimeZones& zones, int32_t savedId,
     if (SameKeyName(zones.Item(i).KeyName(), savedKeyName)) return i;
   return -1;
 }
-
-void ResolveSavedZone(const TQvRegistryTimeZones& zones, ClockState& state) {
-  state.FTimeZoneId = ResolveSavedZoneId(zones, state.FTimeZoneId, state.FTimeZoneKey);
-  if (state.FTimeZoneKey.empty())
-    if (const auto zone = zones.ZoneByIndex(state.FTimeZoneId)) state.FTimeZoneKey = zone->keyName;
-}

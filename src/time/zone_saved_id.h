@@ -2,7 +2,6 @@
 #include <cstdint>
 #include <string>
 
-#include "app/clock_state.h"
 #include "time/zone_list.h"
 
 // The zone id to use for a saved id and the key name saved beside it. The id is a
@@ -12,8 +11,3 @@
 // Settings from before the key name was saved keep their id.
 int32_t ResolveSavedZoneId(const TQvRegistryTimeZones& zones, int32_t savedId,
                            const std::string& savedKeyName);
-
-// After the settings are read: the zone id the saved key name gives. Old settings
-// take the key name of the zone at their id, so the next save writes it. The key name
-// of a zone that is gone is kept, so the zone comes back if it returns.
-void ResolveSavedZone(const TQvRegistryTimeZones& zones, ClockState& state);

@@ -59,6 +59,15 @@ class FakeZoneSource : public ZoneSource {
   }
 };
 
+// The saved-zone tests' zones, listed out of order; sorted they are Eastern, GMT, Tokyo.
+inline FakeZoneSource ThreeZones() {
+  FakeZoneSource source;
+  source.Add("Tokyo Standard Time", "(GMT+09:00) Osaka", -540);
+  source.Add("GMT Standard Time", "(GMT) London", 0);
+  source.Add("Eastern Standard Time", "(GMT-05:00) Eastern", 300);
+  return source;
+}
+
 // The world clock dialog's zones; sorted Eastern, UTC (no place names), Chennai, Tokyo.
 inline FakeZoneSource DialogZones() {
   FakeZoneSource source;
