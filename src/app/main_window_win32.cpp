@@ -11,6 +11,7 @@
 #include "app/saved_zone.h"
 #include "app/settings_placement_win32.h"
 #include "app/settings_run_value.h"
+#include "app/timer_form_settings_win32.h"
 #include "base/error_box_win32.h"
 #include "base/ormel_error.h"
 #include "skin/folder_lister_win32.h"
@@ -237,7 +238,8 @@ void TfrmMain::OpenCountdownDialog() {
 
 void TfrmMain::OpenTimerDialog() {
   RegistryStorage storage(kTimerStorageKey);
-  if (auto result = RunTimerDialog(hwnd_, state_.FTimerLength, storage)) {
+  TimerFormSettings settings(storage);
+  if (auto result = RunTimerDialog(hwnd_, state_.FTimerLength, settings)) {
     ApplyTimerDialog(state_, *this, *result);
     UpdateDisplay();
   }

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include "app/form_storage.h"
-#include "app/settings_placement_win32.h"
 #include "base/error_box_win32.h"
 #include "time/picker_dialog_win32.h"
 
@@ -11,8 +9,8 @@ namespace {
 
 class TfrmTimer : public PickerDialog {
  public:
-  TfrmTimer(TDateTime duration, SettingsStorage& storage)
-      : PickerDialog("Timer", "Timer", SIZE{241, 145}), storage_(storage) {
+  TfrmTimer(TDateTime duration, TimerDialogSettings& settings)
+      : PickerDialog("Timer", "Timer", SIZE{241, 145}), settings_(settings) {
     result_.duration = duration;
   }
   const TimerDialogResult& Result() const { return result_; }
@@ -24,9 +22,7 @@ class TfrmTimer : public PickerDialog {
     AddControl("BUTTON", "Auto Start", WS_TABSTOP | BS_AUTOCHECKBOX, {8, 86, 169, 104}, kTimerAutoStartId);
     AddButtonRow(108);
     SetPickerValue(time, result_.duration);
-    // A stored position replaces the centring.
-    if (auto placement = RestoreTimerForm(storage_, ReadWindowPlacement(Handle()), result_.autoStart))
-      ApplyWindowPlacement(Handle(), *placement);
+    result_.autoStart = settings_.Restore(Handle(), result_.autoStart);
     CheckDlgButton(Handle(), kTimerAutoStartId, result_.autoStart ? BST_CHECKED : BST_UNCHECKED);
   }
 
@@ -34,22 +30,22 @@ class TfrmTimer : public PickerDialog {
 
   void OnDestroy() override {
     result_.autoStart = IsDlgButtonChecked(Handle(), kTimerAutoStartId) == BST_CHECKED;
-    // The dialog closes whatever the registry says; a refused write is reported.
+    // The dialog closes whatever the settings say; a refused write is reported.
     try {
-      SaveTimerForm(storage_, ReadWindowPlacement(Handle()), result_.autoStart);
+      settings_.Save(Handle(), result_.autoStart);
     } catch (const std::exception& e) {
       ShowErrorBox(e.what());
     }
   }
 
-  SettingsStorage& storage_;
+  TimerDialogSettings& settings_;
   TimerDialogResult result_;
 };
 
 }  // namespace
 
-std::optional<TimerDialogResult> RunTimerDialog(HWND owner, TDateTime duration, SettingsStorage& storage) {
-  TfrmTimer dialog(duration, storage);
+std::optional<TimerDialogResult> RunTimerDialog(HWND owner, TDateTime duration, TimerDialogSettings& settings) {
+  TfrmTimer dialog(duration, settings);
   if (!dialog.RunModal(owner)) return std::nullopt;
   return dialog.Result();
 }

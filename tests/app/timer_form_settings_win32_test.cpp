@@ -1,11 +1,11 @@
-#include "time/timer_dialog_win32.h"
+#include "app/timer_form_settings_win32.h"
 
 #include <gtest/gtest.h>
 
-#include "app/form_storage.h"
 #include "app/registry_storage_win32.h"
 #include "time/dialog_driver_win32.h"
 #include "time/picker_dialog_win32.h"
+#include "time/timer_dialog_win32.h"
 
 namespace {
 
@@ -15,6 +15,7 @@ struct TimerDialogWin32 : ::testing::Test {
   void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratch); }
   void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratch); }
   RegistryStorage storage{std::string(kScratch) + "\\Kandrel\\OrmelClock"};
+  TimerFormSettings settings{storage};
 };
 
 }  // namespace
@@ -33,7 +34,7 @@ TEST_F(TimerDialogWin32, SetsTheDurationAndRemembersAutoStartAndPosition) {
     SetWindowPos(dialog, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Press(dialog, IDOK);
   });
-  const auto result = RunTimerDialog(nullptr, 90.0 / 86400, storage);
+  const auto result = RunTimerDialog(nullptr, 90.0 / 86400, settings);
   EXPECT_NEAR(shownSeconds, 90, 1e-3);
   EXPECT_TRUE(checkedFirst) << "Auto Start is ticked by default";
   EXPECT_EQ(client.right, 241);
@@ -49,7 +50,7 @@ TEST_F(TimerDialogWin32, SetsTheDurationAndRemembersAutoStartAndPosition) {
     GetWindowRect(dialog, &where);
     Press(dialog, IDCANCEL);
   });
-  EXPECT_FALSE(RunTimerDialog(nullptr, 60.0 / 86400, storage).has_value());
+  EXPECT_FALSE(RunTimerDialog(nullptr, 60.0 / 86400, settings).has_value());
   EXPECT_FALSE(checkedAgain);
   EXPECT_EQ(where.left, 100);
   EXPECT_EQ(where.top, 120);
