@@ -46,7 +46,7 @@ void BM_ComposeRoyaleFrame(benchmark::State& st) {
   s.hours.angle = -304;
   s.minutes.angle = -51;
   s.seconds.angle = -186;
-  const DisplayTexts texts = ComputeDisplayTexts(state, clock.Now(), 0);
+  const FrameTexts texts = ComputeDisplayTexts(state, clock.Now(), 0);
   const FrameInputs in;
   for (auto _ : st) {
     ComposeFrame(s, r.skin.labels, FaceButtons{r.skin.left, r.skin.right}, r.text, texts, in);

@@ -1,6 +1,7 @@
 #include "app/clock_skin_win32.h"
 
 #include "app/display_texts.h"
+#include "app/frame_inputs.h"
 #include "base/ormel_error.h"
 #include "skin/compose_frame.h"
 #include "skin/png_skin_images.h"
@@ -31,20 +32,13 @@ void ClockSkin::Load(const std::string& name, const FormatSettings& format, cons
 }
 
 void ClockSkin::Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning) {
-  const DisplayTexts texts = ComputeDisplayTexts(state, now, uptimeMs);
+  const FrameTexts texts = ComputeDisplayTexts(state, now, uptimeMs);
   SkinSurfaces& s = state_.surfaces;
   s.hours.angle = state.hands.hour;
   s.minutes.angle = state.hands.minute;
   s.seconds.angle = state.hands.second;
-  FrameInputs in;
-  in.mode = state.FClockType;
-  in.titleHot = state.FTitleHot;
-  in.beepRunning = beepRunning;
-  in.secondEven = DecodeDateTime(now).second % 2 == 0;
-  in.stopWatchRunning = state.StopWatch1.Running();
-  in.timerRunning = state.swTimer.Running();
-  in.displayArrows = state.FDisplayArrows;
-  ComposeFrame(s, state_.labels, FaceButtons{state_.left, state_.right}, text_, texts, in);
+  ComposeFrame(s, state_.labels, FaceButtons{state_.left, state_.right}, text_, texts,
+               FrameInputsFor(state, now, beepRunning));
 }
 
 FaceHitAreas ClockSkin::HitAreas() {

@@ -17,9 +17,9 @@ std::string MillisecondText(TDateTime v) { return std::to_string(DecodeDateTime(
 
 }  // namespace
 
-DisplayTexts ComputeDisplayTexts(ClockState& state, TDateTime now, uint64_t uptimeMs) {
+FrameTexts ComputeDisplayTexts(ClockState& state, TDateTime now, uint64_t uptimeMs) {
   const FormatSettings& fs = state.FFormatSettings;
-  DisplayTexts t;
+  FrameTexts t;
   TDateTime v = now;
   std::string timeFormat = "H:nn:ss";
   switch (state.FClockType) {

@@ -10,10 +10,6 @@ namespace {
 
 constexpr int kIconStart = 3, kIconPause = 4, kIconRight = 5;
 
-bool ModeStopwatchRuns(const FrameInputs& in) {
-  return (in.mode == ctStopwatch && in.stopWatchRunning) || (in.mode == ctTimer && in.timerRunning);
-}
-
 }  // namespace
 
 void DrawLabel(TBitmap32& target, const TLabel& label, const std::string& text, uint32_t colour,
@@ -27,7 +23,7 @@ void DrawLabel(TBitmap32& target, const TLabel& label, const std::string& text, 
 }
 
 void ComposeFrame(SkinSurfaces& surfaces, const FaceLabels& labels, FaceButtons buttons,
-                  TextRasterizer& rasterizer, const DisplayTexts& texts, const FrameInputs& in) {
+                  TextRasterizer& rasterizer, const FrameTexts& texts, const FrameInputs& in) {
   TBitmap32& overlay = surfaces.overlay.bitmap;
   const uint8_t alpha = in.constantAlpha;
   auto draw = [&](const TLabel& label, const std::string& text, uint32_t colour) {
@@ -41,12 +37,12 @@ void ComposeFrame(SkinSurfaces& surfaces, const FaceLabels& labels, FaceButtons 
   draw(labels.lTitle, texts.title, in.titleHot ? kHotLabelColour : labels.lTitle.font.color);
   draw(labels.lDate, texts.date, labels.lDate.font.color);
   if (!texts.amPm.empty()) draw(labels.lAmPm, texts.amPm, labels.lAmPm.font.color);
-  if (in.mode == ctClock && !in.displayArrows) {
+  if (in.weekdayWithoutHands && !in.displayArrows) {
     draw(labels.lWeekDay, texts.weekday, labels.lWeekDay.font.color);
   }
 
   buttons.left.Strip = &surfaces.buttonStrip;
-  buttons.left.Icon = ModeStopwatchRuns(in) ? kIconPause : kIconStart;
+  buttons.left.Icon = in.watchRunning ? kIconPause : kIconStart;
   buttons.right.Strip = &surfaces.buttonStrip;
   buttons.right.Icon = kIconRight;
   buttons.left.PaintTo(overlay);

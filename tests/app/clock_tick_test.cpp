@@ -91,7 +91,7 @@ TEST_F(TickFixture, UptimeSpansManyDays) {
   state.FClockType = ctUpTime;
   host.uptimeMs = 60ull * 86400000ull + 5000;  // longer than the 32-bit count can hold
   Tick(0);
-  const DisplayTexts t = ComputeDisplayTexts(state, clock.Now(), host.uptimeMs);
+  const FrameTexts t = ComputeDisplayTexts(state, clock.Now(), host.uptimeMs);
   EXPECT_EQ(t.title, "uptime");
   EXPECT_EQ(t.date, "60 days");
   EXPECT_EQ(t.time, "00:00:05");
@@ -121,7 +121,7 @@ TEST_F(TickFixture, CountdownPassedBeforeStartDoesNotBeep) {
   state.FCountdownTo = AddSeconds(clock.Now(), -3600);
   Tick(0.1);
   EXPECT_EQ(host.beeps, 0);
-  const DisplayTexts t = ComputeDisplayTexts(state, clock.Now(), 0);
+  const FrameTexts t = ComputeDisplayTexts(state, clock.Now(), 0);
   EXPECT_EQ(t.date, "0 days");
   EXPECT_EQ(t.time, "00:00:00");
   EXPECT_EQ(state.hands.hour, 0);
@@ -132,7 +132,7 @@ TEST_F(TickFixture, CountdownTextsAndKey) {
   state.FClockType = ctCountdown;
   state.FCountdownTo = AddSeconds(clock.Now(), 86400 + 3 * 3600 + 65.5);
   Tick(0);
-  const DisplayTexts t = ComputeDisplayTexts(state, clock.Now(), 0);
+  const FrameTexts t = ComputeDisplayTexts(state, clock.Now(), 0);
   EXPECT_EQ(t.title, "countdown");
   EXPECT_EQ(t.date, "1 days");
   EXPECT_EQ(t.time, "03:01:05");
@@ -173,7 +173,7 @@ TEST_F(TickFixture, ChimesOnceAtTheStartOfEachHourInEveryMode) {
 TEST(DisplayTexts, ClockTextsFollowAmPm) {
   FakeClock clock(At(2026, 12, 8, 21, 5, 3));
   ClockState state(clock);
-  DisplayTexts t = ComputeDisplayTexts(state, clock.Now(), 0);
+  FrameTexts t = ComputeDisplayTexts(state, clock.Now(), 0);
   EXPECT_EQ(t.title, "Clock");
   EXPECT_EQ(t.time, "09:05:03");
   EXPECT_EQ(t.amPm, "pm");
@@ -195,7 +195,7 @@ TEST(DisplayTexts, StopwatchAndAtomicShowMilliseconds) {
   ClockState state(clock);
   state.FClockType = ctStopwatch;
   state.StopWatch1.SetRunningTotal(3723.045 / 86400.0);
-  DisplayTexts t = ComputeDisplayTexts(state, clock.Now(), 0);
+  FrameTexts t = ComputeDisplayTexts(state, clock.Now(), 0);
   EXPECT_EQ(t.time, "01:02:03");
   EXPECT_EQ(t.date, "45");
   state.FClockType = ctAtomic;

@@ -34,7 +34,7 @@ struct Face {
   FaceLabels labels;
   TSknButton left{10, 170, 20, 4}, right{100, 170, 20, 4};
   BoxTextRasterizer text;
-  DisplayTexts texts{"clock", "12:34:56", "Dec 08", "", "TUESDAY"};
+  FrameTexts texts{"clock", "12:34:56", "Dec 08", "", "TUESDAY"};
   FrameInputs in;
 
   Face() {
@@ -132,20 +132,20 @@ TEST(ComposeFrame, TimeDrawsOverItsDimmedBackground) {
 
 TEST(ComposeFrame, WhichLabelsAndHandsAppear) {
   struct Case {
-    ClockType mode;
-    bool arrows;
+    bool weekdayWithoutHands, arrows;
     std::string amPm;
     bool weekday, hands;
     int draws;  // two passes per label drawn
   } cases[] = {
-      {ctClock, true, "pm", false, true, 10},  {ctClock, false, "pm", true, false, 12},
-      {ctClock, true, "", false, true, 8},     {ctStopwatch, false, "", false, false, 8},
-      {ctCountdown, true, "", false, true, 8}, {ctAtomic, false, "", false, false, 8},
+      {true, true, "pm", false, true, 10}, {true, false, "pm", true, false, 12},
+      {true, true, "", false, true, 8},    {false, false, "", false, false, 8},
+      {false, true, "", false, true, 8},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << int(c.mode) << " arrows " << c.arrows << " " << c.amPm);
+    SCOPED_TRACE(::testing::Message() << "weekday mode " << c.weekdayWithoutHands << " arrows " << c.arrows << " "
+                                      << c.amPm);
     Face f;
-    f.in.mode = c.mode;
+    f.in.weekdayWithoutHands = c.weekdayWithoutHands;
     f.in.displayArrows = c.arrows;
     f.texts.amPm = c.amPm;
     f.Compose();
@@ -172,22 +172,16 @@ TEST(ComposeFrame, SecondHandLiesOnTop) {
 
 TEST(ComposeFrame, LeftButtonIconFollowsTheRunningStopwatch) {
   struct Case {
-    ClockType mode;
-    bool stopWatch, timer;
+    bool watchRunning;
     int icon;
-  } cases[] = {
-      {ctStopwatch, true, false, 4}, {ctStopwatch, false, true, 3}, {ctTimer, false, true, 4},
-      {ctTimer, true, false, 3},     {ctClock, true, true, 3},      {ctCountdown, false, false, 3},
-  };
+  } cases[] = {{true, 4}, {false, 3}};
   for (const Case& c : cases) {
     Face f;
-    f.in.mode = c.mode;
-    f.in.stopWatchRunning = c.stopWatch;
-    f.in.timerRunning = c.timer;
+    f.in.watchRunning = c.watchRunning;
     f.Compose();
     const TBitmap32& o = f.s.overlay.bitmap;
     EXPECT_EQ(f.left.Icon, c.icon);
-    EXPECT_EQ(RedOf(o.At(f.left.left + 14, 170)), c.icon * 40) << int(c.mode);
+    EXPECT_EQ(RedOf(o.At(f.left.left + 14, 170)), c.icon * 40) << c.watchRunning;
     EXPECT_EQ(RedOf(o.At(f.right.left + 2, 170)), 5 * 40);  // the right icon is always 5
   }
 }
