@@ -2,14 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "support/date_at.h"
 #include "support/fake_clock.h"
 #include "time/dialog_test_host.h"
-
-namespace {
-TDateTime At(int y, int mo, int d, int h, int mi, int s, int ms = 0) {
-  return EncodeDateTime({y, mo, d, h, mi, s, ms}).value();
-}
-}  // namespace
 
 TEST(CountdownDialog, PickersSplitAndJoinTheTarget) {
   struct Case {
