@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "image/png_decoder.h"
+#include "support/libpng_decode.h"
 
 namespace {
 
@@ -39,36 +40,6 @@ std::vector<uint8_t> MakePng(int size) {
   return out;
 }
 
-struct Reader {
-  const std::vector<uint8_t>* file;
-  size_t pos;
-};
-
-void Read(png_structp png, png_bytep out, png_size_t size) {
-  auto* r = static_cast<Reader*>(png_get_io_ptr(png));
-  std::memcpy(out, r->file->data() + r->pos, size);
-  r->pos += size;
-}
-
-void LibpngDecode(const std::vector<uint8_t>& file, std::vector<uint8_t>& rgba) {
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  Reader reader{&file, 0};
-  png_set_read_fn(png, &reader, Read);
-  png_read_info(png, info);
-  png_set_expand(png);
-  png_set_scale_16(png);
-  png_set_gray_to_rgb(png);
-  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-  png_read_update_info(png, info);
-  const size_t w = png_get_image_width(png, info), h = png_get_image_height(png, info);
-  rgba.resize(w * h * 4);
-  std::vector<png_bytep> rows(h);
-  for (size_t y = 0; y < h; ++y) rows[y] = rgba.data() + y * w * 4;
-  png_read_image(png, rows.data());
-  png_destroy_read_struct(&png, &info, nullptr);
-}
-
 void BM_OurDecode(benchmark::State& state) {
   const std::vector<uint8_t> file = MakePng(int(state.range(0)));
   for (auto _ : state) {
@@ -81,9 +52,8 @@ void BM_OurDecode(benchmark::State& state) {
 void BM_LibpngDecode(benchmark::State& state) {
   const std::vector<uint8_t> file = MakePng(int(state.range(0)));
   for (auto _ : state) {
-    std::vector<uint8_t> rgba;  // a fresh image each time, as our decode returns one
-    LibpngDecode(file, rgba);
-    benchmark::DoNotOptimize(rgba.data());
+    std::optional<LibpngImage> image = DecodeWithLibpng(file);  // a fresh image, as ours
+    benchmark::DoNotOptimize(image->rgba.data());
   }
   state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(0));
 }

@@ -1,13 +1,10 @@
 #include "app/clock_skin_win32.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
 
 #include "base/ormel_error.h"
 #include "image/png_format.h"
+#include "skin/installed_royale_copy.h"
 #include "skin/temp_folder.h"
 #include "support/windows_path.h"
 
@@ -17,13 +14,8 @@ namespace {
 class ClockSkinTest : public ::testing::Test {
  protected:
   ClockSkinTest() {
-    const std::filesystem::path royale = std::filesystem::path(ORMEL_DIST_DIR) / "face" / "royale";
-    std::filesystem::copy(royale, dir.Path() + "plain");
-    std::filesystem::copy(royale, dir.Path() + "huge");
-    std::ifstream in(royale / "skin.xml", std::ios::binary);
-    std::ostringstream xml;
-    xml << in.rdbuf();
-    std::string huge = xml.str();
+    CopyOfInstalledRoyale(dir, "plain");
+    std::string huge = CopyOfInstalledRoyale(dir, "huge");
     huge.replace(huge.find(R"(width="192" height="192")"), 24, R"(width="60000" height="60000")");
     dir.Write("huge/skin.xml", huge);
   }

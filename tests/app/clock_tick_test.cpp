@@ -3,13 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/display_texts.h"
+#include "support/date_at.h"
 #include "support/fake_clock.h"
 
 namespace {
-
-double At(int y, int mo, int d, int h, int mi, int s, int ms = 0) {
-  return EncodeDateTime({y, mo, d, h, mi, s, ms}).value();
-}
 
 // Records what the tick asks of the window.
 class FakeHost : public ClockHost {

@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "app/dialog_test_host.h"
+#include "support/date_at.h"
 #include "support/fake_clock.h"
 #include "time/fake_zone_source.h"
 #include "time/world_clock_form.h"
 
 namespace {
-
-TDateTime At(int y, int mo, int d, int h, int mi, int s, int ms = 0) {
-  return EncodeDateTime({y, mo, d, h, mi, s, ms}).value();
-}
 
 struct Applied {
   int32_t zoneId;

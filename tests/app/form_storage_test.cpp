@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/date_at.h"
 #include "support/fake_clock.h"
 #include "support/memory_storage.h"
 #include "time/settings_test_locales.h"
@@ -31,8 +32,6 @@ FormPlacement Current() {
   p.monitors = {{0, 0, 1920, 1080}};
   return p;
 }
-
-TDateTime At(int y, int mo, int d, int h, int mi, int s) { return EncodeDateTime({y, mo, d, h, mi, s, 0}).value(); }
 
 // A state with every saved value away from its default.
 void SetEveryValue(ClockState& s, FakeClock& clock) {

@@ -10,11 +10,10 @@
 #include "app/settings_run_value.h"
 #include "app/settings_writer.h"
 #include "base/ormel_error.h"
+#include "support/scratch_registry_key_win32.h"
 #include "time/wall_clock.h"
 
 namespace {
-
-const char kScratch[] = "Software\\OrmelClockTests";
 
 class StillClock : public WallClock {
  public:
@@ -53,18 +52,19 @@ void SetAccess(const std::string& key, const char* sddl) {
   RegCloseKey(k);
 }
 
+// The program's own key and the Run key stand under the test's scratch key.
 struct RegistryStorageTest : ::testing::Test {
-  void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratch); }
+  // Guarded keys cannot go until they are writable again.
   void TearDown() override {
     for (const std::string& key : guarded) SetAccess(key, "D:(A;;KA;;;WD)");
-    RegDeleteTreeA(HKEY_CURRENT_USER, kScratch);
   }
-  std::string Key(const std::string& sub) { return std::string(kScratch) + "\\" + sub; }
+  std::string Key(const std::string& sub) { return scratch.Sub(sub); }
   // As security software guarding a key: nobody may write its values or make sub-keys; it still reads.
   void Guard(const std::string& key) {
     SetAccess(key, "D:P(D;;0x6;;;WD)(A;;KA;;;WD)");
     guarded.push_back(key);
   }
+  ScratchRegistryKey scratch;
   std::vector<std::string> guarded;
 };
 

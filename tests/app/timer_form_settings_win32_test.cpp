@@ -3,18 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "app/registry_storage_win32.h"
+#include "support/scratch_registry_key_win32.h"
 #include "time/dialog_driver_win32.h"
 #include "time/picker_dialog_win32.h"
 #include "time/timer_dialog_win32.h"
 
 namespace {
 
-const char kScratch[] = "Software\\OrmelClockTests";
-
 struct TimerDialogWin32 : ::testing::Test {
-  void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratch); }
-  void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratch); }
-  RegistryStorage storage{std::string(kScratch) + "\\Kandrel\\OrmelClock"};
+  ScratchRegistryKey scratch;
+  RegistryStorage storage{scratch.Sub("Kandrel\OrmelClock")};
   TimerFormSettings settings{storage};
 };
 

@@ -5,17 +5,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "support/filled_bitmap.h"
+
 namespace {
 
 double Formula(int s, int d, int sa, int c) {
   return s * c / 255.0 + d * (1.0 - sa * c / 65025.0);
-}
-
-TBitmap32 Filled(int w, int h, uint32_t color) {
-  TBitmap32 b;
-  b.SetSize(w, h);
-  b.Clear(color);
-  return b;
 }
 
 }  // namespace

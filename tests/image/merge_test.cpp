@@ -2,16 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-TBitmap32 Filled(int w, int h, uint32_t color) {
-  TBitmap32 b;
-  b.SetSize(w, h);
-  b.Clear(color);
-  return b;
-}
-
-}  // namespace
+#include "support/filled_bitmap.h"
 
 TEST(Merge, PixelRule) {
   struct Case { uint32_t f, b, expected; const char* why; };

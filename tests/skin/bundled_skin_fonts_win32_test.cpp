@@ -7,6 +7,7 @@
 
 #include "image/png_format.h"
 #include "skin/common_fonts.h"
+#include "skin/font_family_installed_win32.h"
 #include "skin/png_skin_images.h"
 #include "skin/skin_loader.h"
 #include "skin/skin_private_fonts_win32.h"
@@ -27,23 +28,6 @@ std::string DrawnFace(const std::string& family) {
   DeleteObject(font);
   DeleteDC(dc);
   return face;
-}
-
-int CALLBACK NoteFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
-}
-
-// Asked without making a font of it: GDI would keep the fallback it chose for that request.
-bool FamilyInstalled(const std::string& family) {
-  LOGFONTA lf{};
-  lf.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(lf.lfFaceName, family.c_str(), LF_FACESIZE);
-  bool found = false;
-  HDC dc = GetDC(nullptr);
-  EnumFontFamiliesExA(dc, &lf, NoteFamily, reinterpret_cast<LPARAM>(&found), 0);
-  ReleaseDC(nullptr, dc);
-  return found;
 }
 
 // The label fonts of one installed skin that Windows does not bring: the skin must carry them.

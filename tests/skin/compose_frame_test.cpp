@@ -4,6 +4,7 @@
 
 #include "image/blend.h"
 #include "support/box_text_rasterizer.h"
+#include "support/filled_bitmap.h"
 
 namespace {
 
@@ -13,13 +14,6 @@ constexpr uint32_t kFacePixel = 0xFF202020;
 // A label colour 0x00BBGGRR as the opaque pixel text in it leaves on the overlay.
 uint32_t Ink(uint32_t bgr) {
   return 0xFF000000u | ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
-}
-
-TBitmap32 Filled(int w, int h, uint32_t colour) {
-  TBitmap32 b;
-  b.SetSize(w, h);
-  b.Clear(colour);
-  return b;
 }
 
 // One hand: an opaque 3 × 20 bar turning about its bottom-middle pixel.

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "support/filled_bitmap.h"
+
 namespace {
 
 // Makes real sections until told that GDI is short, and remembers each one's pixels.
@@ -25,13 +27,6 @@ struct ShortOfGdi {
     };
   }
 };
-
-TBitmap32 Filled(int w, int h, uint32_t pixel) {
-  TBitmap32 b;
-  b.SetSize(w, h);
-  b.Clear(pixel);
-  return b;
-}
 
 const BLENDFUNCTION kBlend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
 

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "image/merge.h"
+#include "support/filled_bitmap.h"
 
 namespace {
 
@@ -30,13 +31,6 @@ TRotLayer Layer(TBitmap32 bmp, float angle, FloatPoint centre, FloatPoint positi
   layer.bitmapCenter = centre;
   layer.position = position;
   return layer;
-}
-
-TBitmap32 Target(int w, int h, uint32_t fill = 0) {
-  TBitmap32 t;
-  t.SetSize(w, h);
-  t.Clear(fill);
-  return t;
 }
 
 int ChannelDiff(uint32_t a, uint32_t b) {
@@ -87,9 +81,9 @@ TEST(RotLayerPaint, QuarterTurnsCopyTheHandExactly) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.angle);
     TRotLayer layer = Layer(hand, c.angle, {3, 17}, {50, 40});
-    TBitmap32 target = Target(100, 100);
+    TBitmap32 target = Filled(100, 100, 0);
     PaintRotLayer(layer, target);
-    TBitmap32 expected = Target(100, 100);
+    TBitmap32 expected = Filled(100, 100, 0);
     for (int j = 0; j < hand.height; ++j)
       for (int i = 0; i < hand.width; ++i)
         expected.At(50 + c.xi * (i - 3) + c.xj * (j - 17), 40 + c.yi * (i - 3) + c.yj * (j - 17)) =
@@ -99,10 +93,10 @@ TEST(RotLayerPaint, QuarterTurnsCopyTheHandExactly) {
 }
 
 TEST(RotLayerPaint, SecondHandAtFifteenSecondsPointsRight) {
-  TBitmap32 hand = Target(5, 40);
+  TBitmap32 hand = Filled(5, 40, 0);
   for (int j = 0; j < 40; ++j) hand.At(2, j) = 0xFFFF0000;
   TRotLayer seconds = Layer(hand, -15 * 6, {2, 35}, {96, 96});
-  TBitmap32 face = Target(192, 192);
+  TBitmap32 face = Filled(192, 192, 0);
   PaintRotLayer(seconds, face);
   EXPECT_EQ(face.At(96 + 35, 96), 0xFFFF0000u);  // the tip
   EXPECT_EQ(face.At(96 - 4, 96), 0xFFFF0000u);   // the tail behind the pivot
@@ -121,7 +115,7 @@ TEST(RotLayerPaint, PivotPixelLandsOnThePosition) {
   };
   for (const Case& c : cases) {
     TRotLayer layer = Layer(hand, c.angle, c.centre, c.position);
-    TBitmap32 target = Target(100, 100);
+    TBitmap32 target = Filled(100, 100, 0);
     PaintRotLayer(layer, target);
     const FloatPoint back = LayerTransform(layer).Inverse().Apply(c.position.x, c.position.y);
     EXPECT_NEAR(back.x, c.centre.x, 1e-4);
@@ -144,7 +138,7 @@ TEST(RotLayerPaint, MatchesPlainLanczosAndStaysInItsBox) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.angle);
     TRotLayer layer = Layer(hand, c.angle, {5, 38}, c.position);
-    TBitmap32 target = Target(100, 100);
+    TBitmap32 target = Filled(100, 100, 0);
     PaintRotLayer(layer, target);
     const PixelBox box = PaintBox(layer, target);
     const AffineMap inv = LayerTransform(layer).Inverse();
@@ -165,10 +159,10 @@ TEST(RotLayerPaint, MatchesPlainLanczosAndStaysInItsBox) {
 }
 
 TEST(RotLayerPaint, FlatHandKeepsItsColourInside) {
-  TBitmap32 hand = Target(12, 30, 0xFF336699);
+  TBitmap32 hand = Filled(12, 30, 0xFF336699);
   for (float angle : {33.0f, -100.0f, 7.5f}) {
     TRotLayer layer = Layer(hand, angle, {6, 25}, {40.3f, 40.6f});
-    TBitmap32 target = Target(80, 80);
+    TBitmap32 target = Filled(80, 80, 0);
     PaintRotLayer(layer, target);
     const AffineMap inv = LayerTransform(layer).Inverse();
     int inside = 0;
@@ -185,9 +179,9 @@ TEST(RotLayerPaint, FlatHandKeepsItsColourInside) {
 }
 
 TEST(RotLayerPaint, MergesOntoWhatIsThere) {
-  TBitmap32 hand = Target(1, 1, 0x80800000);  // half-covering, premultiplied red
+  TBitmap32 hand = Filled(1, 1, 0x80800000);  // half-covering, premultiplied red
   TRotLayer layer = Layer(hand, 0, {0, 0}, {2, 2});
-  TBitmap32 target = Target(5, 5, 0xFF000000);
+  TBitmap32 target = Filled(5, 5, 0xFF000000);
   PaintRotLayer(layer, target);
   EXPECT_EQ(target.At(2, 2), MergePixel(0x80800000, 0xFF000000));
   EXPECT_EQ(target.At(1, 2), 0xFF000000u);
@@ -203,7 +197,7 @@ TEST(RotLayerPaint, BadLayersDrawNothing) {
       Layer(TBitmap32{}, 10, {0, 0}, {10, 10}),
   };
   for (const TRotLayer& layer : layers) {
-    TBitmap32 target = Target(20, 20);
+    TBitmap32 target = Filled(20, 20, 0);
     PaintRotLayer(layer, target);
     for (uint32_t p : target.pixels) ASSERT_EQ(p, 0u);
   }

@@ -5,36 +5,11 @@
 #include "skin/folder_lister_native.h"
 #include "skin/font_file_builder.h"
 #include "skin/skin_test_doubles.h"
+#include "skin/skin_xml_fixture.h"
 #include "skin/temp_folder.h"
 #include "skin/xml_reader_pugixml_native.h"
 
 namespace {
-
-const char kSkinXml[] = R"(<skin>
-  <clockface width="150" height="150">face.png</clockface>
-  <buttons>buttons.png</buttons><glass>glass.png</glass><pmam>pmam.png</pmam>
-  <hours><filename>hours.png</filename><bitmapCenter x="4" y="42.5"/><position x="75" y="75"/></hours>
-  <minutes><filename>minutes.png</filename><bitmapCenter x="2.5" y="51"/><position x="75" y="75"/></minutes>
-  <seconds><filename>seconds.png</filename><bitmapCenter x="3.5" y="61"/><position x="75" y="75"/></seconds>
-  <sounds><chime>sound\chime.mp3</chime></sounds>
-  <label id="title" text="clock" x="45" y="40" width="60" height="11" align="center"><font name="Tahoma" size="7" color="clWhite"/></label>
-  <label id="weekday" text="WEDNESDAY" x="50" y="52" align="center"><font name="Tahoma" size="7" color="clWhite"/></label>
-  <label id="time" text="88:88:88" x="45" y="95" align="center"><font name="Digital" size="14" color="$0096BED3"/></label>
-  <label id="timebg" text="88:88:88" x="45" y="95" align="center"><font name="Digital" size="14" color="$003C3434"/></label>
-  <label id="date" text="date" x="62" y="112" align="center"><font name="Tahoma" size="7" color="clWhite"/></label>
-  <label id="ampm" text="AMPM" x="100" y="95" align="center"><font name="Tahoma" size="7" color="clWhite"/></label>
-  <button id="left" x="20" y="65" width="30" height="16"/>
-  <button id="right" x="100" y="65" width="30" height="16"/>
-</skin>)";
-
-std::string Broken(std::string xml, const std::vector<std::pair<std::string, std::string>>& edits) {
-  for (const auto& [from, to] : edits) {
-    const size_t at = xml.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) xml.replace(at, from.size(), to);
-  }
-  return xml;
-}
 
 class SkinCheckTest : public ::testing::Test {
  protected:
@@ -65,13 +40,13 @@ TEST_F(SkinCheckTest, ACleanSkinHasNoProblems) { EXPECT_EQ(Check(kSkinXml), std:
 TEST_F(SkinCheckTest, ReportsEveryProblemAtOnce) {
   images.images.erase("minutes.png");
   images.corrupt.insert("glass.png");
-  const std::vector<std::string> problems = Check(Broken(kSkinXml, {
+  const std::vector<std::string> problems = Check(Edited(kSkinXml, {
       {"<pmam>pmam.png</pmam>", ""},
       {R"(text="WEDNESDAY" x="50")", R"(text="WEDNESDAY" x="abc")"},
       {"$0096BED3", "xyz"},
       {R"(<button id="right" x="100")", R"(<button id="right" x="130")"},
       {R"(text="date" x="62" y="112")", R"(text="date" x="62" y="148")"},
-      {R"(<position x="75" y="75"/></seconds>)", R"(<position x="75" y="7,5"/></seconds>)"},
+      {R"(<position x="75" y="76"/></seconds>)", R"(<position x="75" y="7,5"/></seconds>)"},
       {R"(<button id="left" x="20" y="65" width="30" )", R"(<button id="left" x="20" y="65" )"},
   }));
   const std::string xmlPath = Folder().path + "skin.xml: ";
@@ -104,10 +79,10 @@ TEST_F(SkinCheckTest, ReportsWhatMakesTheClockRefuseTheSkin) {
   };
   const Case cases[] = {
       {"a face declared beyond the cap, though its image is small",
-       Broken(kSkinXml, {{R"(width="150" height="150")", R"(width="60000" height="60000")"}}), {},
+       Edited(kSkinXml, {{R"(width="150" height="150")", R"(width="60000" height="60000")"}}), {},
        {"skin.xml: the face is 60000 x 60000 pixels; at most 2048 x 2048 can be shown"}},
       {"one side of the declared face beyond the cap",
-       Broken(kSkinXml, {{R"(width="150" height="150")", R"(width="150" height="2049")"}}), {},
+       Edited(kSkinXml, {{R"(width="150" height="150")", R"(width="150" height="2049")"}}), {},
        {"skin.xml: the face is 150 x 2049 pixels; at most 2048 x 2048 can be shown"}},
       {"a face image beyond the cap", kSkinXml, {{"face.png", {2049, 100}}},
        {"face.png: the image is 2049 x 100 pixels; at most 2048 x 2048 can be shown"}},
@@ -147,19 +122,19 @@ TEST_F(SkinCheckTest, ReportsLabelFontsUsersMayLack) {
   const Case cases[] = {
       {"carried, under another letter case", {{"Digital.OTF", FontFileBuilder().WindowsName(1, "DIGITAL").bytes()}},
        kSkinXml, {}},
-      {"a font of every Windows", {}, Broken(kSkinXml, {{R"(name="Digital" size="14" color="$0096BED3")", R"(name="Arial" size="14" color="$0096BED3")"},
+      {"a font of every Windows", {}, Edited(kSkinXml, {{R"(name="Digital" size="14" color="$0096BED3")", R"(name="Arial" size="14" color="$0096BED3")"},
                                                          {R"(name="Digital" size="14" color="$003C3434")", R"(name="arial" size="14" color="$003C3434")"}}),
        {}},
       {"not carried: one line naming both labels", {}, kSkinXml,
        {"skin.xml: font \"Digital\" (labels \"time\", \"timebg\")" + missing + "these labels would show in another font"}},
       {"a file of the font's name is not the font", {{"Digital.ttf", FontFileBuilder().WindowsName(1, "Digitalis").bytes()}},
-       Broken(kSkinXml, {{R"(y="52" align="center"><font name="Tahoma")", R"(y="52" align="center"><font name="Papyrus")"}}),
+       Edited(kSkinXml, {{R"(y="52" align="center"><font name="MS Sans Serif")", R"(y="52" align="center"><font name="Papyrus")"}}),
        {"skin.xml: font \"Papyrus\" (label \"weekday\")" + missing + "the label would show in another font",
         "skin.xml: font \"Digital\" (labels \"time\", \"timebg\")" + missing + "these labels would show in another font"}},
       {"a font file that is none", {{"digital.ttf", digital}, {"broken.ttf", {'n', 'o'}}}, kSkinXml,
        {"broken.ttf: not a TrueType or OpenType font the clock can use"}},
       {"a missing font name is reported once, by the read", {{"digital.ttf", digital}},
-       Broken(kSkinXml, {{R"(y="52" align="center"><font name="Tahoma")", R"(y="52" align="center"><font)"}}),
+       Edited(kSkinXml, {{R"(y="52" align="center"><font name="MS Sans Serif")", R"(y="52" align="center"><font)"}}),
        {"skin.xml: no node matches skin/label[@id=\"weekday\"]/font/@name"}},
   };
   for (const Case& c : cases) {

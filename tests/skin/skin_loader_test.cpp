@@ -6,38 +6,11 @@
 #include <functional>
 
 #include "skin/skin_test_doubles.h"
+#include "skin/skin_xml_fixture.h"
 #include "skin/temp_folder.h"
 #include "skin/xml_reader_pugixml_native.h"
 
 namespace {
-
-// The complete description of a 150 x 150 skin whose hands turn about the face centre.
-const char kSkinXml[] = R"(<?xml version="1.0"?>
-<skin>
-  <clockface width="150" height="150">face.png</clockface>
-  <buttons>buttons.png</buttons>
-  <glass>glass.png</glass>
-  <pmam>pmam.png</pmam>
-  <hours><filename>hours.png</filename><bitmapCenter x="4" y="42.5"/><position x="75" y="75"/></hours>
-  <minutes><filename>minutes.png</filename><bitmapCenter x="2.5" y="51"/><position x="75" y="75"/></minutes>
-  <seconds><filename>seconds.png</filename><bitmapCenter x="3.5" y="61"/><position x="75" y="76"/></seconds>
-  <sounds><chime>sound\chime.mp3</chime></sounds>
-  <label id="title" text="clock" x="45" y="40" width="60" height="11" align="center"><font name="MS Sans Serif" size="7" color="clWhite"/></label>
-  <label id="weekday" text="WEDNESDAY" x="50" y="52" align="center"><font name="MS Sans Serif" size="7" color="clWhite"/></label>
-  <label id="time" text="88:88:88" x="45" y="95" align="center"><font name="Digital" size="14" color="$0096BED3"/></label>
-  <label id="timebg" text="88:88:88" x="45" y="95" align="center"><font name="Digital" size="14" color="$003C3434"/></label>
-  <label id="date" text="date" x="62" y="112" align="center"><font name="MS Sans Serif" size="7" color="clWhite"/></label>
-  <label id="ampm" text="AMPM" x="100" y="95" align="center"><font name="MS Sans Serif" size="7" color="clWhite"/></label>
-  <button id="left" x="20" y="65" width="30" height="16"/>
-  <button id="right" x="100" y="65" width="30" height="16"/>
-</skin>)";
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  const size_t at = text.find(from);
-  EXPECT_NE(at, std::string::npos) << from;
-  if (at != std::string::npos) text.replace(at, from.size(), to);
-  return text;
-}
 
 class SkinLoaderTest : public ::testing::Test {
  public:
@@ -125,7 +98,7 @@ TEST_F(SkinLoaderTest, BuildsEverySurfaceFromTheDescription) {
 
 TEST_F(SkinLoaderTest, FaceImageSizeReplacesTheDeclaredSize) {
   images.images["face.png"] = {300, 250};
-  Load(Replaced(kSkinXml, R"(width="150" height="150")", R"(width="600" height="400")"));
+  Load(Edited(kSkinXml, {{R"(width="150" height="150")", R"(width="600" height="400")"}}));
   for (const TBitmap32* b : {&skin.surfaces.face, &skin.surfaces.overlay.bitmap,
                              &skin.surfaces.frame, &skin.surfaces.zoom}) {
     EXPECT_EQ(b->width, 300);
@@ -160,15 +133,17 @@ TEST_F(SkinLoaderTest, UnparsableNumbersTakeTheirDefaults) {
   };
   for (const Case& c : cases) {
     skin = SkinState();
-    Load(Replaced(kSkinXml, c.from, c.to));
+    Load(Edited(kSkinXml, {{c.from, c.to}}));
     EXPECT_DOUBLE_EQ(c.read(skin), c.expected) << c.to;
   }
 }
 
 TEST_F(SkinLoaderTest, FloatsFollowTheUsersDecimalSeparator) {
   format.decimalSeparator = ',';
-  Load(Replaced(Replaced(kSkinXml, R"(<bitmapCenter x="4" y="42.5"/>)", R"(<bitmapCenter x="4,25" y="42.5"/>)"),
-                R"(<position x="75" y="76"/>)", R"(<position x="75" y="76.5"/>)"));
+  Load(Edited(kSkinXml, {
+      {R"(<bitmapCenter x="4" y="42.5"/>)", R"(<bitmapCenter x="4,25" y="42.5"/>)"},
+      {R"(<position x="75" y="76"/>)", R"(<position x="75" y="76.5"/>)"},
+  }));
   EXPECT_FLOAT_EQ(skin.surfaces.hours.bitmapCenter.x, 4.25f);
   EXPECT_FLOAT_EQ(skin.surfaces.hours.bitmapCenter.y, 42.5f);  // its default
   EXPECT_FLOAT_EQ(skin.surfaces.seconds.position.y, 75.0f);
@@ -178,11 +153,11 @@ TEST_F(SkinLoaderTest, LabelBoxes) {
   skin.labels.lTitle.width = 77;
   skin.labels.lTitle.height = 13;
   skin.labels.lAmPm.alignment = LabelAlignment::Left;
-  std::string xml = Replaced(kSkinXml, R"(x="45" y="40" width="60" height="11")", R"(x="45" y="40")");
-  xml = Replaced(xml, R"(text="AMPM" x="100" y="95" align="center")", R"(text="AMPM" x="100" y="95" align="Center")");
-  xml = Replaced(xml, R"(text="date" x="62" y="112" align="center")",
-                 R"(text="date" x="62" y="112" width="40" align="right")");
-  Load(xml);
+  Load(Edited(kSkinXml, {
+      {R"(x="45" y="40" width="60" height="11")", R"(x="45" y="40")"},
+      {R"(text="AMPM" x="100" y="95" align="center")", R"(text="AMPM" x="100" y="95" align="Center")"},
+      {R"(text="date" x="62" y="112" align="center")", R"(text="date" x="62" y="112" width="40" align="right")"},
+  }));
   const FaceLabels& l = skin.labels;
 
   // The title keeps its fixed box when the skin gives no size.
@@ -228,21 +203,21 @@ TEST_F(SkinLoaderTest, AFailedLoadKeepsThePreviousSkin) {
       {"malformed XML", [](SkinLoaderTest& t) { t.dir.Write("blue/skin.xml", "<skin><glass>g.png</skin>"); },
        "skin.xml: "},
       {"missing node",
-       [](SkinLoaderTest& t) { t.dir.Write("blue/skin.xml", Replaced(kSkinXml, "<glass>glass.png</glass>", "")); },
+       [](SkinLoaderTest& t) { t.dir.Write("blue/skin.xml", Edited(kSkinXml, {{"<glass>glass.png</glass>", ""}})); },
        "skin.xml: no node matches skin/glass/text()"},
       {"missing attribute",
        [](SkinLoaderTest& t) {
-         t.dir.Write("blue/skin.xml", Replaced(kSkinXml, R"(<button id="right" x="100")", R"(<button id="right")"));
+         t.dir.Write("blue/skin.xml", Edited(kSkinXml, {{R"(<button id="right" x="100")", R"(<button id="right")"}}));
        },
        "skin.xml: no node matches skin/button[@id=\"right\"]/@x"},
       {"missing label font",
        [](SkinLoaderTest& t) {
          t.dir.Write("blue/skin.xml",
-                     Replaced(kSkinXml, R"(<font name="Digital" size="14" color="$003C3434"/>)", ""));
+                     Edited(kSkinXml, {{R"(<font name="Digital" size="14" color="$003C3434"/>)", ""}}));
        },
        "skin.xml: no node matches skin/label[@id=\"timebg\"]/font"},
       {"bad colour",
-       [](SkinLoaderTest& t) { t.dir.Write("blue/skin.xml", Replaced(kSkinXml, "$0096BED3", "xyz")); },
+       [](SkinLoaderTest& t) { t.dir.Write("blue/skin.xml", Edited(kSkinXml, {{"$0096BED3", "xyz"}})); },
        "skin.xml: skin/label[@id=\"time\"]/font/@color: 'xyz' is not a valid integer value"},
       {"missing image", [](SkinLoaderTest& t) { t.images.images.erase("minutes.png"); },
        "minutes.png: The file does not exist."},
@@ -274,7 +249,8 @@ TEST_F(SkinLoaderTest, EveryKindOfFailureKeepsThePreviousSkinAndSaysWhatIsWrong)
   const Case cases[] = {
       {"a declared face of 60000 x 60000 over a small image",
        [](SkinLoaderTest& t) {
-         t.dir.Write("blue/skin.xml", Replaced(kSkinXml, R"(width="150" height="150")", R"(width="60000" height="60000")"));
+         t.dir.Write("blue/skin.xml",
+                     Edited(kSkinXml, {{R"(width="150" height="150")", R"(width="60000" height="60000")"}}));
        },
        folder + "skin.xml: the face is 60000 x 60000 pixels; at most 2048 x 2048 can be shown"},
       {"a hand image beyond the cap", [](SkinLoaderTest& t) { t.images.images["hours.png"] = {8, 3000}; },
@@ -339,7 +315,7 @@ TEST(SkinLoadMessages, AnyFailureIsToldInWords) {
 
 TEST_F(SkinLoaderTest, BackslashesInFileNamesFollowTheFolder) {
   images.images["big face.png"] = {64, 64};
-  Load(Replaced(kSkinXml, ">face.png<", ">img\\big face.png<"));
+  Load(Edited(kSkinXml, {{">face.png<", ">img\\big face.png<"}}));
   EXPECT_EQ(images.loads.front().path, Folder().path + "img/big face.png");
   EXPECT_EQ(skin.surfaces.face.width, 64);
 }

@@ -1,14 +1,14 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "app/clock_skin_win32.h"
 #include "base/ormel_error.h"
 #include "image/png_format.h"
+#include "skin/font_family_installed_win32.h"
+#include "skin/installed_royale_copy.h"
 #include "skin/temp_folder.h"
 #include "support/windows_path.h"
 
@@ -16,29 +16,6 @@ namespace {
 
 // A renamed copy of royale's digital font: a family that neither royale nor the host brings.
 constexpr const char* kFamily = "Ormel Test Segments";
-
-int CALLBACK NoteFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
-}
-
-bool FamilyExists(const char* family) {
-  LOGFONTA lf{};
-  lf.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(lf.lfFaceName, family, LF_FACESIZE);
-  bool found = false;
-  HDC dc = GetDC(nullptr);
-  EnumFontFamiliesExA(dc, &lf, NoteFamily, reinterpret_cast<LPARAM>(&found), 0);
-  ReleaseDC(nullptr, dc);
-  return found;
-}
-
-std::string ReadFile(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
@@ -51,11 +28,8 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 class SkinFontsTest : public ::testing::Test {
  protected:
   SkinFontsTest() {
-    const std::filesystem::path royale = std::filesystem::path(ORMEL_DIST_DIR) / "face" / "royale";
-    std::filesystem::copy(royale, dir.Path() + "plain");
-    std::filesystem::copy(royale, dir.Path() + "fonted");
-    const std::string xml = ReadFile(royale / "skin.xml");
-    dir.Write("fonted/skin.xml", Replaced(xml, "DSEG7 Classic", kFamily));
+    CopyOfInstalledRoyale(dir, "plain");
+    dir.Write("fonted/skin.xml", Replaced(CopyOfInstalledRoyale(dir, "fonted"), "DSEG7 Classic", kFamily));
     std::filesystem::copy_file(ORMEL_TEST_FONT, dir.Path() + "fonted/segments.ttf");
     dir.Write("broken/skin.xml", "<skin><clockface>face.png</skin>");
     std::filesystem::copy_file(ORMEL_TEST_FONT, dir.Path() + "broken/segments.ttf");
@@ -67,12 +41,12 @@ class SkinFontsTest : public ::testing::Test {
 };
 
 TEST_F(SkinFontsTest, ASkinsFontIsThereOnlyWhileTheSkinIsLoaded) {
-  ASSERT_FALSE(FamilyExists(kFamily)) << "the host must not have the test font";
+  ASSERT_FALSE(FamilyInstalled(kFamily)) << "the host must not have the test font";
   ClockSkin skin(Backslashed(dir.Path()));
   skin.Load("fonted", format);
-  EXPECT_TRUE(FamilyExists(kFamily));
+  EXPECT_TRUE(FamilyInstalled(kFamily));
   skin.Load("plain", format);
-  EXPECT_FALSE(FamilyExists(kFamily));
+  EXPECT_FALSE(FamilyInstalled(kFamily));
 }
 
 TEST_F(SkinFontsTest, LabelsAreMeasuredAndDrawnInTheSkinsFont) {
@@ -100,7 +74,7 @@ TEST_F(SkinFontsTest, AFailedLoadKeepsTheSkinAndDropsTheNewFont) {
   ClockSkin skin(Backslashed(dir.Path()));
   skin.Load("plain", format);
   EXPECT_THROW(skin.Load("broken", format), OrmelError);
-  EXPECT_FALSE(FamilyExists(kFamily));
+  EXPECT_FALSE(FamilyInstalled(kFamily));
   EXPECT_EQ(skin.Frame().width, 192);
 }
 

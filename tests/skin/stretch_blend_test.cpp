@@ -3,17 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "image/blend.h"
-
-namespace {
-
-TBitmap32 Filled(int w, int h, uint32_t colour) {
-  TBitmap32 b;
-  b.SetSize(w, h);
-  b.Clear(colour);
-  return b;
-}
-
-}  // namespace
+#include "support/filled_bitmap.h"
 
 TEST(BlendStretched, SmallGlassCoversTheWholeFace) {
   // A 2 × 2 glass over an 8 × 6 face: each quarter of the face takes one glass pixel.

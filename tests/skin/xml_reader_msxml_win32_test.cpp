@@ -7,6 +7,7 @@
 #include "skin/skin_loader.h"
 #include "skin/skin_test_doubles.h"
 #include "skin/temp_folder.h"
+#include "skin/xml_reader_contract.h"
 #include "support/windows_path.h"
 
 namespace {
@@ -28,27 +29,16 @@ class MsxmlSkinTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(MsxmlSkinTest, AnswersTheLoadersQueriesOnRoyale) {
-  auto doc = xml->Open(SkinFolderPath("royale") + "skin.xml");
-  struct Case { const char* xpath; const char* value; };
-  const Case cases[] = {
-      {"skin/clockface/text()", "face.png"},
-      {"skin/clockface/@width", "192"},
-      {"skin/sounds/chime/text()", "sound\\chime.mp3"},
-      {"skin/hours/bitmapCenter/@y", "46"},
-      {"skin/label[@id=\"time\"]/font/@name", "DSEG7 Classic"},
-  };
-  for (const Case& c : cases) {
-    auto node = doc->SelectSingleNode(c.xpath);
-    ASSERT_NE(node, nullptr) << c.xpath;
-    EXPECT_EQ(node->Value(), c.value) << c.xpath;
-  }
-  EXPECT_EQ(doc->SelectSingleNode("skin/label[@id=\"nothing\"]"), nullptr);
-  auto weekday = doc->SelectSingleNode("skin/label[@id=\"weekday\"]");
-  ASSERT_NE(weekday, nullptr);
-  EXPECT_EQ(weekday->Attribute("text"), "WEDNESDAY");
-  EXPECT_EQ(weekday->Attribute("width"), std::nullopt);
-}
+// The clock's reader answers the loader's queries as the native tools' reader does.
+struct Msxml {
+  static std::unique_ptr<XmlReader> Make() { return CreateMsxmlReader(); }
+  static std::string PathOf(const std::string& written) { return Backslashed(written); }
+  static std::string RoyaleXml() { return SkinFolderPath("royale") + "skin.xml"; }
+};
+
+namespace xml_contract {
+INSTANTIATE_TYPED_TEST_SUITE_P(Msxml, XmlReaderContract, Msxml);
+}  // namespace xml_contract
 
 TEST_F(MsxmlSkinTest, LoadsBothShippedSkins) {
   SkinState skin;

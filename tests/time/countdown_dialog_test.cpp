@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-TDateTime At(int y, int mo, int d, int h, int mi, int s, int ms = 0) {
-  return EncodeDateTime({y, mo, d, h, mi, s, ms}).value();
-}
-}  // namespace
+#include "support/date_at.h"
 
 TEST(CountdownDialog, PickersSplitAndJoinTheTarget) {
   struct Case {

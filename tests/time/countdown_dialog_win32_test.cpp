@@ -2,14 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "support/date_at.h"
 #include "time/dialog_driver_win32.h"
 #include "time/picker_dialog_win32.h"
-
-namespace {
-
-TDateTime At(int y, int mo, int d, int h, int mi, int s) { return EncodeDateTime({y, mo, d, h, mi, s, 0}).value(); }
-
-}  // namespace
 
 TEST(CountdownDialogWin32, ShowsTheTargetAndReturnsTheNewOneOnOk) {
   TDateTime shownDate = 0, shownTime = 0;

@@ -4,14 +4,12 @@
 
 #include <optional>
 
+#include "support/date_at.h"
 #include "time/date_format.h"
 #include "time/settings_test_locales.h"
 
 namespace {
 
-TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
-  return EncodeDateTime({y, mo, d, h, mi, s, ms}).value();
-}
 // Its short date ends with the separator and has blanks after each one.
 FormatSettings HungarianLocale() {
   FormatSettings fs = GermanLocale();

@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "support/date_at.h"
 #include "time/socket_errors.h"
 #include "time/sntp_udp_client.h"
 
 namespace {
-
-TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
-  return EncodeDateTime({y, mo, d, h, mi, s, ms}).value();
-}
 
 constexpr double kSecond = 1.0 / 86400;
 

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "support/date_at.h"
 #include "time/fake_zone_source.h"
 
 namespace {
-
-TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-  return EncodeDateTime({y, mo, d, h, mi, s, 0}).value();
-}
 
 constexpr double kHour = 1.0 / 24;
 

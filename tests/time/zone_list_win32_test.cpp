@@ -6,28 +6,11 @@
 #include <cstring>
 
 #include "time/registry_zone_source_win32.h"
+#include "time/system_time_convert_win32.h"
 #include "time/zone_list.h"
 #include "time/zone_rules.h"
 
 namespace {
-
-SYSTEMTIME ToSystemTime(TDateTime t) {
-  const DateTimeFields f = DecodeDateTime(t);
-  SYSTEMTIME st = {};
-  st.wYear = static_cast<WORD>(f.year);
-  st.wMonth = static_cast<WORD>(f.month);
-  st.wDay = static_cast<WORD>(f.day);
-  st.wHour = static_cast<WORD>(f.hour);
-  st.wMinute = static_cast<WORD>(f.minute);
-  st.wSecond = static_cast<WORD>(f.second);
-  st.wMilliseconds = static_cast<WORD>(f.millisecond);
-  return st;
-}
-
-TDateTime FromSystemTime(const SYSTEMTIME& st) {
-  return EncodeDateTime({st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds})
-      .value_or(-1.0);
-}
 
 constexpr double kMinute = 1.0 / 1440;
 

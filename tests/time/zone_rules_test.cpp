@@ -4,13 +4,10 @@
 
 #include <cmath>
 
+#include "support/date_at.h"
 #include "time/zone_test_zones.h"
 
 namespace {
-
-TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
-  return EncodeDateTime({y, mo, d, h, mi, s, ms}).value();
-}
 
 constexpr double kHour = 1.0 / 24;
 constexpr double kMs = 1.0 / 86400000.0;
