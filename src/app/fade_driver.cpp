@@ -1,0 +1,47 @@
+#include "app/fade_driver.h"
+
+namespace {
+
+ScreenPoint WindowCentreOf(FadeHost& host) {
+  const FormRect r = host.WindowRect();
+  return WindowCentre(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+}  // namespace
+
+void StartUpFade(FadeState& fade, FadeHost& host) {
+  StartUpFade(fade, WindowCentreOf(host));
+  host.StartFadeTimer();
+}
+
+void HideOrShow(FadeState& fade, FadeHost& host) {
+  const ScreenPoint cursor = host.CursorPos();
+  host.BringToFront();
+  if (RequestHideShow(fade, cursor, host.WindowVisible(), WindowCentreOf(host))) host.ShowNormally();
+  host.StartFadeTimer();
+}
+
+void RevealForAlarm(FadeState& fade, FadeHost& host) {
+  host.ShowNormally();
+  host.BringToFront();
+  ShowForAlarm(fade);
+  host.StartFadeTimer();
+}
+
+void fadeTimerTimer(FadeState& fade, const TBitmap32& frame, TBitmap32& zoom, FadeHost& host) {
+  if (frame.Empty()) return;
+  const FadeStepResult r = FadeStep(fade, frame, zoom);
+  host.MoveWindowTo(r.left, r.top);
+  if (!host.PresentZoom(r.left, r.top, r.constantAlpha) && ShouldReportUpdateFailure(fade))
+    host.ReportUpdateFailure();
+  if (r.stopTimer) host.StopFadeTimer();
+  if (r.redraw) host.UpdateDisplay();
+  if (r.hideWindow) host.HideWindow();
+  if (r.closeAgain) host.AskToClose();
+}
+
+void UpdateDisplay(const FadeState& fade, FadeHost& host) {
+  if (!host.WindowVisible()) return;
+  host.ComposeFrame();
+  if (!fade.running) host.PresentFrame();
+}
