@@ -1,10 +1,6 @@
 #include "app/closing_steps.h"
 
-namespace {
-
-ScreenPoint CentreOf(const FormRect& r) { return WindowCentre(r.left, r.top, r.right - r.left, r.bottom - r.top); }
-
-}  // namespace
+#include "app/fade_driver.h"
 
 void FoldRunningStopwatches(ClockState& state) {
   for (TStopWatch* sw : {&state.StopWatch1, &state.swTimer}) {
@@ -41,7 +37,7 @@ void Exit1Click(ClockState& state, FadeState& fade, ClosingHost& host) {
   FoldRunningStopwatches(state);
   host.SaveSettings(SettingsWriter::WhenRefused::ShowOnce);
   fade.closeAfterFade = true;
-  fade.zoomOrigin = fade.homeCenter = CentreOf(host.WindowRect());
+  fade.zoomOrigin = fade.homeCenter = WindowCentre(host.WindowRect());
   host.AskToClose();
 }
 

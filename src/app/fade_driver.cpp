@@ -1,23 +1,16 @@
 #include "app/fade_driver.h"
 
-namespace {
-
-ScreenPoint WindowCentreOf(FadeHost& host) {
-  const FormRect r = host.WindowRect();
-  return WindowCentre(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
-}  // namespace
+ScreenPoint WindowCentre(const FormRect& r) { return WindowCentre(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
 void StartUpFade(FadeState& fade, FadeHost& host) {
-  StartUpFade(fade, WindowCentreOf(host));
+  StartUpFade(fade, WindowCentre(host.WindowRect()));
   host.StartFadeTimer();
 }
 
 void HideOrShow(FadeState& fade, FadeHost& host) {
   const ScreenPoint cursor = host.CursorPos();
   host.BringToFront();
-  if (RequestHideShow(fade, cursor, host.WindowVisible(), WindowCentreOf(host))) host.ShowNormally();
+  if (RequestHideShow(fade, cursor, host.WindowVisible(), WindowCentre(host.WindowRect()))) host.ShowNormally();
   host.StartFadeTimer();
 }
 

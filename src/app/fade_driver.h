@@ -8,6 +8,9 @@
 // The window's side of the fade: what starts it, each step of fadeTimer, and the frame
 // update that a running fade holds back.
 
+// The centre of the window's rectangle.
+ScreenPoint WindowCentre(const FormRect& window);
+
 // What the fade asks of the clock window.
 class FadeHost {
  public:
