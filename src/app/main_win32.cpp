@@ -9,6 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/main_window_win32.h"
+#include "app/resource_ids.h"
 #include "app/snapshot_win32.h"
 #include "base/error_box_win32.h"
 #include "image/png_format.h"
@@ -37,7 +38,7 @@ int RunClock(HINSTANCE instance) {
   RegistryZoneSource zoneSource;
   const TQvRegistryTimeZones zones(zoneSource);
   auto frmMain = std::make_unique<TfrmMain>(instance, zones);
-  TfAlarms fAlarms(instance, LoadIcon(instance, MAKEINTRESOURCE(1)));
+  TfAlarms fAlarms(instance, LoadIcon(instance, MAKEINTRESOURCE(IDI_ORMEL_CLOCK)));
   frmMain->SetAlarmsForm(&fAlarms);
   ShowWindow(frmMain->Handle(), SW_SHOWNORMAL);
   MSG msg;

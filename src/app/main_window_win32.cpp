@@ -2,11 +2,13 @@
 
 #include "app/bound_window_win32.h"
 #include "app/button_tips.h"
+#include "app/clock_tray_win32.h"
 #include "app/closing_steps.h"
 #include "app/dialog_commands.h"
 #include "app/popup_menu.h"
 #include "app/popup_menu_win32.h"
 #include "app/registry_storage_win32.h"
+#include "app/resource_ids.h"
 #include "app/run_key_win32.h"
 #include "app/saved_zone.h"
 #include "app/settings_placement_win32.h"
@@ -14,7 +16,6 @@
 #include "app/timer_form_settings_win32.h"
 #include "base/error_box_win32.h"
 #include "base/ormel_error.h"
-#include "skin/folder_lister_win32.h"
 #include "skin/skin_scan.h"
 #include "time/countdown_dialog_win32.h"
 #include "time/locale_win32.h"
@@ -31,7 +32,13 @@ constexpr UINT_PTR kFadeTimer = 2;
 constexpr UINT kFadeTimerInterval = 10;
 const char kWindowClass[] = "TfrmMain";
 const char kTitle[] = "Ormel Clock";
-const char kTimeServer[] = "pool.ntp.org";
+// The window as designed; the first skin load gives it the face's size, and a restored
+// position keeps this size until then.
+constexpr int kDesignLeft = 286, kDesignTop = 171, kDesignWidth = 518, kDesignHeight = 339;
+// The system's move loop as a press on the caption starts it: the window follows the mouse.
+constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
+// A context menu asked for from the keyboard comes without a mouse position.
+constexpr short kNoMousePosition = -1;
 
 }  // namespace
 
@@ -40,19 +47,18 @@ TfrmMain::TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones)
       zones_(zones),
       worldTime_(zones, machineZone_),
       state_(clock_),
-      skin_(SkinsRoot()),
       writer_(ShowErrorBox) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIcon(instance, MAKEINTRESOURCE(1));
+  wc.hIcon = LoadIcon(instance, MAKEINTRESOURCE(IDI_ORMEL_CLOCK));
   wc.lpszClassName = kWindowClass;
   RegisterClassExA(&wc);
   // The tool-window style keeps the clock off the task bar.
-  hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kTitle, WS_POPUP, 286, 171, 518, 339, nullptr,
-                          nullptr, instance, this);
+  hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kTitle, WS_POPUP, kDesignLeft, kDesignTop, kDesignWidth,
+                          kDesignHeight, nullptr, nullptr, instance, this);
   if (!hwnd_) throw OrmelError(LastErrorText());
   try {
     FormCreate();
@@ -95,21 +101,21 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CONTEXTMENU: {
       POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-      if (p.x == -1 && p.y == -1) GetCursorPos(&p);
+      if (p.x == kNoMousePosition && p.y == kNoMousePosition) GetCursorPos(&p);
       PopupMenuAt(p, hwnd_);
       return 0;
     }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
-      FaceHitAreas areas = skin_.HitAreas();
+      FaceHitAreas areas = face_.Skin().HitAreas();
       const MouseButton b = msg == WM_LBUTTONDOWN ? MouseButton::Left
                             : msg == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Middle;
       FormMouseDown(state_, areas, *this, b, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
       return 0;
     }
     case WM_MOUSEMOVE: {
-      FaceHitAreas areas = skin_.HitAreas();
+      FaceHitAreas areas = face_.Skin().HitAreas();
       FormMouseMove(state_, areas, *this, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
       return 0;
     }
@@ -120,14 +126,12 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       POINT p;
       GetCursorPos(&p);
       ScreenToClient(hwnd_, &p);
-      FaceHitAreas areas = skin_.HitAreas();
+      FaceHitAreas areas = face_.Skin().HitAreas();
       FormMouseUp(state_, areas, *this, p.x, p.y);
       return DefWindowProcA(hwnd_, msg, wp, lp);  // a right release goes on to the context menu
     }
     case WM_SETCURSOR:
-      if (LOWORD(lp) == HTCLIENT && (state_.FTitleHot || state_.FHandsHot ||
-                                     skin_.LeftButton().state == TSknButton::kHover ||
-                                     skin_.RightButton().state == TSknButton::kHover)) {
+      if (LOWORD(lp) == HTCLIENT && ShowsHandCursor(state_, face_.Skin().HitAreas())) {
         SetCursor(handCursor_);
         return TRUE;
       }
@@ -165,7 +169,7 @@ void TfrmMain::FormCreate() {
   SetLastError(0);
   if (!SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED) && GetLastError() != 0) ShowLastErrorBox();
 
-  state_.FSkinName = "royale";
+  state_.FSkinName = kDefaultSkin;
   state_.FCountdownTo = clock_.Now();
   CreateToolTips();
   SetClockType(ctClock);
@@ -174,11 +178,9 @@ void TfrmMain::FormCreate() {
   if (!handCursor_) handCursor_ = LoadCursor(nullptr, IDC_ARROW);
   network_ = std::make_unique<WinsockTransport>();  // a start-up failure ends the window's creation
   sntp_ = std::make_unique<TSntpClient>(*network_, sntpClock_);
-  sntp_->Host = kTimeServer;
-  sntp_->Port = 123;
-  sntp_->ReceiveTimeout = 5000;
+  AimAtTimeServer(*sntp_);
   sounds_ = std::make_unique<WindowSounds>(instance_, [this] { UpdateDisplay(); }, ShowErrorBox, ProgramFolder());
-  BuildAccelerators();
+  accel_ = BuildModeShortcuts();
 
   {
     RegistryStorage storage(kMainStorageKey);
@@ -186,18 +188,9 @@ void TfrmMain::FormCreate() {
       ApplyWindowPlacement(hwnd_, *placement);
   }
   ResolveSavedZone(zones_, state_);
-  ScanSkinFolders();
-  {
-    const StartupSkin shown =
-        LoadStartupSkin(state_.FSkinName, skinNames_, [this](const std::string& name) { LoadSkin(name); });
-    state_.FSkinName = shown.name;
-    if (!shown.problems.empty()) ShowErrorBox(shown.problems);
-  }
-  FitWindowToSkin();
-  ToolTipManager1->Recreate();  // tool areas are taken when added: after the skin placed the buttons
-  sounds_->Sounds().SetSkinChime(skin_.ChimePath());
-  StartUpFade(fade_, Centre());
-  StartFadeTimer();
+  face_.ScanSkinFolders();
+  ShowStartupSkin(state_, face_.SkinNames(), *this);
+  StartUpFade(fade_, *this);
   state_.FLastMinute = static_cast<int16_t>(DecodeDateTime(DisplayedTime()).minute);
   CreateTrayIcon();
   SetTimer(hwnd_, kTimer1, kTimer1Interval, nullptr);
@@ -210,9 +203,8 @@ void TfrmMain::FormShow() {
 }
 
 void TfrmMain::SaveSettings(SettingsWriter::WhenRefused whenRefused) {
-  FormPlacement placement = ReadWindowPlacement(hwnd_);
-  if (IsIconic(hwnd_)) placement.showCmd = 2;
-  placement.normal = ShownRect(placement.normal, fade_, WindowVisible());
+  const FormPlacement placement =
+      PlacementToSave(ReadWindowPlacement(hwnd_), IsIconic(hwnd_) != FALSE, fade_, WindowVisible());
   RegistryStorage storage(kMainStorageKey);
   writer_.SaveMain(storage, state_, placement, whenRefused);
 }
@@ -252,91 +244,80 @@ void TfrmMain::WorldClock1Click() {
   }
 }
 
-void TfrmMain::FormClose() {
-  SaveSettings();
-  if (BeginClosingFade(fade_)) {
-    DestroyWindow(hwnd_);
-    return;
-  }
-  StartFadeTimer();  // the close is refused for now; the fade's end asks again
-}
+void TfrmMain::FormClose() { ::FormClose(fade_, *this); }
 
-// The session ends the process once this returns: the steps of "Exit", without its fade.
-void TfrmMain::EndSession() {
-  FoldRunningStopwatches(state_);
-  SaveSettings(SettingsWriter::WhenRefused::StayQuiet);
-}
+void TfrmMain::EndSession() { ::EndSession(state_, *this); }
 
-ScreenPoint TfrmMain::Centre() const {
+void TfrmMain::Exit1Click() { ::Exit1Click(state_, fade_, *this); }
+
+FormRect TfrmMain::WindowRect() {
   RECT r;
   GetWindowRect(hwnd_, &r);
-  return WindowCentre(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return FormRect{r.left, r.top, r.right, r.bottom};
 }
 
-// The fade state's own calls mark it running; this only drives it.
-void TfrmMain::StartFadeTimer() {
-  SetTimer(hwnd_, kFadeTimer, kFadeTimerInterval, nullptr);
+ScreenPoint TfrmMain::CursorPos() {
+  POINT p;
+  GetCursorPos(&p);
+  return ScreenPoint{p.x, p.y};
 }
 
-void TfrmMain::fadeTimerTimer() {
-  // Until the first tick composes a frame there is nothing to scale.
-  if (skin_.Frame().Empty()) return;
-  const FadeStepResult r = FadeStep(fade_, skin_.Frame(), skin_.Zoom());
-  const BLENDFUNCTION blend{AC_SRC_OVER, 0, r.constantAlpha, AC_SRC_ALPHA};
-  SetWindowPos(hwnd_, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  if (!presenter_.Present(hwnd_, POINT{r.left, r.top}, skin_.Zoom(), blend) && ShouldReportUpdateFailure(fade_))
-    ShowLastErrorBox();
-  if (r.stopTimer) {
-    KillTimer(hwnd_, kFadeTimer);
-    fade_.running = false;
-  }
-  if (r.redraw) UpdateDisplay();
-  if (r.hideWindow) ShowWindow(hwnd_, SW_HIDE);
-  if (r.closeAgain) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+void TfrmMain::BringToFront() { SetForegroundWindow(hwnd_); }
+void TfrmMain::ShowNormally() { ShowWindow(hwnd_, SW_SHOWNORMAL); }
+void TfrmMain::HideWindow() { ShowWindow(hwnd_, SW_HIDE); }
+
+void TfrmMain::MoveWindowTo(int32_t left, int32_t top) {
+  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+void TfrmMain::StartFadeTimer() { SetTimer(hwnd_, kFadeTimer, kFadeTimerInterval, nullptr); }
+void TfrmMain::StopFadeTimer() { KillTimer(hwnd_, kFadeTimer); }
+
+bool TfrmMain::PresentZoom(int32_t left, int32_t top, uint8_t constantAlpha) {
+  return face_.PresentZoom(hwnd_, left, top, constantAlpha);
+}
+
+void TfrmMain::ReportUpdateFailure() { ShowLastErrorBox(); }
+
+void TfrmMain::ComposeFrame() {
+  face_.Skin().Compose(state_, DisplayedTime(), UptimeMilliseconds(), BeepRunning());
+}
+
+void TfrmMain::PresentFrame() { face_.PresentFrame(hwnd_); }
+void TfrmMain::AskToClose() { PostMessageA(hwnd_, WM_CLOSE, 0, 0); }
+void TfrmMain::FreeWindow() { DestroyWindow(hwnd_); }
+
+void TfrmMain::fadeTimerTimer() { ::fadeTimerTimer(fade_, face_.Skin().Frame(), face_.Skin().Zoom(), *this); }
 
 void TfrmMain::CreateTrayIcon() {
-  IconHandle icon(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(1), IMAGE_ICON, 16, 16, 0)));
   TTrayIcon::Events events;
   events.click = [this] { TrayIconClick(); };
   events.doubleClick = [this] { RunDefaultMenuItem(); };
-  events.popup = [this] {
-    // Whatever the active window was doing with the mouse ends before the menu opens.
-    HWND active = GetActiveWindow();
-    SendMessageA(active ? active : hwnd_, WM_CANCELMODE, 0, 0);
-    POINT p;
-    GetCursorPos(&p);
-    PopupMenuAt(p, tray_->Window());
-  };
-  tray_ = std::make_unique<TTrayIcon>(instance_, std::move(icon), kTitle, std::move(events));
+  events.popup = [this] { TrayIconPopup(); };
+  tray_ = CreateClockTrayIcon(instance_, kTitle, std::move(events));
   tray_->Show();
 }
 
+void TfrmMain::TrayIconPopup() {
+  CancelMouseModes(hwnd_);
+  POINT p;
+  GetCursorPos(&p);
+  PopupMenuAt(p, tray_->Window());
+}
+
 void TfrmMain::RunDefaultMenuItem() {
-  if (const int command = DefaultCommand(PopupMenuModel(state_, skinNames_))) FormCommand(command);
+  if (const int command = DefaultCommand(PopupMenuModel(state_, face_.SkinNames()))) FormCommand(command);
 }
 
 void TfrmMain::ShowHide1Click() { TrayIconClick(); }
 
-void TfrmMain::TrayIconClick() {
-  POINT cursor;
-  GetCursorPos(&cursor);
-  SetForegroundWindow(hwnd_);
-  if (RequestHideShow(fade_, ScreenPoint{cursor.x, cursor.y}, WindowVisible(), Centre()))
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-  StartFadeTimer();
-}
+void TfrmMain::TrayIconClick() { HideOrShow(fade_, *this); }
 
 void TfrmMain::Timer1Timer() { ::Timer1Timer(state_, *this); }
 
 TDateTime TfrmMain::DisplayedTime() { return worldTime_.DisplayedTime(state_.FTimeZoneId, clock_.Now()); }
 
-void TfrmMain::ShowForAlarm() {
-  ShowWindow(hwnd_, SW_SHOWNORMAL);
-  SetForegroundWindow(hwnd_);
-  ::ShowForAlarm(fade_);
-  StartFadeTimer();
-}
+void TfrmMain::ShowForAlarm() { RevealForAlarm(fade_, *this); }
 
 void TfrmMain::SetClockType(ClockType type) {
   state_.FClockType = type;
@@ -346,20 +327,12 @@ void TfrmMain::SetClockType(ClockType type) {
 void TfrmMain::CreateToolTips() {
   tooltipWindow_ = std::make_unique<TooltipWindowWin32>(hwnd_, instance_);
   ToolTipManager1 = std::make_unique<TToolTipManager>(*tooltipWindow_);
-  AddButtonTools(*ToolTipManager1, skin_.LeftButton(), skin_.RightButton());
+  AddButtonTools(*ToolTipManager1, face_.Skin().LeftButton(), face_.Skin().RightButton());
   ToolTipManager1->SetBalloonTip(false);
   ToolTipManager1->Loaded();
 }
 
-void TfrmMain::UpdateDisplay() {
-  if (!WindowVisible()) return;
-  RECT r;
-  GetWindowRect(hwnd_, &r);
-  skin_.Compose(state_, DisplayedTime(), UptimeMilliseconds(), BeepRunning());
-  // While a fade runs, its next step presents the new frame.
-  if (!fade_.running)
-    presenter_.Present(hwnd_, POINT{r.left, r.top}, skin_.Frame(), BLENDFUNCTION{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
-}
+void TfrmMain::UpdateDisplay() { ::UpdateDisplay(fade_, *this); }
 
 void TfrmMain::FormCommand(int command) {
   if (command >= cmdFirstSkin) return imnSkinsClick(static_cast<size_t>(command - cmdFirstSkin));
@@ -396,47 +369,18 @@ void TfrmMain::Alarms1Click() {
   if (fAlarms_) fAlarms_->Show();
 }
 
-void TfrmMain::Exit1Click() {
-  // A hidden clock goes back home first, so that the centre taken below, and with it every
-  // save of this close, is the visible one.
-  if (!WindowVisible()) {
-    RECT r;
-    GetWindowRect(hwnd_, &r);
-    const FormRect home = ShownRect(FormRect{r.left, r.top, r.right, r.bottom}, fade_, false);
-    SetWindowPos(hwnd_, nullptr, home.left, home.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  FoldRunningStopwatches(state_);
-  SaveSettings();
-  fade_.closeAfterFade = true;
-  fade_.zoomOrigin = fade_.homeCenter = Centre();
-  PostMessageA(hwnd_, WM_CLOSE, 0, 0);
-}
-
-void TfrmMain::ScanSkinFolders() {
-  Win32FolderLister lister;
-  skinNames_ = ScanSkins(lister, SkinsRoot());
-}
+void TfrmMain::imnSkinsClick(size_t index) { ::imnSkinsClick(state_, face_.SkinNames(), index, *this); }
 
 // Throws, keeping the old skin, also when the window cannot present the new one's frames.
-void TfrmMain::LoadSkin(const std::string& name) {
-  skin_.Load(name, state_.FFormatSettings, [this](int w, int h) { return presenter_.Reserve(w, h); });
-}
-
-void TfrmMain::imnSkinsClick(size_t index) {
-  if (index >= skinNames_.size()) return;
-  LoadSkin(skinNames_[index]);
-  state_.FSkinName = skinNames_[index];
-  FitWindowToSkin();
-  ToolTipManager1->Recreate();
-  sounds_->Sounds().SetSkinChime(skin_.ChimePath());
-  state_.FDrawKey = -1;
-  UpdateDisplay();
-}
+void TfrmMain::LoadSkin(const std::string& name) { face_.LoadSkin(name, state_.FFormatSettings); }
 
 void TfrmMain::FitWindowToSkin() {
-  const TBitmap32& face = skin_.Frame();
-  SetWindowPos(hwnd_, nullptr, 0, 0, face.width, face.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  face_.FitWindowToSkin(hwnd_);
+  ToolTipManager1->Recreate();  // tool areas are taken when added: after the skin placed the buttons
+  sounds_->Sounds().SetSkinChime(face_.Skin().ChimePath());
 }
+
+void TfrmMain::ShowError(const std::string& message) { ShowErrorBox(message); }
 
 void TfrmMain::SetHandCursor(bool hand) { SetCursor(hand ? handCursor_ : LoadCursor(nullptr, IDC_ARROW)); }
 
@@ -444,16 +388,10 @@ void TfrmMain::StartSystemDrag() {
   // Only a press-and-move drags: a plain hover must not start the system's move loop.
   if (GetKeyState(VK_LBUTTON) >= 0) return;
   ReleaseCapture();
-  SendMessageA(hwnd_, WM_SYSCOMMAND, 61458, 0);
-}
-
-void TfrmMain::BuildAccelerators() {
-  ACCEL keys[5];
-  for (int i = 0; i < 5; ++i) keys[i] = ACCEL{FVIRTKEY, static_cast<WORD>('1' + i), static_cast<WORD>(cmdClock + i)};
-  accel_.reset(CreateAcceleratorTableA(keys, 5));
+  SendMessageA(hwnd_, WM_SYSCOMMAND, kMoveByCaption, 0);
 }
 
 void TfrmMain::PopupMenuAt(POINT screen, HWND owner) {
-  if (const int command = ChoosePopupCommand(PopupMenuModel(state_, skinNames_), screen, owner))
+  if (const int command = ChoosePopupCommand(PopupMenuModel(state_, face_.SkinNames()), screen, owner))
     FormCommand(command);
 }

@@ -1,18 +1,19 @@
 #pragma once
 #include <windows.h>
 
-#include "app/clock_skin_win32.h"
 #include "app/clock_state.h"
 #include "app/clock_tick.h"
+#include "app/closing_steps.h"
+#include "app/fade_driver.h"
 #include "app/form_storage.h"
 #include "app/mouse_commands.h"
 #include "app/network_time_commands.h"
 #include "app/settings_writer.h"
+#include "app/skin_switch.h"
+#include "app/skin_window_win32.h"
 #include "app/tray_icon_win32.h"
 #include "base/handles_win32.h"
-#include "image/bitmap32.h"
 #include "skin/fade.h"
-#include "skin/layered_presenter_win32.h"
 #include "time/local_clock_win32.h"
 #include "time/sntp_client.h"
 #include "time/system_time_win32.h"
@@ -26,10 +27,16 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
-// frmMain: the borderless per-pixel-alpha clock window.
-class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, private NetworkTimeHost {
+// frmMain: the borderless per-pixel-alpha clock window. It turns window messages into the
+// core's calls, and the core's requests back into calls on the window.
+class TfrmMain : public ClockHost,
+                 private MouseHost,
+                 private FormStorageHost,
+                 private NetworkTimeHost,
+                 private FadeHost,
+                 private ClosingHost,
+                 private SkinHost {
  public:
   // The zone list is the one read at program start; it outlives the window.
   TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones);
@@ -65,11 +72,31 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, p
   // FormStorageHost
   void LoadatStartup1Click() override;
   void OnTop1Click() override;
-  void SaveSettings(SettingsWriter::WhenRefused whenRefused = SettingsWriter::WhenRefused::ShowOnce);
   void SyncTime() override;
   void SeeTimeDifference() override;
 
- private:
+  // FadeHost and ClosingHost
+  FormRect WindowRect() override;
+  ScreenPoint CursorPos() override;
+  void BringToFront() override;
+  void ShowNormally() override;
+  void HideWindow() override;
+  void MoveWindowTo(int32_t left, int32_t top) override;
+  void StartFadeTimer() override;
+  void StopFadeTimer() override;
+  bool PresentZoom(int32_t left, int32_t top, uint8_t constantAlpha) override;
+  void ReportUpdateFailure() override;
+  void ComposeFrame() override;
+  void PresentFrame() override;
+  void AskToClose() override;
+  void SaveSettings(SettingsWriter::WhenRefused whenRefused) override;
+  void FreeWindow() override;
+
+  // SkinHost
+  void LoadSkin(const std::string& name) override;
+  void FitWindowToSkin() override;
+  void ShowError(const std::string& message) override;
+
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
@@ -79,12 +106,11 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, p
   void EndSession();
   void Timer1Timer();
   void fadeTimerTimer();
-  void StartFadeTimer();
   void ShowHide1Click();
   void TrayIconClick();
+  void TrayIconPopup();
   void RunDefaultMenuItem();
   void CreateTrayIcon();
-  ScreenPoint Centre() const;
   void FormCommand(int command);
   void aClockExecute(int tag);
   void AMPM1Click();
@@ -93,12 +119,7 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, p
   void Exit1Click();
   // Opens the popup menu with `owner` in the foreground and runs the chosen command.
   void PopupMenuAt(POINT screen, HWND owner);
-  // The Skins submenu's folders, listed once at start-up.
-  void ScanSkinFolders();
-  void LoadSkin(const std::string& name);
   void imnSkinsClick(size_t index);
-  void FitWindowToSkin();
-  void BuildAccelerators();
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -108,11 +129,9 @@ class TfrmMain : public ClockHost, private MouseHost, private FormStorageHost, p
   WorldTime worldTime_;
   UptimeCounter uptime_;
   ClockState state_;
-  ClockSkin skin_;
-  std::vector<std::string> skinNames_;
-  HCURSOR handCursor_ = nullptr;
+  SkinWindow face_;
+  HCURSOR handCursor_ = nullptr;  // shared by the system: never destroyed
   FadeState fade_;
-  LayeredPresenter presenter_;
   SettingsWriter writer_;
   AccelHandle accel_;
   std::unique_ptr<TTrayIcon> tray_;

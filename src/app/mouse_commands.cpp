@@ -11,6 +11,10 @@ bool InHandsCentre(const FaceHitAreas& a, int x, int y) {
   return std::fabs(x - a.handsCentre.x) <= 5 && std::fabs(y - a.handsCentre.y) <= 5;
 }
 
+bool ShowsHandCursor(const ClockState& state, const FaceHitAreas& a) {
+  return state.FTitleHot || state.FHandsHot || a.left.state == TSknButton::kHover || a.right.state == TSknButton::kHover;
+}
+
 void FormMouseDown(ClockState&, FaceHitAreas& a, MouseHost& host, MouseButton button, int x, int y) {
   if (host.BeepRunning()) host.StopBeep();
   if (button != MouseButton::Left) return;

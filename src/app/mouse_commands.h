@@ -32,6 +32,8 @@ struct FaceHitAreas {
 
 bool InTitle(const FaceHitAreas& areas, int x, int y);
 bool InHandsCentre(const FaceHitAreas& areas, int x, int y);
+// The hand cursor shows over the title, the hands' centre and a hovered button.
+bool ShowsHandCursor(const ClockState& state, const FaceHitAreas& areas);
 
 enum class MouseButton { Left, Right, Middle };
 

@@ -4,6 +4,10 @@
 
 namespace {
 
+const char kTimeServer[] = "pool.ntp.org";
+constexpr int32_t kNtpPort = 123;
+constexpr int32_t kAnswerTimeoutMs = 5000;
+
 // The socket lives for one command only, also when a socket error ends it: a reply
 // that arrives late then finds no socket to wait in for the next command.
 class ActiveDuring {
@@ -25,6 +29,12 @@ void ShowDifference(ClockState& state, TDateTime serverTime, const WallClock& cl
 }
 
 }  // namespace
+
+void AimAtTimeServer(TSntpClient& client) {
+  client.Host = kTimeServer;
+  client.Port = kNtpPort;
+  client.ReceiveTimeout = kAnswerTimeoutMs;
+}
 
 void SyncTimeCommand(ClockState& state, TSntpClient& client, const WallClock& clock, NetworkTimeHost& host) {
   {

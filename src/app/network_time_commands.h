@@ -11,6 +11,9 @@ class NetworkTimeHost {
   virtual void UpdateDisplay() = 0;
 };
 
+// The public time server the clock asks, on the NTP port, waiting five seconds for an answer.
+void AimAtTimeServer(TSntpClient& client);
+
 // "Sync time": sets the machine's clock from the server; only when the clock was set
 // does the face switch to the difference, so a refused setting changes nothing.
 void SyncTimeCommand(ClockState& state, TSntpClient& client, const WallClock& clock, NetworkTimeHost& host);

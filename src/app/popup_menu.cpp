@@ -31,8 +31,8 @@ MenuItem Separator() { return Item(MenuItemKind::Separator, "-"); }
 
 MenuItem Command(const char* caption, MenuCommand command) { return Item(MenuItemKind::Command, caption, command); }
 
-MenuItem ModeItem(const char* caption, ClockType mode, ClockType current) {
-  return Item(MenuItemKind::Radio, caption, cmdClock + mode, mode == current);
+MenuItem ModeItem(const char* name, ClockType mode, ClockType current) {
+  return Item(MenuItemKind::Radio, std::string(name) + '\t' + ModeShortcutKey(mode), cmdClock + mode, mode == current);
 }
 
 MenuItem SkinsSubmenu(const std::vector<std::string>& names, const std::string& current) {
@@ -60,11 +60,11 @@ std::vector<MenuItem> PopupMenuModel(const ClockState& state, const std::vector<
       Separator(),
       Command("Show/Hide", cmdShowHide),
       Separator(),
-      ModeItem("Clock\t1", ctClock, mode),
-      ModeItem("Countdown\t2", ctCountdown, mode),
-      ModeItem("UpTime\t3", ctUpTime, mode),
-      ModeItem("Stopwatch\t4", ctStopwatch, mode),
-      ModeItem("Timer\t5", ctTimer, mode),
+      ModeItem("Clock", ctClock, mode),
+      ModeItem("Countdown", ctCountdown, mode),
+      ModeItem("UpTime", ctUpTime, mode),
+      ModeItem("Stopwatch", ctStopwatch, mode),
+      ModeItem("Timer", ctTimer, mode),
       Separator(),
       Command("World Clock...", cmdWorldClock),
       Command("Countdown...", cmdCountdownDialog),

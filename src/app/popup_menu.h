@@ -30,6 +30,10 @@ enum MenuCommand : uint16_t {
 inline bool IsModeCommand(int cmd) { return cmd >= cmdClock && cmd <= cmdTimer; }
 inline int ModeTag(int cmd) { return cmd - cmdClock; }
 
+// The five mode actions, each with a digit key from "1" in Tag order.
+inline constexpr int kModeActionCount = cmdTimer - cmdClock + 1;
+inline char ModeShortcutKey(int tag) { return static_cast<char>('1' + tag); }
+
 // Default is the bold item a double click on the tray icon runs; Radio items show a
 // round mark when checked, Check items a tick.
 enum class MenuItemKind : uint8_t { Command, Default, Radio, Check, Separator, Submenu };

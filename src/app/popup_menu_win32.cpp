@@ -46,3 +46,10 @@ int ChoosePopupCommand(const std::vector<MenuItem>& model, POINT screen, HWND ow
   PostMessageA(owner, WM_NULL, 0, 0);
   return command;
 }
+
+AccelHandle BuildModeShortcuts() {
+  ACCEL keys[kModeActionCount];
+  for (int tag = 0; tag < kModeActionCount; ++tag)
+    keys[tag] = ACCEL{FVIRTKEY, static_cast<WORD>(ModeShortcutKey(tag)), static_cast<WORD>(cmdClock + tag)};
+  return AccelHandle(CreateAcceleratorTableA(keys, kModeActionCount));
+}

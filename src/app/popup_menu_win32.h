@@ -13,3 +13,6 @@ MenuHandle BuildPopupMenu(const std::vector<MenuItem>& model);
 // Opens the menu at a screen point with `owner` in the foreground; the chosen command,
 // cmdNone when the menu was dismissed.
 int ChoosePopupCommand(const std::vector<MenuItem>& model, POINT screen, HWND owner);
+
+// The mode actions' digit keys, which switch modes on the clock window.
+AccelHandle BuildModeShortcuts();

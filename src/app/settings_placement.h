@@ -13,10 +13,14 @@ struct FormPoint {
   int32_t x = 0, y = 0;
 };
 
+// The show commands the settings keep, as the system numbers them.
+inline constexpr int32_t kShowNormal = 1;
+inline constexpr int32_t kShowMinimized = 2;
+
 // A form's window placement as the settings keep it, plus what the screen is like now.
 struct FormPlacement {
   uint32_t flags = 0;
-  int32_t showCmd = 1;  // 2 when the application is minimised
+  int32_t showCmd = kShowNormal;  // kShowMinimized when the application is minimised
   FormPoint minPosition{-1, -1};
   FormPoint maxPosition{-1, -1};
   FormRect normal;

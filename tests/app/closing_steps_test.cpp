@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "support/fake_clock.h"
 
 TEST(ClosingSteps, RunningStopwatchesFoldTheirTimeAndGoOnRunning) {
@@ -50,4 +54,113 @@ TEST(ClosingSteps, TheShownRectIsTheWindowAtHomeWhenHiddenOrFading) {
       EXPECT_EQ(centre, fade.homeCenter) << c.what;
     }
   }
+}
+
+namespace {
+
+// Records the window calls of the closing steps; the window moves where it is told.
+class RecordingClosingHost : public ClosingHost {
+ public:
+  bool WindowVisible() override { return visible; }
+  FormRect WindowRect() override { return window; }
+  void MoveWindowTo(int32_t left, int32_t top) override {
+    window = {left, top, left + window.right - window.left, top + window.bottom - window.top};
+    calls.push_back("move " + std::to_string(left) + "," + std::to_string(top));
+  }
+  void SaveSettings(SettingsWriter::WhenRefused whenRefused) override {
+    calls.push_back(whenRefused == SettingsWriter::WhenRefused::ShowOnce ? "save" : "save quietly");
+    if (onSave) onSave();
+  }
+  void StartFadeTimer() override { calls.push_back("fade timer"); }
+  void AskToClose() override { calls.push_back("ask to close"); }
+  void FreeWindow() override { calls.push_back("free"); }
+
+  bool visible = true;
+  FormRect window{100, 50, 292, 242};
+  std::function<void()> onSave;
+  std::vector<std::string> calls;
+};
+
+struct ClosingFixture : ::testing::Test {
+  FakeClock clock;
+  ClockState state{clock};
+  FadeState fade;
+  RecordingClosingHost host;
+};
+
+}  // namespace
+
+TEST_F(ClosingFixture, ExitSavesTheVisibleClockAndClosesTowardItsCentre) {
+  struct Case {
+    const char* what;
+    bool visible;
+    std::vector<std::string> calls;
+    ScreenPoint centre;
+  };
+  const Case cases[] = {
+      {"shown: saved where it is", true, {"save", "ask to close"}, {196, 146}},
+      {"hidden in the tray: home first", false, {"move 304,204", "save", "ask to close"}, {400, 300}},
+  };
+  for (const Case& c : cases) {
+    fade = FadeState{};
+    fade.zoom = 0;
+    fade.homeCenter = {400, 300};
+    fade.zoomOrigin = {1250, 790};
+    host = RecordingClosingHost{};
+    host.visible = c.visible;
+    host.onSave = [&] { EXPECT_FALSE(fade.closeAfterFade) << c.what << ": saved before the close is set up"; };
+    Exit1Click(state, fade, host);
+    EXPECT_EQ(host.calls, c.calls) << c.what;
+    EXPECT_TRUE(fade.closeAfterFade) << c.what;
+    EXPECT_EQ(fade.homeCenter, c.centre) << c.what;
+    EXPECT_EQ(fade.zoomOrigin, c.centre) << c.what << ": the close shrinks in place";
+  }
+}
+
+TEST_F(ClosingFixture, ExitAndTheSessionEndSaveTheStopwatchesFolded) {
+  state.StopWatch1.Start();
+  clock.AdvanceSeconds(20);
+  host.onSave = [&] {
+    EXPECT_NEAR(state.StopWatch1.RunningTotal() * 86400, 20, 1e-6) << "the save holds the time run";
+  };
+  Exit1Click(state, fade, host);
+  clock.AdvanceSeconds(10);
+  host.calls.clear();
+  host.onSave = [&] { EXPECT_NEAR(state.StopWatch1.RunningTotal() * 86400, 30, 1e-6); };
+  EndSession(state, host);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"save quietly"})) << "no fade, nothing shown";
+  EXPECT_TRUE(state.StopWatch1.Running());
+}
+
+TEST_F(ClosingFixture, TheFirstCloseFadesOutAndTheFadesEndFreesTheWindow) {
+  fade.direction = FadeDirection::Appearing;
+  FormClose(fade, host);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"save", "fade timer"})) << "refused for now";
+  EXPECT_EQ(fade.direction, FadeDirection::Disappearing);
+  EXPECT_TRUE(fade.closeAfterFade);
+  EXPECT_TRUE(fade.running);
+
+  host.calls.clear();
+  FormClose(fade, host);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"save", "free"}));
+}
+
+TEST(ClosingSteps, TheSavedPlacementIsTheShownOneAndSaysMinimised) {
+  FadeState fade;
+  fade.zoom = 120;
+  fade.homeCenter = {400, 300};
+  FormPlacement window;
+  window.normal = {350, 250, 542, 442};
+  window.screenWidth = 1280;
+
+  const FormPlacement fading = PlacementToSave(window, false, fade, true);
+  EXPECT_EQ(fading.showCmd, kShowNormal);
+  EXPECT_EQ(fading.normal.left, 304);
+  EXPECT_EQ(fading.normal.bottom, 396);
+  EXPECT_EQ(fading.screenWidth, 1280) << "the rest is kept";
+
+  fade.zoom = 255;
+  const FormPlacement minimised = PlacementToSave(window, true, fade, true);
+  EXPECT_EQ(minimised.showCmd, kShowMinimized);
+  EXPECT_EQ(minimised.normal.left, 350) << "fully shown: where it is";
 }

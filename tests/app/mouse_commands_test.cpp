@@ -140,3 +140,27 @@ TEST_F(MouseFixture, MovingOverFreeFaceDragsAndOverTheTitleShowsTheHand) {
   EXPECT_TRUE(state.FTitleHot);
   EXPECT_EQ(host.calls, std::vector<std::string>{"hand"});
 }
+
+TEST_F(MouseFixture, TheHandCursorStaysOverEveryHotAreaTheMouseReached) {
+  struct Case {
+    const char* what;
+    int x, y;
+    bool hand;
+  };
+  const Case cases[] = {
+      {"free face", 150, 150, false},
+      {"title", 50, 80, true},
+      {"hands' centre", 96, 96, true},
+      {"left button", 15, 70, true},
+      {"free face again", 150, 150, false},
+      {"right button", 120, 75, true},
+  };
+  for (const Case& c : cases) {
+    FormMouseMove(state, areas, host, c.x, c.y);
+    EXPECT_EQ(ShowsHandCursor(state, areas), c.hand) << c.what;
+  }
+  left.state = TSknButton::kPressed;
+  right.Release();
+  state.FTitleHot = state.FHandsHot = false;
+  EXPECT_FALSE(ShowsHandCursor(state, areas)) << "a pressed button is not a hover";
+}

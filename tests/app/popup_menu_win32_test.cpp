@@ -108,3 +108,16 @@ TEST_F(PopupMenuWin32, EveryModeAndSettingIsBuiltAsModelled) {
     ExpectBuiltAsModelled(menu.get(), model, "mode " + std::to_string(mode));
   }
 }
+
+TEST(ModeShortcuts, TheDigitKeysRunTheModeActionsInTagOrder) {
+  const AccelHandle table = BuildModeShortcuts();
+  ASSERT_TRUE(table);
+  ACCEL keys[8] = {};
+  ASSERT_EQ(CopyAcceleratorTableA(table.get(), keys, 8), kModeActionCount);
+  const int commands[] = {cmdClock, cmdCountdown, cmdUpTime, cmdStopwatch, cmdTimer};
+  for (int i = 0; i < kModeActionCount; ++i) {
+    EXPECT_EQ(keys[i].key, '1' + i) << i;
+    EXPECT_EQ(keys[i].cmd, commands[i]) << i;
+    EXPECT_EQ(keys[i].fVirt & FVIRTKEY, FVIRTKEY) << "no modifier: the plain digit";
+  }
+}
