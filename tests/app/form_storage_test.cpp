@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings_test_locales.h"
 #include "support/fake_clock.h"
 #include "support/memory_storage.h"
+#include "time/format_test_locales.h"
 
 namespace {
 

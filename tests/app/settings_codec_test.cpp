@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "app/settings_test_locales.h"
 #include "time/date_parse.h"
+#include "time/format_test_locales.h"
 
 TEST(SettingsCodec, Integers) {
   struct Case {

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "app/settings_test_locales.h"
 #include "time/date_format.h"
+#include "time/format_test_locales.h"
 
 namespace {
 
