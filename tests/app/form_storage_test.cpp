@@ -4,7 +4,7 @@
 
 #include "support/fake_clock.h"
 #include "support/memory_storage.h"
-#include "time/format_test_locales.h"
+#include "time/settings_test_locales.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "time/date_parse.h"
-#include "time/format_test_locales.h"
+#include "time/settings_test_locales.h"
 
 TEST(SettingsCodec, Integers) {
   struct Case {

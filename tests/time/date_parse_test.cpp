@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "time/date_format.h"
-#include "time/format_test_locales.h"
+#include "time/settings_test_locales.h"
 
 namespace {
 
