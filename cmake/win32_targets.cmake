@@ -1,17 +1,12 @@
-# The Windows program: platform layer, resources and OrmelClock.exe.
-set(ORMEL_WIN32_SOURCES ${ORMEL_ALL_SOURCES})
-list(FILTER ORMEL_WIN32_SOURCES INCLUDE REGEX "_win32\\.cpp$")
-list(FILTER ORMEL_WIN32_SOURCES EXCLUDE REGEX "/main_win32\\.cpp$")
-
-add_library(ormel_win32 STATIC ${ORMEL_WIN32_SOURCES})
-target_link_libraries(ormel_win32 PUBLIC ormel_core
+# The Windows program: the system libraries under the layers, resources and OrmelClock.exe.
+target_link_libraries(ormel_base PUBLIC
   gdi32 msimg32 winmm ole32 oleaut32 uuid comctl32 shell32 advapi32 user32 kernel32)
-target_compile_definitions(ormel_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600)
+target_compile_definitions(ormel_base PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600)
 
 set(ORMEL_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 add_executable(OrmelClock WIN32 src/app/main_win32.cpp res/ormel.rc)
-target_link_libraries(OrmelClock PRIVATE ormel_win32)
+target_link_libraries(OrmelClock PRIVATE ormel_app)
 target_link_options(OrmelClock PRIVATE ${ORMEL_STATIC_LINK})
 set_target_properties(OrmelClock PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORMEL_DIST})
 
@@ -39,7 +34,7 @@ add_dependencies(OrmelClock ormel_data)
 # skins through MSXML and GDI just as the clock does.
 file(GLOB ORMEL_SKIN_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/ormel_skin*.cpp)
 add_executable(ormel-skin ${ORMEL_SKIN_TOOL_SOURCES})
-target_link_libraries(ormel-skin PRIVATE ormel_win32)
+target_link_libraries(ormel-skin PRIVATE ormel_skin)
 target_link_options(ormel-skin PRIVATE ${ORMEL_STATIC_LINK})
 set_target_properties(ormel-skin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORMEL_DIST})
 ormel_version_resource(ormel-skin "Ormel Clock skin tool")

@@ -1,6 +1,7 @@
 #include "app/registry_storage_win32.h"
 
 #include "base/ormel_error.h"
+#include "base/registry_key_win32.h"
 
 namespace {
 
@@ -17,30 +18,17 @@ std::string SystemText(LONG code) {
   return message;
 }
 
-}  // namespace
-
-RegistryKey RegistryKey::TryCreate(HKEY parent, const std::string& path, REGSAM access, LONG* error) {
-  HKEY key = nullptr;
-  const LONG rc =
-      RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr);
-  if (error) *error = rc;
-  return RegistryKey(rc == ERROR_SUCCESS ? key : nullptr);
-}
-
-RegistryKey RegistryKey::Create(HKEY parent, const std::string& path) {
+// Opens (creating when missing) a key for reading and writing; throws OrmelError.
+RegistryKey CreateForWriting(HKEY parent, const std::string& path) {
   LONG rc = ERROR_SUCCESS;
-  RegistryKey key = TryCreate(parent, path, KEY_READ | KEY_WRITE, &rc);
-  if (!key.get())
+  RegistryKey key = CreateRegistryKey(parent, path, KEY_READ | KEY_WRITE, &rc);
+  if (!key)
     throw OrmelError("The registry refused to open the key \"" + path + "\" of the current user for writing: " +
                      SystemText(rc));
   return key;
 }
 
-RegistryKey RegistryKey::OpenForRead(HKEY parent, const std::string& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(parent, path.c_str(), 0, kReadAccess, &key) != ERROR_SUCCESS) return RegistryKey();
-  return RegistryKey(key);
-}
+}  // namespace
 
 std::optional<std::string> RegistrySection::ReadString(const std::string& name) const {
   DWORD type = 0, size = 0;
@@ -73,14 +61,14 @@ void RegistrySection::DeleteValue(const std::string& name) {
 }
 
 std::unique_ptr<SettingsSection> RegistryStorage::OpenForWrite(const std::string& section) {
-  return std::make_unique<RegistrySection>(RegistryKey::Create(root_, storageKey_ + "\\" + section));
+  return std::make_unique<RegistrySection>(CreateForWriting(root_, storageKey_ + "\\" + section));
 }
 
 std::unique_ptr<SettingsSection> RegistryStorage::OpenForRead(const std::string& section) {
   // The storage key is created as for a save, but with read access only: where writing is
   // refused, what is stored still reads.
-  RegistryKey::TryCreate(root_, storageKey_, kReadAccess);
-  RegistryKey key = RegistryKey::OpenForRead(root_, storageKey_ + "\\" + section);
-  if (!key.get()) return nullptr;
+  CreateRegistryKey(root_, storageKey_, kReadAccess);
+  RegistryKey key = OpenRegistryKey(root_, storageKey_ + "\\" + section, kReadAccess);
+  if (!key) return nullptr;
   return std::make_unique<RegistrySection>(std::move(key));
 }

@@ -4,29 +4,7 @@
 #include <string>
 
 #include "app/settings_storage.h"
-
-// An open registry key, closed when the owner goes.
-class RegistryKey {
- public:
-  RegistryKey() = default;
-  explicit RegistryKey(HKEY key) : key_(key) {}
-  ~RegistryKey() { if (key_) RegCloseKey(key_); }
-  RegistryKey(RegistryKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
-  RegistryKey& operator=(RegistryKey&&) = delete;
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  HKEY get() const { return key_; }
-
-  // Opens (creating when missing) a key for reading and writing; throws OrmelError.
-  static RegistryKey Create(HKEY parent, const std::string& path);
-  // The same with the given access; empty when refused, with the system's code in `error`.
-  static RegistryKey TryCreate(HKEY parent, const std::string& path, REGSAM access, LONG* error = nullptr);
-  // Opens an existing key with read access; empty when it is missing.
-  static RegistryKey OpenForRead(HKEY parent, const std::string& path);
-
- private:
-  HKEY key_ = nullptr;
-};
+#include "base/handles_win32.h"
 
 // An open key whose string values are the section's values.
 class RegistrySection : public SettingsSection {

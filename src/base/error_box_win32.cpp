@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <memory>
+#include "base/handles_win32.h"
 
 void ShowErrorBox(const std::string& message) {
   // Timers keep firing inside the box's modal loop; one box at a time is enough.
@@ -14,13 +14,6 @@ void ShowErrorBox(const std::string& message) {
 }
 
 namespace {
-
-struct KernelHandleCloser {
-  void operator()(HANDLE h) const {
-    if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
-  }
-};
-using KernelHandle = std::unique_ptr<void, KernelHandleCloser>;
 
 bool Usable(HANDLE h) { return h && h != INVALID_HANDLE_VALUE; }
 

@@ -4,7 +4,13 @@
 #include <memory>
 #include <type_traits>
 
-// Owners for GDI and USER handles, so no handler frees a handle by hand.
+// Owners for kernel, registry, GDI and USER handles, so no handler frees a handle by hand.
+struct KernelHandleCloser {
+  void operator()(HANDLE h) const { if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h); }
+};
+struct RegistryKeyCloser {
+  void operator()(HKEY h) const { if (h) RegCloseKey(h); }
+};
 struct GdiObjectDeleter {
   void operator()(void* h) const { if (h) DeleteObject(static_cast<HGDIOBJ>(h)); }
 };
@@ -22,6 +28,8 @@ struct IconDeleter {
   void operator()(HICON h) const { if (h) DestroyIcon(h); }
 };
 
+using KernelHandle = std::unique_ptr<void, KernelHandleCloser>;
+using RegistryKey = std::unique_ptr<std::remove_pointer_t<HKEY>, RegistryKeyCloser>;
 using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using DcHandle = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;

@@ -7,6 +7,7 @@
 #include <oleauto.h>
 
 #include <string>
+#include <utility>
 
 #include "base/ormel_error.h"
 
@@ -15,11 +16,14 @@ namespace {
 // mingw's import libraries lack the MSXML interface ids.
 const IID kIidXmlDomDocument2 = {0x2933bf95, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
 
+// A COM interface pointer, released when the owner goes.
 template <typename T>
 class ComPtr {
  public:
   ComPtr() = default;
   ~ComPtr() { if (p_) p_->Release(); }
+  ComPtr(ComPtr&& other) noexcept : p_(other.p_) { other.p_ = nullptr; }
+  ComPtr& operator=(ComPtr&&) = delete;
   ComPtr(const ComPtr&) = delete;
   ComPtr& operator=(const ComPtr&) = delete;
   T* operator->() const { return p_; }
@@ -33,6 +37,7 @@ class ComPtr {
 
 class Bstr {
  public:
+  Bstr() = default;
   explicit Bstr(const std::string& s) {
     const int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, nullptr, 0);
     std::wstring w(n > 0 ? n - 1 : 0, L'\0');
@@ -43,9 +48,24 @@ class Bstr {
   Bstr(const Bstr&) = delete;
   Bstr& operator=(const Bstr&) = delete;
   BSTR get() const { return b_; }
+  BSTR* out() { return &b_; }
 
  private:
-  BSTR b_;
+  BSTR b_ = nullptr;
+};
+
+// A VARIANT the parser filled, cleared when the owner goes.
+class Variant {
+ public:
+  Variant() { VariantInit(&v_); }
+  ~Variant() { VariantClear(&v_); }
+  Variant(const Variant&) = delete;
+  Variant& operator=(const Variant&) = delete;
+  const VARIANT& get() const { return v_; }
+  VARIANT* out() { return &v_; }
+
+ private:
+  VARIANT v_;
 };
 
 std::string Narrow(const wchar_t* w) {
@@ -56,24 +76,16 @@ std::string Narrow(const wchar_t* w) {
   return s;
 }
 
-std::string VariantText(VARIANT& v) {
-  std::string s = v.vt == VT_BSTR ? Narrow(v.bstrVal) : std::string();
-  VariantClear(&v);
-  return s;
-}
-
 std::string NodeValue(IXMLDOMNode* node) {
-  VARIANT v;
-  VariantInit(&v);
-  if (FAILED(node->get_nodeValue(&v))) return {};
-  return VariantText(v);
+  Variant v;
+  if (FAILED(node->get_nodeValue(v.out())) || v.get().vt != VT_BSTR) return {};
+  return Narrow(v.get().bstrVal);
 }
 
 class MsxmlNode : public XmlNode {
  public:
-  explicit MsxmlNode(IXMLDOMNode* node) : node_(node) {}
-  ~MsxmlNode() override { node_->Release(); }
-  std::string Value() const override { return NodeValue(node_); }
+  explicit MsxmlNode(ComPtr<IXMLDOMNode> node) : node_(std::move(node)) {}
+  std::string Value() const override { return NodeValue(node_.get()); }
   std::optional<std::string> Attribute(const std::string& name) const override {
     ComPtr<IXMLDOMNamedNodeMap> attributes;
     if (FAILED(node_->get_attributes(attributes.out())) || !attributes) return std::nullopt;
@@ -84,24 +96,23 @@ class MsxmlNode : public XmlNode {
   }
 
  private:
-  IXMLDOMNode* node_;
+  ComPtr<IXMLDOMNode> node_;
 };
 
 class MsxmlDocument : public XmlDocument {
  public:
-  explicit MsxmlDocument(IXMLDOMDocument2* doc) : doc_(doc) {}
-  ~MsxmlDocument() override { doc_->Release(); }
+  explicit MsxmlDocument(ComPtr<IXMLDOMDocument2> doc) : doc_(std::move(doc)) {}
   std::unique_ptr<XmlNode> SelectSingleNode(const std::string& xpath) override {
-    IXMLDOMNode* node = nullptr;
+    ComPtr<IXMLDOMNode> node;
     Bstr query(xpath);
-    const HRESULT hr = doc_->selectSingleNode(query.get(), &node);
+    const HRESULT hr = doc_->selectSingleNode(query.get(), node.out());
     if (FAILED(hr)) throw OrmelError("Invalid XPath query: " + xpath);
     if (!node) return nullptr;
-    return std::make_unique<MsxmlNode>(node);
+    return std::make_unique<MsxmlNode>(std::move(node));
   }
 
  private:
-  IXMLDOMDocument2* doc_;
+  ComPtr<IXMLDOMDocument2> doc_;
 };
 
 class MsxmlReader : public XmlReader {
@@ -110,8 +121,7 @@ class MsxmlReader : public XmlReader {
   ~MsxmlReader() override { CoUninitialize(); }
 
   std::unique_ptr<XmlDocument> Open(const std::string& path) override {
-    IXMLDOMDocument2* doc = CreateDocument();
-    auto document = std::make_unique<MsxmlDocument>(doc);
+    ComPtr<IXMLDOMDocument2> doc = CreateDocument();
     doc->put_async(VARIANT_FALSE);
     VARIANT source;
     VariantInit(&source);
@@ -120,7 +130,7 @@ class MsxmlReader : public XmlReader {
     source.bstrVal = wpath.get();
     VARIANT_BOOL loaded = VARIANT_FALSE;
     doc->load(source, &loaded);
-    if (loaded != VARIANT_TRUE) throw OrmelError(ParseErrorText(doc));  // the loader names the file
+    if (loaded != VARIANT_TRUE) throw OrmelError(ParseErrorText(doc.get()));  // the loader names the file
     VARIANT language;
     VariantInit(&language);
     language.vt = VT_BSTR;
@@ -128,28 +138,28 @@ class MsxmlReader : public XmlReader {
     language.bstrVal = xpath.get();
     Bstr property("SelectionLanguage");
     doc->setProperty(property.get(), language);
-    return document;
+    return std::make_unique<MsxmlDocument>(std::move(doc));
   }
 
  private:
-  static IXMLDOMDocument2* CreateDocument() {
+  static ComPtr<IXMLDOMDocument2> CreateDocument() {
     for (const wchar_t* progId : {L"Msxml2.DOMDocument.6.0", L"Msxml2.DOMDocument.3.0"}) {
       CLSID clsid;
       if (FAILED(CLSIDFromProgID(progId, &clsid))) continue;
-      void* doc = nullptr;
-      if (SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, kIidXmlDomDocument2, &doc)))
-        return static_cast<IXMLDOMDocument2*>(doc);
+      ComPtr<IXMLDOMDocument2> doc;
+      if (SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, kIidXmlDomDocument2,
+                                     reinterpret_cast<void**>(doc.out()))))
+        return doc;
     }
     throw OrmelError("The XML parser (MSXML) is not available.");
   }
 
   static std::string ParseErrorText(IXMLDOMDocument2* doc) {
     ComPtr<IXMLDOMParseError> error;
-    BSTR reason = nullptr;
+    Bstr reason;
     std::string text;
-    if (SUCCEEDED(doc->get_parseError(error.out())) && error && SUCCEEDED(error->get_reason(&reason)))
-      text = Narrow(reason);
-    SysFreeString(reason);
+    if (SUCCEEDED(doc->get_parseError(error.out())) && error && SUCCEEDED(error->get_reason(reason.out())))
+      text = Narrow(reason.get());
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     return text.empty() ? "The skin description could not be read." : text;
   }

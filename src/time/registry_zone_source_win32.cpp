@@ -2,26 +2,12 @@
 
 #include <windows.h>
 
+#include "base/registry_key_win32.h"
 #include "time/sub_key_listing.h"
 
 namespace {
 
 const char kZonesKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
-
-class RegKey {
- public:
-  RegKey(HKEY parent, const std::string& path) {
-    if (RegOpenKeyExA(parent, path.c_str(), 0, KEY_READ, &key_) != ERROR_SUCCESS) key_ = nullptr;
-  }
-  ~RegKey() { if (key_) RegCloseKey(key_); }
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-  explicit operator bool() const { return key_ != nullptr; }
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 // The raw data of a value, or nullopt when it is missing.
 std::optional<std::vector<uint8_t>> ReadValue(HKEY key, const char* name, DWORD& type) {
@@ -55,7 +41,7 @@ std::u16string AnsiToUtf16(const std::string& text) {
 }  // namespace
 
 std::optional<std::vector<std::string>> RegistryZoneSource::ZoneKeyNames() {
-  RegKey zones(HKEY_LOCAL_MACHINE, kZonesKey);
+  const RegistryKey zones = OpenRegistryKey(HKEY_LOCAL_MACHINE, kZonesKey, KEY_READ);
   if (!zones) return std::nullopt;
   return ListSubKeyNames([&zones](uint32_t index) {
     char name[256];
@@ -67,7 +53,7 @@ std::optional<std::vector<std::string>> RegistryZoneSource::ZoneKeyNames() {
 }
 
 std::optional<StoredZone> RegistryZoneSource::ReadZone(const std::string& keyName) {
-  RegKey zone(HKEY_LOCAL_MACHINE, std::string(kZonesKey) + "\\" + keyName);
+  const RegistryKey zone = OpenRegistryKey(HKEY_LOCAL_MACHINE, std::string(kZonesKey) + "\\" + keyName, KEY_READ);
   if (!zone) return std::nullopt;
   StoredZone stored;
   stored.display = ReadAnsi(zone.get(), "Display");

@@ -5,22 +5,13 @@
 #include <cstring>
 
 #include "base/error_box_win32.h"
+#include "base/handles_win32.h"
 #include "base/ormel_error.h"
 #include "time/system_time_convert_win32.h"
 
 static_assert(sizeof(TIME_ZONE_INFORMATION) == sizeof(ZoneInformation), "same layout");
 
 namespace {
-
-class TokenHandle {
- public:
-  ~TokenHandle() { if (h_) CloseHandle(h_); }
-  HANDLE* out() { return &h_; }
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_ = nullptr;
-};
 
 DWORD FetchMachineZone(ZoneInformation& info) {
   TIME_ZONE_INFORMATION tzi{};
@@ -61,9 +52,9 @@ double Win32SntpClock::UtcBias() {
 }
 
 bool Win32SntpClock::SetLocalTime(TDateTime local) {
-  TokenHandle token;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.out()))
-    return false;
+  HANDLE opened = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened)) return false;
+  const KernelHandle token(opened);
   TOKEN_PRIVILEGES wanted = {};
   wanted.PrivilegeCount = 1;
   wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;

@@ -4,35 +4,34 @@
 
 #include <shellapi.h>
 
+#include "base/registry_key_win32.h"
 #include "ui/program_folder_win32.h"
 
 namespace {
 
 class BrowserMainKeyWin32 : public BrowserMainKey {
  public:
-  explicit BrowserMainKeyWin32(HKEY key) : key_(key) {}
-  ~BrowserMainKeyWin32() override { RegCloseKey(key_); }
-  BrowserMainKeyWin32(const BrowserMainKeyWin32&) = delete;
-  BrowserMainKeyWin32& operator=(const BrowserMainKeyWin32&) = delete;
+  explicit BrowserMainKeyWin32(RegistryKey key) : key_(std::move(key)) {}
 
   Kind KindOf(const std::string& name) override {
     DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return Kind::Absent;
+    if (RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+      return Kind::Absent;
     return type == REG_DWORD && size == sizeof(DWORD) ? Kind::Integer : Kind::Other;
   }
   int32_t ReadInteger(const std::string& name) override {
     DWORD value = 0, size = sizeof value;
-    RegQueryValueExA(key_, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    RegQueryValueExA(key_.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
     return static_cast<int32_t>(value);
   }
   void WriteInteger(const std::string& name, int32_t value) override {
     const DWORD v = static_cast<DWORD>(value);
-    RegSetValueExA(key_, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
+    RegSetValueExA(key_.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
   }
-  void DeleteValue(const std::string& name) override { RegDeleteValueA(key_, name.c_str()); }
+  void DeleteValue(const std::string& name) override { RegDeleteValueA(key_.get(), name.c_str()); }
 
  private:
-  HKEY key_;
+  RegistryKey key_;
 };
 
 // The page's address is a file URL with a query. Opened as a file, the shell takes
@@ -52,11 +51,10 @@ void OpenInBrowser(const std::string& url) {
 }  // namespace
 
 std::unique_ptr<BrowserMainKey> BrowserRegistryWin32::OpenMainKey() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\Main", 0,
-                    KEY_QUERY_VALUE | KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-    return nullptr;
-  return std::make_unique<BrowserMainKeyWin32>(key);
+  RegistryKey key = OpenRegistryKey(HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\Main",
+                                    KEY_QUERY_VALUE | KEY_SET_VALUE);
+  if (!key) return nullptr;
+  return std::make_unique<BrowserMainKeyWin32>(std::move(key));
 }
 
 void About1Click() {

@@ -10,6 +10,7 @@
 #include "app/settings_run_value.h"
 #include "app/settings_writer.h"
 #include "base/ormel_error.h"
+#include "base/registry_key_win32.h"
 #include "support/scratch_registry_key_win32.h"
 #include "time/wall_clock.h"
 
@@ -31,25 +32,21 @@ class NoHost : public FormStorageHost {
 std::pair<DWORD, std::string> QueryValue(const std::string& key, const std::string& name) {
   char data[512] = {};
   DWORD size = sizeof data - 1, type = 0;
-  HKEY k = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return {0, "<no key>"};
-  const LONG rc = RegQueryValueExA(k, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-  RegCloseKey(k);
+  const RegistryKey k = OpenRegistryKey(HKEY_CURRENT_USER, key, KEY_READ);
+  if (!k) return {0, "<no key>"};
+  const LONG rc = RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
   if (rc != ERROR_SUCCESS) return {0, "<no value>"};
   return {type, data};
 }
 
 // Sets a key's access list from its text form; the key is created when missing.
 void SetAccess(const std::string& key, const char* sddl) {
-  HKEY k = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC, nullptr, &k,
-                            nullptr),
-            ERROR_SUCCESS);
+  const RegistryKey k = CreateRegistryKey(HKEY_CURRENT_USER, key, READ_CONTROL | WRITE_DAC);
+  ASSERT_TRUE(k);
   PSECURITY_DESCRIPTOR sd = nullptr;
   ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr));
-  EXPECT_EQ(RegSetKeySecurity(k, DACL_SECURITY_INFORMATION, sd), ERROR_SUCCESS);
+  EXPECT_EQ(RegSetKeySecurity(k.get(), DACL_SECURITY_INFORMATION, sd), ERROR_SUCCESS);
   LocalFree(sd);
-  RegCloseKey(k);
 }
 
 // The program's own key and the Run key stand under the test's scratch key.
@@ -111,12 +108,13 @@ TEST_F(RegistryStorageTest, MainFormRoundTripThroughTheRegistry) {
 TEST_F(RegistryStorageTest, ValuesOfAnotherTypeReadAsMissing) {
   RegistryStorage storage(Key("Kandrel"));
   storage.OpenForWrite("OrmelClock")->WriteString("ClockType", "3");
-  HKEY k = nullptr;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, Key("Kandrel\\OrmelClock").c_str(), 0, KEY_WRITE, &k), ERROR_SUCCESS);
-  const DWORD four = 4;
-  RegSetValueExA(k, "ClockSkin", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&four), sizeof four);
-  RegSetValueExA(k, "FClockLabel", 0, REG_SZ, reinterpret_cast<const BYTE*>("no zero"), 7);  // unterminated
-  RegCloseKey(k);
+  {
+    const RegistryKey k = OpenRegistryKey(HKEY_CURRENT_USER, Key("Kandrel\\OrmelClock"), KEY_WRITE);
+    ASSERT_TRUE(k);
+    const DWORD four = 4;
+    RegSetValueExA(k.get(), "ClockSkin", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&four), sizeof four);
+    RegSetValueExA(k.get(), "FClockLabel", 0, REG_SZ, reinterpret_cast<const BYTE*>("no zero"), 7);  // unterminated
+  }
   auto section = storage.OpenForRead("OrmelClock");
   ASSERT_NE(section, nullptr);
   EXPECT_EQ(section->ReadString("ClockType"), "3");

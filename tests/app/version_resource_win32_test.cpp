@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win32.h"
+
 namespace {
 
 std::string DistFile(const char* name) {
@@ -73,9 +75,8 @@ TEST(VersionResourceWin32, BothProgramsCarryTheProjectVersion) {
 TEST(VersionResourceWin32, TheClockCarriesItsIcon) {
   HMODULE exe = LoadLibraryExA(DistFile("OrmelClock.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(exe, nullptr);
-  HICON icon = static_cast<HICON>(LoadImageA(exe, MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0));
+  const IconHandle icon(static_cast<HICON>(LoadImageA(exe, MAKEINTRESOURCEA(1), IMAGE_ICON, 32, 32, 0)));
   EXPECT_NE(icon, nullptr);
-  if (icon) DestroyIcon(icon);
   FreeLibrary(exe);
 }
 

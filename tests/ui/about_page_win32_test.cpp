@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include "base/registry_key_win32.h"
+
 namespace {
 
 const char kKey[] = "Software\\Microsoft\\Internet Explorer\\Main";
@@ -19,12 +21,10 @@ std::optional<DWORD> Reuse() {
 }
 
 void SetReuse(std::optional<DWORD> v) {
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  if (v) RegSetValueExA(key, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*v), sizeof *v);
-  else RegDeleteValueA(key, kValue);
-  RegCloseKey(key);
+  const RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, kKey, KEY_SET_VALUE);
+  ASSERT_TRUE(key);
+  if (v) RegSetValueExA(key.get(), kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*v), sizeof *v);
+  else RegDeleteValueA(key.get(), kValue);
 }
 
 TEST(AboutPageWin32, TheUsersWindowReuseSettingComesBack) {
@@ -48,11 +48,11 @@ TEST(AboutPageWin32, TheUsersWindowReuseSettingComesBack) {
 
 TEST(AboutPageWin32, AStringValueIsReportedAndLeftAlone) {
   const std::optional<DWORD> saved = Reuse();
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  RegSetValueExA(key, kValue, 0, REG_SZ, reinterpret_cast<const BYTE*>("yes"), 4);
-  RegCloseKey(key);
+  {
+    const RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, kKey, KEY_SET_VALUE);
+    ASSERT_TRUE(key);
+    RegSetValueExA(key.get(), kValue, 0, REG_SZ, reinterpret_cast<const BYTE*>("yes"), 4);
+  }
   BrowserRegistryWin32 registry;
   EXPECT_THROW(OpenPage(PageKind::Product, "C:\\Ormel\\", registry, [](const std::string&) { FAIL(); }),
                std::runtime_error);

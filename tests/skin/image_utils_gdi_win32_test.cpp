@@ -1,9 +1,9 @@
 // Label text on the real GDI path: coverage comes out of the black and white passes.
-#include "image/gdi_text_win32.h"
+#include "skin/image_utils.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/image_utils.h"
+#include "image/gdi_text_win32.h"
 
 namespace {
 
