@@ -168,26 +168,28 @@ start_and_click() {
   click_face
 }
 
-# True once window $1 stands $2, $3 pixels or more from ($4, $5), toward the pointer; the
-# pointer moves a pixel up and down at the place ($6, $7) until Wine's move loop takes it.
-pointer_nudge=0
-follows_pointer() {
+# Moves the pointer to ($1, $2), a pixel lower every other time so that it always moves; true
+# once the clock ($win) has left ($5, $6), to no less than $3 pixels right and $4 down.
+drag_nudge=0
+drag_moved() {
   local WINDOW X Y WIDTH HEIGHT SCREEN
-  pointer_nudge=$((1 - pointer_nudge))
-  xdotool mousemove "$6" $(($7 + pointer_nudge))
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  [ $((X - $4)) -ge "$2" ] && [ $((Y - $5)) -ge "$3" ]
+  drag_nudge=$((1 - drag_nudge))
+  xdotool mousemove "$1" $(($2 + drag_nudge))
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  { [ "$X" -ne "$5" ] || [ "$Y" -ne "$6" ]; } && [ $((X - $5)) -ge "$3" ] && [ $((Y - $6)) -ge "$4" ]
 }
 
 # Drags the clock ($win) from its face point by $1, $2 pixels (both positive) and checks that
-# it moved; leaves the new place in X, Y. The press and a first move start the system's move
-# loop; the release comes once the window follows the pointer.
+# it moved; leaves the new place in X, Y. The first move of the pressed mouse, on the face,
+# starts the system's move loop, which then follows the pointer off the face too: each move
+# waits for the window to follow.
 drag_clock() {
   local x0=$X y0=$Y
-  xdotool mousemove "$CX" "$CY" mousedown 1 mousemove $((CX + 20)) $((CY + 10))
-  if ! within 5 follows_pointer "$win" $(($1 / 2)) $(($2 / 2)) "$x0" "$y0" $((CX + $1)) $((CY + $2)); then
+  xdotool mousemove "$CX" "$CY" mousedown 1
+  if ! within 5 drag_moved $((CX + 20)) $((CY + 10)) -1 -1 "$x0" "$y0" ||
+     ! within 5 drag_moved $((CX + $1)) $((CY + $2)) $(($1 / 2)) $(($2 / 2)) "$x0" "$y0"; then
     xdotool mouseup 1
-    fail "the drag did not move the clock within 5 s; windows seen: $(windows_seen)"
+    fail "the clock did not follow the drag within 5 s; windows seen: $(windows_seen)"
   fi
   xdotool mouseup 1
   wait_for_rest "$win" || fail "the clock did not come to rest after the drag"
