@@ -43,21 +43,9 @@ install_silently() {
 # wait up to 30 s for the copy's last step, the removal of the uninstall entry.
 uninstall_silently() {
   timeout 60 "$WINE_RUN" "$(win_path "$INSTALL_DIR/uninstall.exe")" /S "$@" || fail "the uninstaller failed ($?)"
-  local i
-  for i in $(seq 60); do
-    wine_reg query "$UNINSTALL_KEY" || return 0
-    sleep 0.5
-  done
-  fail "the uninstaller did not finish"
+  within 30 no_uninstall_entry || fail "the uninstaller did not finish"
 }
-
-# Starts the installed clock and gives it the keyboard (keys need a first click without a
-# window manager).
-start_installed_clock() {
-  start_clock
-  xdotool mousemove "$CX" "$CY" click 1
-  sleep 0.3
-}
+no_uninstall_entry() { ! wine_reg query "$UNINSTALL_KEY"; }
 
 # Round 1: install, run, exit, uninstall.
 install_silently
@@ -73,12 +61,13 @@ grep -q "Version $VERSION<" "$INSTALL_DIR/about.html" || fail "about.html does n
 
 # Without settings Load at Startup is on, but only a click writes the Run value: click it
 # off and on again. Settings is the second item from the bottom, Load at Startup its second.
-start_installed_clock
-for click in off on; do
-  menu_keys "$win" Up Up Right Down Return
-  sleep 0.5
-done
-reg_value "$RUN_KEY" OrmelClock | grep -qi 'Programs\\Ormel Clock\\OrmelClock.exe' ||
+installed_run_value() { reg_value "$RUN_KEY" OrmelClock | grep -qi 'Programs\\Ormel Clock\\OrmelClock.exe'; }
+no_run_value() { [ -z "$(reg_value "$RUN_KEY" OrmelClock)" ]; }
+start_and_click
+menu_keys "$win" Up Up Right Down Return
+within 5 no_run_value || fail "Load at Startup, clicked off, left the Run value '$(reg_value "$RUN_KEY" OrmelClock)'"
+menu_keys "$win" Up Up Right Down Return
+within 5 installed_run_value ||
   fail "Load at Startup wrote no Run value for the installed clock: '$(reg_value "$RUN_KEY" OrmelClock)'"
 exit_clock "$pid" "$win"
 pid=""
@@ -86,7 +75,7 @@ pid=""
 uninstall_silently
 [ ! -e "$INSTALL_DIR" ] || fail "files are left: $(cd "$INSTALL_DIR" && find . | tr '\n' ' ')"
 [ ! -e "$SHORTCUT" ] || fail "the Start-menu entry is left"
-[ -z "$(reg_value "$RUN_KEY" OrmelClock)" ] || fail "the Run value is left"
+no_run_value || fail "the Run value is left"
 wine_reg query "$SETTINGS_KEY" || fail "a silent uninstall removed the settings"
 
 # Round 2: the uninstaller closes the running clock, keeps the user's own skin and, asked
@@ -94,10 +83,10 @@ wine_reg query "$SETTINGS_KEY" || fail "a silent uninstall removed the settings"
 install_silently
 mkdir -p "$INSTALL_DIR/face/mine"
 echo '<skin/>' >"$INSTALL_DIR/face/mine/skin.xml"
-start_installed_clock
+start_and_click
 uninstall_silently /REMOVESETTINGS
 rc=0
-wait_for_exit "$pid" 50 || rc=$?
+wait_for_exit "$pid" 5 || rc=$?
 [ "$rc" -eq 0 ] || fail "the uninstaller did not close the running clock ($rc)"
 pid=""
 [ ! -e "$INSTALL_DIR/OrmelClock.exe" ] || fail "the running clock's exe is left"

@@ -14,7 +14,8 @@ xlogo -bg "$BACKGROUND" -fg "$BACKGROUND" -geometry 1280x1024+0+0 2>/dev/null &
 desktop=$!
 compositor=""
 trap 'kill $desktop $compositor 2>/dev/null; cleanup' EXIT
-sleep 0.5
+desktop_shown() { [ -n "$(xdotool search --onlyvisible --class '^XLogo$' 2>/dev/null || true)" ]; }
+await 5 "the desktop window did not show" desktop_shown
 xdotool mousemove 0 0  # the pointer stays off the face: no hover states
 
 "$WINE_RUN" "$EXE" &
@@ -27,13 +28,21 @@ for i in $(seq 3000); do
 done
 [ -n "$win" ] || fail "no clock window appeared"
 for i in $(seq 14); do xwd -root -silent >"$WORK/start$i.xwd"; done
-sleep 2
+wait_for_rest "$win" || fail "the clock did not come to rest after start-up"
 xwd -root -silent >"$WORK/start15.xwd"
-xcompmgr -n 2>/dev/null &
-compositor=$!
-sleep 1
 face_point "$win"
 geometry="${WIDTH}x${HEIGHT}+${X}+${Y}"
+xcompmgr -n 2>/dev/null &
+compositor=$!
+# The rim along the top of the face, out of the hands' reach, changes only when the
+# compositor starts to blend its soft edge into the desktop.
+rim="${WIDTH}x$((HEIGHT / 12))+${X}+${Y}"
+convert "xwd:$WORK/start15.xwd" -crop "$rim" +repage "$WORK/rim-alone.png"
+rim_blended() {
+  import -window root -crop "$rim" +repage "$WORK/rim.png"
+  [ "$(compare -metric AE -fuzz 2% "$WORK/rim-alone.png" "$WORK/rim.png" null: 2>&1 || true)" != 0 ]
+}
+await 5 "the compositor did not blend the clock's rim into the desktop" rim_blended
 
 # How much of the clock one start-up frame shows: its bright pixels (gold rim, ticks and
 # hands; the desktop is darker). The fade weights the colours by its alpha and the zoom

@@ -16,15 +16,10 @@ free_keys() {
 trap free_keys EXIT
 
 visible_named() { xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null || true; }
+box_shown() { box=$(error_box); [ -n "$box" ]; }
 # Waits for a message box of the clock and closes it; $1 says what it is about.
 close_message_box() {
-  local box="" i
-  for i in $(seq 100); do
-    box=$(error_box)
-    [ -n "$box" ] && break
-    sleep 0.1
-  done
-  [ -n "$box" ] || fail "no message box appeared ($1)"
+  within 10 box_shown || fail "no message box appeared ($1); windows seen: $(windows_seen)"
   close_box "$box"
 }
 
@@ -34,14 +29,12 @@ guard guard "$RUN_KEY"
 "$WINE_RUN" "$EXE" &
 pid=$!
 close_message_box "the refused Run value"
-win=$(wait_for_window) || fail "no clock window appeared after the refused Run value"
-sleep 1.5
+wait_for_window "no clock window appeared after the refused Run value"
 [ "$(visible_named | wc -l)" -eq 1 ] || fail "more than the clock is shown after the first message"
 face_point "$win"
-xdotool mousemove "$CX" "$CY" click 1
-sleep 0.3
+xdotool mousemove "$CX" "$CY"
+click_face
 xdotool key 3
-sleep 0.3
 exit_clock "$pid" "$win"
 [ "$(saved_value ClockType)" = 2 ] || fail "the settings were not saved beside a guarded Run key"
 guard free "$RUN_KEY"
@@ -52,10 +45,10 @@ reset_settings
 guard guard "$SETTINGS_KEY"
 start_clock
 [ "$(visible_named | wc -l)" -eq 1 ] || fail "a message at start-up with guarded settings"
-xdotool mousemove "$CX" "$CY" click 1
-sleep 0.3
+xdotool mousemove "$CX" "$CY"
+click_face
 menu_keys "$win" Up Return
 close_message_box "the refused settings at Exit"
-wait_for_exit "$pid" 200 || fail "Exit did not end the clock after its settings were refused (rc $?)"
+wait_for_exit "$pid" 20 || fail "Exit did not end the clock after its settings were refused (rc $?)"
 [ -z "$(saved_value ClockType)" ] || fail "a guarded settings key was written"
 echo "ok"

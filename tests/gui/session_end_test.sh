@@ -7,14 +7,13 @@ source "$(dirname "$0")/gui_lib.sh"
 # No new session starts ("--restart"): it would start the clock again from the Run key.
 end_session() {
   "$WINE_RUN" wineboot --end-session --restart >/dev/null 2>&1 || true
-  wait_for_exit "$pid" 200 || fail "the clock was still running after the session ended"
+  wait_for_exit "$pid" 20 || fail "the clock was still running after the session ended"
 }
 
 # Key 3 (UpTime) and a drag away from the default place, then the session ends.
 reset_settings
 start_and_click
 xdotool key 3
-sleep 0.3
 drag_clock 110 60
 shown_at="$X,$Y,$((X + WIDTH)),$((Y + HEIGHT))"
 end_session
@@ -27,11 +26,8 @@ start_clock
 tray=$(xdotool search --name 'Wine System Tray' 2>/dev/null | head -1 || true)
 [ -n "$tray" ] || fail "no tray icon"
 xdotool mousemove --window "$tray" 10 10 click 1
-for i in $(seq 50); do
-  xwininfo -id "$win" 2>/dev/null | grep -q IsViewable || break
-  sleep 0.1
-done
-xwininfo -id "$win" 2>/dev/null | grep -q IsViewable && fail "a click on the tray icon did not hide the clock"
+hidden() { ! viewable "$win"; }
+within 5 hidden || fail "a click on the tray icon did not hide the clock"
 end_session
 [ "$(saved_value NormPos)" = "$shown_at" ] || fail "hidden: NormPos '$(saved_value NormPos)' instead of $shown_at"
 [ "$(saved_value ClockType)" = 2 ] || fail "hidden: ClockType '$(saved_value ClockType)'"

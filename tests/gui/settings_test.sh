@@ -13,7 +13,6 @@ run_value() {
 # Mode by key, position by drag.
 start_and_click
 xdotool key 4
-sleep 0.3
 drag_clock 120 70
 moved_x=$X moved_y=$Y
 exit_clock "$pid" "$win"
@@ -27,23 +26,20 @@ start_and_click
 quoted_run_value() {
   case "$(run_value)" in *'"'*OrmelClock.exe'"'*) return 0 ;; *) return 1 ;; esac
 }
+no_run_value() { [ -z "$(run_value)" ]; }
 quoted_run_value || fail "no quoted Run value: '$(run_value)'"
 menu_keys "$win" Up Up Right Down Return
-sleep 0.5
-[ -z "$(run_value)" ] || fail "unchecking Load at Startup left the Run value"
+within 5 no_run_value || fail "unchecking Load at Startup left the Run value"
 menu_keys "$win" Up Up Right Down Return
-sleep 0.5
-quoted_run_value || fail "checking Load at Startup again wrote no Run value: '$(run_value)'"
+within 5 quoted_run_value || fail "checking Load at Startup again wrote no Run value: '$(run_value)'"
 # A click on the title (royale's title box centre) steps from the restored Stopwatch mode
 # to Timer: the face changes, and Timer is what the exit saves.
 face_point "$win"
-title_shot() { import -window root -crop "80x12+$((X + 56))+$((Y + 60))" png:- | md5sum; }
-before=$(title_shot)
+before=$(title_hash)
 xdotool mousemove $((X + 96)) $((Y + 66)) click 1
-sleep 0.5
 xdotool mousemove $((X + 96)) $((Y + 20))  # off the title: no hover colour
-sleep 0.3
-[ "$before" != "$(title_shot)" ] || fail "a click on the title did not change the title"
+await_input_taken
+[ "$before" != "$(title_hash)" ] || fail "a click on the title did not change the title"
 exit_clock "$pid" "$win"
 [ "$(saved_value ClockType)" = 4 ] || fail "restored Stopwatch then title click gave ClockType '$(saved_value ClockType)'"
 
@@ -58,17 +54,14 @@ exit_clock "$pid" "$win"
 # The timer dialog: 1 minute, OK; the clock shows Timer mode and keeps the length.
 start_and_click
 menu_keys "$win" Down Down Down Down Down Down Down Down Down Down Return  # "Timer..."
-dialog=""
-for i in $(seq 50); do
-  dialog=$(xdotool search --name '^Timer$' 2>/dev/null | head -1 || true)
-  [ -n "$dialog" ] && break
-  sleep 0.1
-done
-[ -n "$dialog" ] || fail "the timer dialog did not open"
+timer_dialog() { xdotool search --onlyvisible --name '^Timer$' 2>/dev/null | head -1 || true; }
+timer_open() { dialog=$(timer_dialog); [ -n "$dialog" ]; }
+timer_closed() { [ -z "$(timer_dialog)" ]; }
+within 5 timer_open || fail "the timer dialog did not open"
 # The picker holds HH:mm:ss with no field chosen: the first Right picks the hours, the next
 # the minutes (01), then the seconds (00).
-xdotool key --delay 100 Right Right 0 1 Right 0 0 Return
-sleep 0.5
+xdotool key Right Right 0 1 Right 0 0 Return
+await 5 "the timer dialog stayed open after Return" timer_closed
 exit_clock "$pid" "$win"
 [ "$(saved_value ClockType)" = 4 ] || fail "OK did not switch to Timer mode"
 # Saved as a time of day in the user's format: 0:01:00, or 12:01:00 AM.

@@ -19,24 +19,23 @@ expect_words() {  # $1: the box's text
   case $1 in *vector::* | *_M_*) fail "the message shows a library's text: $1" ;; esac
 }
 
+# The box on screen with its text traced; the clock must not end meanwhile.
+box_with_text() {
+  ended "$pid" && fail "the clock ended without a clock window: $(box_texts)"
+  box=$(error_box)
+  [ -n "$box" ] && [ -n "$(box_texts)" ]
+}
 win=""
 WINEDEBUG=trace+msgbox "$WINE_RUN" "$EXE" 2>"$TRACE" &
 pid=$!
-for i in $(seq 150); do
-  box=$(error_box)
-  [ -n "$box" ] && [ -n "$(box_texts)" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the clock ended without a clock window: $(box_texts)"
-  sleep 0.1
-done
-[ -n "$box" ] || fail "no message box at start-up"
+within 15 box_with_text || fail "no message box at start-up; windows seen: $(windows_seen)"
 [ "$(box_texts | wc -l)" -eq 1 ] || fail "more than one message at start-up"
 text=$(box_texts)
 expect_words "$text"
 case $text in *'shows the skin \"royale\" instead'*) ;; *) fail "the message does not say which skin is shown: $text" ;; esac
 close_box "$box"
 
-win=$(wait_for_window) || fail "no clock window after the message"
-sleep 1.5
+wait_for_window "no clock window after the message"
 face_point "$win"
 [ "$WIDTH" -eq 192 ] || fail "the clock should show royale, 192 wide, not $WIDTH"
 

@@ -1,18 +1,14 @@
 #!/usr/bin/env bash
-# The clock starts, takes a click and key 3, and ends with exit code 0 through "Exit".
+# The clock starts, takes a click (the keyboard) and key 3 (UpTime, kept at the exit), and
+# ends with exit code 0 through "Exit", leaving no window behind.
 source "$(dirname "$0")/gui_lib.sh"
 reset_settings
 
-"$WINE_RUN" "$EXE" &
-pid=$!
-win=$(wait_for_window) || fail "no clock window appeared"
-face_point "$win"
-# Keys sent before the first click are lost without a window manager.
-xdotool mousemove "$CX" "$CY" click 1
-sleep 0.3
+start_and_click
 xdotool key 3
-sleep 0.3
 exit_clock "$pid" "$win"
-sleep 0.5
-xdotool search --name '^Ormel Clock$' >/dev/null 2>&1 && fail "a clock window is left behind"
+pid=""
+no_clock_window() { ! xdotool search --name '^Ormel Clock$' >/dev/null 2>&1; }
+await 5 "a clock window is left behind" no_clock_window
+[ "$(saved_value ClockType)" = 2 ] || fail "key 3 did not switch to UpTime: ClockType '$(saved_value ClockType)'"
 echo "ok"

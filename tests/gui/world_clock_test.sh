@@ -7,11 +7,12 @@ export TZ=UTC  # the machine's own zone: the zone's time is UTC plus its offset
 LABEL=Atoll
 ZONES='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Time Zones'
 
-# The face as on screen into $1, the UTC seconds just before and after into $1.t.
+# The face as on screen into $1, the UTC seconds just before and after into $1.t; the pointer
+# off the face, and frames presented since.
 capture() {
   face_point "$win"
   xdotool mousemove 0 0
-  sleep 0.3
+  await_new_frames "$win"
   local before after
   before=$(date -u +%s)
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$WORK/$1"
@@ -59,22 +60,14 @@ eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/DLG_/')"
 # The client area, 320 x 219, sits in an even frame below the caption.
 border=$(((DLG_WIDTH - 320) / 2))
 cx=$((DLG_X + border)) cy=$((DLG_Y + DLG_HEIGHT - 219 - border))
+# The dialog is the active window: its controls take the clicks and keys in turn.
 xdotool mousemove $((cx + 150)) $((cy + 120)) click 1  # into ListZones
-sleep 0.3
 xdotool key End  # the last zone
-sleep 0.3
 xdotool mousemove $((cx + 60)) $((cy + 70)) click 1  # into cbClockLabel's text
-sleep 0.3
 xdotool key Home shift+End
 xdotool type --delay 50 "$LABEL"
-sleep 0.3
 xdotool mousemove $((cx + 190)) $((cy + 198)) click 1  # OK
-for i in $(seq 50); do
-  xdotool search --onlyvisible --name '^World Clock$' >/dev/null 2>&1 || break
-  sleep 0.1
-done
-xdotool search --onlyvisible --name '^World Clock$' >/dev/null 2>&1 && fail "the dialog stayed open after OK"
-sleep 1
+within 5 world_clock_closed || fail "the dialog stayed open after OK"
 capture chosen.png
 exit_clock "$pid" "$win"
 
