@@ -15,7 +15,8 @@ else()
 endif()
 
 file(MAKE_DIRECTORY ${work} ${ORMEL_PACKAGE_DIR})
-file(GLOB_RECURSE package_inputs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skins/* ${CMAKE_SOURCE_DIR}/sounds/*.mp3)
+file(GLOB_RECURSE package_inputs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skins/* ${CMAKE_SOURCE_DIR}/sounds/*.mp3
+  ${CMAKE_SOURCE_DIR}/docs/example-skin/*)
 add_custom_command(OUTPUT ${ORMEL_SETUP} ${ORMEL_ZIP_FILE}
   COMMAND ${CMAKE_COMMAND} -DDIST=${ORMEL_DIST} -DWORK=${work} -DFOLDER=${folder}
     -P ${CMAKE_SOURCE_DIR}/packaging/stage.cmake
@@ -25,7 +26,7 @@ add_custom_command(OUTPUT ${ORMEL_SETUP} ${ORMEL_ZIP_FILE}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${ORMEL_ZIP_FILE}
   COMMAND ${ORMEL_ZIP} -q -r -X ${ORMEL_ZIP_FILE} ${folder}
   WORKING_DIRECTORY ${work}
-  DEPENDS OrmelClock ormel-skin ${ORMEL_DIST}/about.html ${package_inputs}
+  DEPENDS OrmelClock ormel-skin ${ORMEL_DIST}/about.html ${ORMEL_DIST}/skin-format.html ${package_inputs}
     ${CMAKE_SOURCE_DIR}/packaging/installer.nsi ${CMAKE_SOURCE_DIR}/packaging/stage.cmake
     ${CMAKE_SOURCE_DIR}/res/ormel.ico
   COMMENT "Packaging Ormel Clock ${PROJECT_VERSION}"

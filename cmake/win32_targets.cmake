@@ -21,12 +21,16 @@ endfunction()
 ormel_version_resource(OrmelClock "Ormel Clock")
 
 # The install folder is laid out as on Windows: the exe with face\ and sound\ beside it.
-# Of sounds/ only the sounds themselves: their recipe stays in the sources.
+# Of sounds/ only the sounds themselves: their recipe stays in the sources. The skin authors'
+# page and its example skin lie beside the exe too, the example outside face\ so that it is
+# no skin of the menu until an author copies it there.
 file(GLOB ORMEL_SOUND_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sounds/*.mp3)
 set(ORMEL_DATA_COMMANDS COMMAND ${CMAKE_COMMAND} -E make_directory ${ORMEL_DIST}/face ${ORMEL_DIST}/sound
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/skins ${ORMEL_DIST}/face
-  COMMAND ${CMAKE_COMMAND} -E copy ${ORMEL_SOUND_FILES} ${ORMEL_DIST}/sound)
+  COMMAND ${CMAKE_COMMAND} -E copy ${ORMEL_SOUND_FILES} ${ORMEL_DIST}/sound
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/docs/example-skin ${ORMEL_DIST}/example-skin)
 configure_file(${CMAKE_SOURCE_DIR}/res/about.html ${ORMEL_DIST}/about.html @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/docs/skin-format.html ${ORMEL_DIST}/skin-format.html COPYONLY)
 add_custom_target(ormel_data ALL ${ORMEL_DATA_COMMANDS} VERBATIM)
 add_dependencies(OrmelClock ormel_data)
 

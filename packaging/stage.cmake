@@ -1,12 +1,14 @@
 # Lays out the program folder as it is installed and writes the installer's file lists.
 #   cmake -DDIST=<dist folder> -DWORK=<work folder> -DFOLDER=<folder name> -P stage.cmake
-# WORK/FOLDER gets the exe, the skin tool, about.html, face\ and the two sounds; WORK/install_files.nsh
+# WORK/FOLDER gets the exe, the skin tool, about.html, the skin authors' page with its example
+# skin, face\ and the two sounds; WORK/install_files.nsh
 # installs exactly those files and WORK/uninstall_files.nsh removes exactly those, so that
 # the uninstaller leaves what the user added (a skin of their own under face\, say).
 set(stage ${WORK}/${FOLDER})
 file(REMOVE_RECURSE ${stage})
 file(MAKE_DIRECTORY ${stage})
-foreach(item OrmelClock.exe ormel-skin.exe about.html face sound/chime.mp3 sound/beep.mp3)
+foreach(item OrmelClock.exe ormel-skin.exe about.html skin-format.html example-skin face sound/chime.mp3
+    sound/beep.mp3)
   if(NOT EXISTS ${DIST}/${item})
     message(FATAL_ERROR "${DIST}/${item} is missing: build the program first")
   endif()

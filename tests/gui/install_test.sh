@@ -52,7 +52,7 @@ install_silently
 installed=$(cd "$INSTALL_DIR" && find . -type f ! -name uninstall.exe | sed 's|^\./||' | sort)
 zipped=$(unzip -Z1 "$ZIP" | grep -v '/$' | sed 's|^Ormel Clock/||' | sort)
 [ "$installed" = "$zipped" ] || fail "the installer and the zip hold different files: $(diff <(echo "$installed") <(echo "$zipped") | tr '\n' ' ')"
-for f in OrmelClock.exe ormel-skin.exe about.html face/royale/skin.xml face/slate/skin.xml sound/chime.mp3 sound/beep.mp3 uninstall.exe; do
+for f in OrmelClock.exe ormel-skin.exe about.html skin-format.html example-skin/skin.xml face/royale/skin.xml face/slate/skin.xml sound/chime.mp3 sound/beep.mp3 uninstall.exe; do
   [ -f "$INSTALL_DIR/$f" ] || fail "$f is not installed"
 done
 grep -q "Version $VERSION<" "$INSTALL_DIR/about.html" || fail "about.html does not show version $VERSION"

@@ -32,6 +32,14 @@ expect_failure() {
 }
 cp -r "$DIST" "$WORK/dist"
 EXE=$WORK/dist/OrmelClock.exe
+# The example skin shows once an author copies it into face\, in the font it carries.
+cp -r "$WORK/dist/example-skin" "$WORK/dist/face/example"
+snap example.png "2026-12-08 10:08:30" example
+[ "$(identify -format '%w x %h' "$WORK/example.png")" = "160 x 160" ] || fail "the example skin's frame is not 160 x 160"
+cp -r "$WORK/dist/face/example" "$WORK/dist/face/example-unfonted"
+rm "$WORK/dist/face/example-unfonted/"*.ttf
+snap example-unfonted.png "2026-12-08 10:08:30" example-unfonted
+cmp -s "$WORK/example.png" "$WORK/example-unfonted.png" && fail "the example skin's time looks the same without its font"
 cp -r "$WORK/dist/face/royale" "$WORK/dist/face/huge"
 sed -i 's/width="192" height="192"/width="60000" height="60000"/' "$WORK/dist/face/huge/skin.xml"
 expect_failure "$WORK/huge.png" 'The skin "huge" cannot be shown:' --snapshot "$(win_path "$WORK/huge.png")" --skin huge

@@ -29,9 +29,10 @@ std::string CopyOfSkin(const TempFolder& dir, const std::string& name) {
 
 TEST(SkinCheckCommand, ShippedSkinsAreClean) {
   const PngFormatRegistration png;
-  for (const char* name : {"royale", "slate"}) {
+  for (const char* skin : {"skins/royale", "skins/slate", "docs/example-skin"}) {
     std::ostringstream out;
-    EXPECT_EQ(RunSkinCheck(std::string(ORMEL_SOURCE_DIR) + "/skins/" + name, out), 0) << out.str();
+    EXPECT_EQ(RunSkinCheck(std::string(ORMEL_SOURCE_DIR) + "/" + skin, out), 0) << out.str();
+    EXPECT_NE(out.str().find(": no problems"), std::string::npos) << skin << ":\n" << out.str();
   }
 }
 

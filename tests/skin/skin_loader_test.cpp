@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "image/png_format.h"
+#include "skin/png_skin_images.h"
 #include "skin/skin_test_doubles.h"
 #include "skin/skin_xml_fixture.h"
 #include "skin/temp_folder.h"
@@ -318,4 +320,49 @@ TEST_F(SkinLoaderTest, BackslashesInFileNamesFollowTheFolder) {
   Load(Edited(kSkinXml, {{">face.png<", ">img\\big face.png<"}}));
   EXPECT_EQ(images.loads.front().path, Folder().path + "img/big face.png");
   EXPECT_EQ(skin.surfaces.face.width, 64);
+}
+
+// The skin authors' page walks through this skin: the numbers it quotes must stay true.
+TEST(ExampleSkin, LoadsLaidOutAsItsPageSays) {
+  const PngFormatRegistration png;
+  PugiXmlReader xml;
+  PngSkinImages images;
+  FakeTextMeasure text;
+  const FormatSettings format;
+  SkinState skin;
+  LoadSkin(SkinFolder{std::string(ORMEL_SOURCE_DIR) + "/docs/example-skin/", '/'},
+           SkinServices{xml, images, text, format}, skin);
+
+  const SkinSurfaces& s = skin.surfaces;
+  ASSERT_EQ(s.face.width, 160);
+  ASSERT_EQ(s.face.height, 160);
+  const FloatPoint centre{80, 80};
+  // Each hand turns about the centre, its pivot inside its image, and reaches no further
+  // than the face's edge.
+  const std::pair<const char*, const TRotLayer*> hands[] = {
+      {"hours", &s.hours}, {"minutes", &s.minutes}, {"seconds", &s.seconds}};
+  for (const auto& [name, hand] : hands) {
+    EXPECT_EQ(hand->position.x, centre.x) << name;
+    EXPECT_EQ(hand->position.y, centre.y) << name;
+    EXPECT_GT(hand->bitmapCenter.x, 0) << name;
+    EXPECT_LT(hand->bitmapCenter.x, hand->bitmap.width) << name;
+    EXPECT_GT(hand->bitmapCenter.y, 0) << name;
+    EXPECT_LT(hand->bitmapCenter.y, hand->bitmap.height) << name;
+    EXPECT_LT(hand->bitmapCenter.y, centre.y) << name << " reaches off the face";
+  }
+  EXPECT_EQ(s.hours.bitmapCenter.y, 38) << "the page's hour hand reach";
+
+  // Six square frames; each button's box is the area it paints, the two side by side and
+  // centred on the face.
+  const int side = s.buttonStrip.height;
+  EXPECT_EQ(s.buttonStrip.width, 6 * side);
+  for (const TSknButton* b : {&skin.left, &skin.right}) {
+    EXPECT_EQ(b->width, side + b->IconOffset);
+    EXPECT_EQ(b->height, side);
+  }
+  EXPECT_EQ(skin.left.left + skin.left.width, skin.right.left);
+  EXPECT_EQ(skin.left.left + skin.right.left + skin.right.width, 160);
+
+  const TLabel& title = skin.labels.lTitle;
+  EXPECT_EQ(title.left * 2 + title.width, 160) << "the title box is centred";
 }
