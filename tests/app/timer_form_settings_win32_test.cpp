@@ -12,7 +12,7 @@ namespace {
 
 struct TimerDialogWin32 : ::testing::Test {
   ScratchRegistryKey scratch;
-  RegistryStorage storage{scratch.Sub("Kandrel\OrmelClock")};
+  RegistryStorage storage{scratch.Sub("Kandrel\\OrmelClock")};
   TimerFormSettings settings{storage};
 };
 
