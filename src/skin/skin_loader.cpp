@@ -66,7 +66,7 @@ class SkinReader {
   int Int(const std::optional<std::string>& text, const std::string& what, int fallback) {
     if (!text) return fallback;
     if (const std::optional<int> v = ParseSkinInt(*text)) return *v;
-    NoteFallback(*text, what, std::to_string(fallback));
+    NoteFallback(*text, what, std::to_string(fallback), "write a whole number, digits without a unit");
     return fallback;
   }
 
@@ -77,7 +77,9 @@ class SkinReader {
       return static_cast<float>(*v);
     char shown[32];
     std::snprintf(shown, sizeof shown, "%g", fallback);
-    NoteFallback(*text, query, shown);
+    NoteFallback(*text, query, shown,
+                 std::string("write digits with '") + services_.format.decimalSeparator +
+                     "' as the decimal separator, as the user's settings have it");
     return fallback;
   }
 
@@ -141,7 +143,9 @@ class SkinReader {
       try {
         label.font.color = ParseColourText(*colour);
       } catch (const OrmelError& e) {
-        report_.Error(description_ + ": " + fontQuery + "/@color: " + e.what());
+        report_.ErrorWithAdvice(description_ + ": " + fontQuery + "/@color: " + e.what(),
+                                "a colour is $00BBGGRR in hexadecimal (blue first: $000000FF is red), "
+                                "the same as a decimal number, or a name such as clWhite, clRed or clNavy");
       }
     }
   }
@@ -156,15 +160,23 @@ class SkinReader {
   }
 
  private:
-  void NoteFallback(const std::string& text, const std::string& what, const std::string& fallback) {
+  // Says what the default is and how to write the value, since the default rarely fits.
+  void NoteFallback(const std::string& text, const std::string& what, const std::string& fallback,
+                    const std::string& howToWrite) {
     report_.Fallback(description_ + ": " + what + ": '" + text + "' is not a number; using " +
-                     fallback);
+                     fallback + ", the skin format's default for it (" + howToWrite + ")");
   }
 
   int FontPoints(const std::string& text, const std::string& what) {
-    const int points = Int(text, what, 62);
-    if (points >= 1 && points <= kMaxFontPoints) return points;
-    NoteFallback(text, what, "62");
+    const std::optional<int> points = ParseSkinInt(text);
+    if (points && *points >= 1 && *points <= kMaxFontPoints) return *points;
+    const std::string limits = "a size in points from 1 to " + std::to_string(kMaxFontPoints);
+    if (!points) {
+      NoteFallback(text, what, "62", "write " + limits + ", digits without a unit");
+    } else {
+      report_.Fallback(description_ + ": " + what + ": '" + text + "' is not " + limits +
+                       "; using 62, the skin format's default for it");
+    }
     return 62;
   }
 
