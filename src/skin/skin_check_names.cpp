@@ -62,6 +62,23 @@ size_t EditDistance(const std::string& a, const std::string& b) {
   return row[b.size()];
 }
 
+// The known name closest to `found` when it is near enough to be a misspelling of it;
+// empty otherwise.
+std::string ProbablyMeant(const std::string& found, const std::vector<std::string>& known) {
+  // Near enough: a slip of one letter in a short name, of two in a longer one.
+  const size_t nearEnough = found.size() <= 4 ? 1 : 2;
+  std::string best;
+  size_t bestDistance = nearEnough + 1;
+  for (const std::string& name : known) {
+    const size_t d = EditDistance(found, name);
+    if (d < bestDistance) {
+      best = name;
+      bestDistance = d;
+    }
+  }
+  return best;
+}
+
 std::string Suggestion(const std::string& found, const std::vector<std::string>& known) {
   const std::string meant = ProbablyMeant(found, known);
   return meant.empty() ? "" : "; did you mean \"" + meant + "\"?";
@@ -123,21 +140,6 @@ void CheckAlignments(const std::string& where, XmlDocument& doc, std::vector<Ski
 }
 
 }  // namespace
-
-std::string ProbablyMeant(const std::string& found, const std::vector<std::string>& known) {
-  // Near enough: a slip of one letter in a short name, of two in a longer one.
-  const size_t nearEnough = found.size() <= 4 ? 1 : 2;
-  std::string best;
-  size_t bestDistance = nearEnough + 1;
-  for (const std::string& name : known) {
-    const size_t d = EditDistance(found, name);
-    if (d < bestDistance) {
-      best = name;
-      bestDistance = d;
-    }
-  }
-  return best;
-}
 
 void CheckNames(const std::string& where, XmlDocument& doc, std::vector<SkinProblem>& problems) {
   if (!doc.SelectSingleNode("skin")) return;  // the read reports a description without it

@@ -9,7 +9,3 @@
 // ids it does not know (with the known name a misspelling probably meant), and align values
 // other than the three it reads. `where` starts each message.
 void CheckNames(const std::string& where, XmlDocument& doc, std::vector<SkinProblem>& problems);
-
-// The known name closest to `found` when it is near enough to be a misspelling of it;
-// empty otherwise.
-std::string ProbablyMeant(const std::string& found, const std::vector<std::string>& known);
