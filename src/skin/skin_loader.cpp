@@ -83,7 +83,9 @@ class SkinReader {
     return fallback;
   }
 
-  void Image(TBitmap32& target, const std::optional<std::string>& name, uint32_t background) {
+  // `element` names the image, for authors looking for the file a message is about.
+  void Image(TBitmap32& target, const std::string& element, const std::optional<std::string>& name,
+             uint32_t background) {
     if (!name) return;
     std::string relative = *name;
     if (folder_.separator != '\\') {
@@ -93,7 +95,8 @@ class SkinReader {
     try {
       services_.images.Load(target, path, background);
     } catch (...) {
-      report_.Error(path + ": " + LoadFailureText());
+      const std::string failure = LoadFailureText();
+      report_.Error(path + ": " + failure, path + " (" + element + "): " + failure);
       return;
     }
     if (!WithinCap(path, "the image", target.width, target.height)) target = TBitmap32();
@@ -143,9 +146,10 @@ class SkinReader {
       try {
         label.font.color = ParseColourText(*colour);
       } catch (const OrmelError& e) {
-        report_.ErrorWithAdvice(description_ + ": " + fontQuery + "/@color: " + e.what(),
-                                "a colour is $00BBGGRR in hexadecimal (blue first: $000000FF is red), "
-                                "the same as a decimal number, or a name such as clWhite, clRed or clNavy");
+        const std::string message = description_ + ": " + fontQuery + "/@color: " + e.what();
+        report_.Error(message, message +
+                                   "; a colour is $00BBGGRR in hexadecimal (blue first: $000000FF is red), "
+                                   "the same as a decimal number, or a name such as clWhite, clRed or clNavy");
       }
     }
   }
@@ -191,7 +195,7 @@ class SkinReader {
 
 void ReadHand(SkinReader& r, TRotLayer& layer, const std::string& hand,
               const std::optional<std::string>& file, FloatPoint centre, FloatPoint position) {
-  r.Image(layer.bitmap, file, 0);
+  r.Image(layer.bitmap, "skin/" + hand + "/filename", file, 0);
   layer.bitmap.sampler = Sampler::Lanczos3;
   const std::string base = "skin/" + hand;
   layer.bitmapCenter = {r.Float(base + "/bitmapCenter/@x", centre.x),
@@ -232,11 +236,11 @@ void ReadSkin(const SkinFolder& folder, const SkinServices& services, SkinReport
     s.face.SetSize(width, height);
     s.face.Clear(0);
   }
-  r.Image(s.face, face, 0);
-  r.Image(s.buttonStrip, buttons, 0x808080);
-  r.Image(s.glass, glass, 0xFFFFFF);
+  r.Image(s.face, "skin/clockface", face, 0);
+  r.Image(s.buttonStrip, "skin/buttons", buttons, 0x808080);
+  r.Image(s.glass, "skin/glass", glass, 0xFFFFFF);
   s.amPm.SetSize(120, 120);
-  r.Image(s.amPm, pmam, 0);
+  r.Image(s.amPm, "skin/pmam", pmam, 0);
   for (TBitmap32* b : {&s.face, &s.buttonStrip, &s.glass, &s.amPm}) {
     b->drawMode = DrawMode::Blend;
     b->combineMode = CombineMode::Merge;

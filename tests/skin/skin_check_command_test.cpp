@@ -43,13 +43,13 @@ TEST(SkinCheckCommand, BrokenCopiesNameTheirProblem) {
   };
   const Case cases[] = {
       {"image missing", [](const fs::path& s) { fs::remove(s / "minutes.png"); },
-       "minutes.png: "},
+       "minutes.png (skin/minutes/filename): "},
       {"image corrupt",
        [](const fs::path& s) { std::ofstream(s / "glass.png", std::ios::binary) << "not a png"; },
-       "glass.png: "},
+       "glass.png (skin/glass): "},
       {"image cut short",
        [](const fs::path& s) { fs::resize_file(s / "face.png", fs::file_size(s / "face.png") / 2); },
-       "face.png: "},
+       "face.png (skin/clockface): "},
       {"description missing", [](const fs::path& s) { fs::remove(s / "skin.xml"); }, "skin.xml: "},
       {"face declared beyond the cap",
        [](const fs::path& s) {

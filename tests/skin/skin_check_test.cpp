@@ -66,8 +66,8 @@ TEST_F(SkinCheckTest, ReportsEveryProblemAtOnce) {
   const std::string xmlPath = Folder().path + "skin.xml: ";
   const std::vector<std::string> expected = {
       xmlPath + "no node matches skin/pmam/text()",
-      Folder().path + "glass.png: Invalid PNG signature.",
-      Folder().path + "minutes.png: The file does not exist.",
+      Folder().path + "glass.png (skin/glass): Invalid PNG signature.",
+      Folder().path + "minutes.png (skin/minutes/filename): The file does not exist.",
       xmlPath + "skin/seconds/position/@y: '7,5' is not a number; using 75" + kFloatDefault,
       xmlPath + "skin/label[@id=\"weekday\"]/@x: 'abc' is not a number; using 62" + kIntDefault,
       xmlPath + "skin/label[@id=\"time\"]/font/@color: 'xyz' is not a valid integer value" + kColourForms,
@@ -118,8 +118,8 @@ TEST_F(SkinCheckTest, ImagesTooLargeForMemoryAreReportedInWords) {
   images.failures["glass.png"] = std::make_exception_ptr(std::bad_alloc());
   images.failures["face.png"] = std::make_exception_ptr(std::length_error("vector::_M_default_append"));
   const std::vector<std::string> expected = {
-      Folder().path + "face.png: there is not enough memory to load it",
-      Folder().path + "glass.png: there is not enough memory to load it"};
+      Folder().path + "face.png (skin/clockface): there is not enough memory to load it",
+      Folder().path + "glass.png (skin/glass): there is not enough memory to load it"};
   EXPECT_EQ(Check(kSkinXml), expected);
 }
 
@@ -234,7 +234,7 @@ TEST_F(SkinCheckTest, ImagesWithoutAlphaShowAsNothing) {
   images.withoutAlpha = {"glass.png", "seconds.png"};
   images.images.erase("face.png");  // the face left cleared after a failed load is no image
   const std::vector<std::string> expected = {
-      Folder().path + "face.png: The file does not exist.",
+      Folder().path + "face.png (skin/clockface): The file does not exist.",
       Folder().path + "skin.xml: skin/glass: glass.png is transparent in every pixel (an image without an alpha "
                       "channel is), so the clock shows none of it; save it with alpha",
       Folder().path + "skin.xml: skin/seconds/filename: seconds.png is transparent in every pixel (an image "
