@@ -100,6 +100,7 @@ void CheckFaceSize(const std::string& where, XmlDocument& doc, const TBitmap32& 
   const std::optional<int> w = width ? ParseSkinInt(*width) : std::nullopt;
   const std::optional<int> h = height ? ParseSkinInt(*height) : std::nullopt;
   if (!w || !h || (*w == face.width && *h == face.height)) return;
+  if (*w > kMaxSkinSide || *h > kMaxSkinSide) return;  // the read reports a size beyond the cap
   Warn(problems, where + "skin/clockface: width and height say " + SizeText(*w, *h) + ", but " +
                      ValueOf(doc, "skin/clockface/text()").value_or("the face image") + " is " +
                      SizeText(face.width, face.height) + "; the clock shows the image's size");
