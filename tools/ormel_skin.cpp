@@ -12,7 +12,12 @@ namespace {
 const SkinToolEntry kCommands[] = {
     {"decode", "decode IN.png OUT.pam   write the image as the clock reads it (straight RGBA)",
      DecodeCommand},
-    {"check", "check FOLDER            list every problem of the skin in FOLDER; exit 1 if any",
+    {"check",
+     "check [--verbose] FOLDER\n"
+     "                                     list every problem of the skin in FOLDER, each an error (the clock\n"
+     "                                     refuses the skin or falls back) or a warning (it draws what was\n"
+     "                                     surely not meant); exit 1 on errors, 3 on warnings alone;\n"
+     "                                     --verbose first lists every label, hand and button as the clock reads them",
      CheckCommand},
 };
 

@@ -1,4 +1,4 @@
-// ormel-skin check FOLDER: every problem of one skin folder, one a line.
+// ormel-skin check [--verbose] FOLDER: every problem of one skin folder, one a line.
 #include <cstdio>
 #include <iostream>
 
@@ -6,9 +6,10 @@
 #include "skin/skin_check_command.h"
 
 int CheckCommand(const std::vector<std::string>& args) {
-  if (args.size() != 1) {
-    std::fprintf(stderr, "usage: ormel-skin check FOLDER\n");
+  const bool verbose = !args.empty() && args[0] == "--verbose";
+  if (args.size() != (verbose ? 2u : 1u)) {
+    std::fprintf(stderr, "usage: ormel-skin check [--verbose] FOLDER\n");
     return 2;
   }
-  return RunSkinCheck(args[0], std::cout);
+  return RunSkinCheck(args.back(), std::cout, verbose);
 }

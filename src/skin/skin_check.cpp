@@ -1,64 +1,64 @@
 #include "skin/skin_check.h"
 
-#include <algorithm>
+#include <memory>
+#include <set>
 #include <utility>
 
+#include "skin/skin_check_files.h"
 #include "skin/skin_check_fonts.h"
+#include "skin/skin_check_geometry.h"
+#include "skin/skin_check_names.h"
+#include "skin/skin_check_support.h"
 
 namespace {
 
-bool Inside(const TBitmap32& face, int left, int top, int width, int height) {
-  return left >= 0 && top >= 0 && left + width <= face.width && top + height <= face.height;
-}
-
-std::string Box(int left, int top, int width, int height) {
-  return "(" + std::to_string(left) + ", " + std::to_string(top) + ", " + std::to_string(width) +
-         " x " + std::to_string(height) + ")";
-}
-
-// Label and button boxes that reach outside the face.
-void CheckBoxes(const std::string& folder, const SkinState& skin, std::vector<std::string>& problems) {
-  const TBitmap32& face = skin.surfaces.face;
-  const std::string where = folder + "skin.xml: ";
-  const std::string faceSize = std::to_string(face.width) + " x " + std::to_string(face.height);
-  for (const auto& [id, label] : LabelsById(skin.labels)) {
-    if (!Inside(face, label->left, label->top, label->width, label->height))
-      problems.push_back(where + "label \"" + id + "\" box " +
-                         Box(label->left, label->top, label->width, label->height) +
-                         " reaches outside the " + faceSize + " face");
+// Notes which surfaces an image was loaded into, so that a surface left as it was after a
+// failed load is not judged as an image.
+class LoadedImages : public SkinImageSource {
+ public:
+  explicit LoadedImages(SkinImageSource& images) : images_(images) {}
+  void Load(TBitmap32& target, const std::string& path, uint32_t background) override {
+    images_.Load(target, path, background);
+    loaded.insert(&target);
   }
-  // A button paints its background and icon side by side: strip height plus icon offset.
-  const int side = skin.surfaces.buttonStrip.height;
-  const std::pair<const char*, const TSknButton*> buttons[] = {{"left", &skin.left},
-                                                              {"right", &skin.right}};
-  for (const auto& [id, b] : buttons) {
-    const int paintedWidth = std::max(b->width, side + b->IconOffset);
-    const int paintedHeight = std::max(b->height, side);
-    if (!Inside(face, b->left, b->top, paintedWidth, paintedHeight))
-      problems.push_back(where + "button \"" + id + "\" painted area " +
-                         Box(b->left, b->top, paintedWidth, paintedHeight) +
-                         " reaches outside the " + faceSize + " face");
-  }
-}
+  std::set<const TBitmap32*> loaded;
+
+ private:
+  SkinImageSource& images_;
+};
 
 }  // namespace
 
-std::vector<std::string> CheckSkin(const SkinFolder& folder, const SkinServices& services,
-                                   FolderLister& lister) {
+std::vector<SkinProblem> CheckSkin(const SkinFolder& folder, const SkinServices& services,
+                                   FolderLister& lister, SkinState* read) {
+  std::vector<SkinProblem> problems;
   CollectProblems report;
   SkinState skin;
   // A label whose font name is missing keeps this; the read reports that already.
   for (TLabel* label : {&skin.labels.lTitle, &skin.labels.lWeekDay, &skin.labels.lTime,
                         &skin.labels.lTimeBg, &skin.labels.lDate, &skin.labels.lAmPm})
     label->font.name.clear();
+  LoadedImages images(services.images);
   try {
-    ReadSkin(folder, services, report, skin);
+    ReadSkin(folder, SkinServices{services.xml, images, services.text, services.format}, report, skin);
   } catch (...) {
     // What the read cannot go on from, such as running out of memory.
-    report.problems.push_back(folder.path + ": " + LoadFailureText());
-    return report.problems;
+    Fail(problems, folder.path + ": " + LoadFailureText());
+    return problems;
   }
-  if (!skin.surfaces.face.Empty()) CheckBoxes(folder.path, skin, report.problems);
-  for (std::string& p : CheckSkinFonts(folder, skin.labels, lister)) report.problems.push_back(std::move(p));
-  return report.problems;
+  for (std::string& p : report.problems) Fail(problems, std::move(p));
+  // The read has reported a description that does not open; the rest judge one that does.
+  std::unique_ptr<XmlDocument> doc;
+  try {
+    doc = services.xml.Open(folder.path + "skin.xml");
+  } catch (...) {
+    return problems;
+  }
+  const std::string where = folder.path + "skin.xml: ";
+  CheckNames(where, *doc, problems);
+  CheckGeometry(where, *doc, skin, problems);
+  CheckFiles(folder, *doc, skin, images.loaded, problems);
+  for (std::string& p : CheckSkinFonts(folder, skin.labels, lister)) Fail(problems, std::move(p));
+  if (read) *read = std::move(skin);
+  return problems;
 }

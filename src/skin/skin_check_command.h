@@ -5,11 +5,19 @@
 #include "skin/skin_loader.h"
 #include "skin/skin_scan.h"
 
-// `ormel-skin check FOLDER`: prints every problem of the skin in FOLDER, one a line, and
-// returns the exit code: 0 when the skin loads and shows everything, 1 otherwise.
+// The exit codes of `ormel-skin check`, so that scripts can tell a skin that draws
+// something unmeant from one the clock refuses or shows with fallbacks (2 is a wrong
+// command line).
+inline constexpr int kSkinClean = 0;
+inline constexpr int kSkinHasErrors = 1;
+inline constexpr int kSkinHasWarnings = 3;
+
+// `ormel-skin check FOLDER`: prints every problem of the skin in FOLDER, one a line, each
+// marked error or warning, then their count; returns the exit code. `verbose` first lists
+// the labels, hands and buttons as the clock reads them.
 // Each platform supplies the services it reads the skin through.
-int RunSkinCheck(const std::string& folder, std::ostream& out);
+int RunSkinCheck(const std::string& folder, std::ostream& out, bool verbose = false);
 
 // The platform-independent half: checks with the given services and prints the report.
 int ReportSkinCheck(std::string folder, char separator, const SkinServices& services,
-                    FolderLister& lister, std::ostream& out);
+                    FolderLister& lister, std::ostream& out, bool verbose);

@@ -19,11 +19,11 @@ class EstimatedTextMeasure : public TextRasterizer {
 
 }  // namespace
 
-int RunSkinCheck(const std::string& folder, std::ostream& out) {
+int RunSkinCheck(const std::string& folder, std::ostream& out, bool verbose) {
   PugiXmlReader xml;
   PngSkinImages images;
   EstimatedTextMeasure text;
   const FormatSettings format;
   FilesystemFolderLister lister;
-  return ReportSkinCheck(folder, '/', SkinServices{xml, images, text, format}, lister, out);
+  return ReportSkinCheck(folder, '/', SkinServices{xml, images, text, format}, lister, out, verbose);
 }

@@ -9,11 +9,11 @@
 
 // On Windows the check reads skin.xml through MSXML and measures labels with GDI, exactly
 // as the clock does.
-int RunSkinCheck(const std::string& folder, std::ostream& out) {
+int RunSkinCheck(const std::string& folder, std::ostream& out, bool verbose) {
   const std::unique_ptr<XmlReader> xml = CreateMsxmlReader();
   PngSkinImages images;
   GdiTextRasterizer text;
   const FormatSettings format = UserFormatSettings();
   Win32FolderLister lister;
-  return ReportSkinCheck(folder, '\\', SkinServices{*xml, images, text, format}, lister, out);
+  return ReportSkinCheck(folder, '\\', SkinServices{*xml, images, text, format}, lister, out, verbose);
 }

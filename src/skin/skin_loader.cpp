@@ -66,7 +66,7 @@ class SkinReader {
   int Int(const std::optional<std::string>& text, const std::string& what, int fallback) {
     if (!text) return fallback;
     if (const std::optional<int> v = ParseSkinInt(*text)) return *v;
-    NoteFallback(*text, what, std::to_string(fallback));
+    NoteFallback(*text, what, std::to_string(fallback), "write a whole number, digits without a unit");
     return fallback;
   }
 
@@ -77,11 +77,15 @@ class SkinReader {
       return static_cast<float>(*v);
     char shown[32];
     std::snprintf(shown, sizeof shown, "%g", fallback);
-    NoteFallback(*text, query, shown);
+    NoteFallback(*text, query, shown,
+                 std::string("write digits with '") + services_.format.decimalSeparator +
+                     "' as the decimal separator, as the user's settings have it");
     return fallback;
   }
 
-  void Image(TBitmap32& target, const std::optional<std::string>& name, uint32_t background) {
+  // `element` names the image, for authors looking for the file a message is about.
+  void Image(TBitmap32& target, const std::string& element, const std::optional<std::string>& name,
+             uint32_t background) {
     if (!name) return;
     std::string relative = *name;
     if (folder_.separator != '\\') {
@@ -91,7 +95,8 @@ class SkinReader {
     try {
       services_.images.Load(target, path, background);
     } catch (...) {
-      report_.Error(path + ": " + LoadFailureText());
+      const std::string failure = LoadFailureText();
+      report_.Error(path + ": " + failure, path + " (" + element + "): " + failure);
       return;
     }
     if (!WithinCap(path, "the image", target.width, target.height)) target = TBitmap32();
@@ -141,7 +146,10 @@ class SkinReader {
       try {
         label.font.color = ParseColourText(*colour);
       } catch (const OrmelError& e) {
-        report_.Error(description_ + ": " + fontQuery + "/@color: " + e.what());
+        const std::string message = description_ + ": " + fontQuery + "/@color: " + e.what();
+        report_.Error(message, message +
+                                   "; a colour is $00BBGGRR in hexadecimal (blue first: $000000FF is red), "
+                                   "the same as a decimal number, or a name such as clWhite, clRed or clNavy");
       }
     }
   }
@@ -156,15 +164,23 @@ class SkinReader {
   }
 
  private:
-  void NoteFallback(const std::string& text, const std::string& what, const std::string& fallback) {
+  // Says what the default is and how to write the value, since the default rarely fits.
+  void NoteFallback(const std::string& text, const std::string& what, const std::string& fallback,
+                    const std::string& howToWrite) {
     report_.Fallback(description_ + ": " + what + ": '" + text + "' is not a number; using " +
-                     fallback);
+                     fallback + ", the skin format's default for it (" + howToWrite + ")");
   }
 
   int FontPoints(const std::string& text, const std::string& what) {
-    const int points = Int(text, what, 62);
-    if (points >= 1 && points <= kMaxFontPoints) return points;
-    NoteFallback(text, what, "62");
+    const std::optional<int> points = ParseSkinInt(text);
+    if (points && *points >= 1 && *points <= kMaxFontPoints) return *points;
+    const std::string limits = "a size in points from 1 to " + std::to_string(kMaxFontPoints);
+    if (!points) {
+      NoteFallback(text, what, "62", "write " + limits + ", digits without a unit");
+    } else {
+      report_.Fallback(description_ + ": " + what + ": '" + text + "' is not " + limits +
+                       "; using 62, the skin format's default for it");
+    }
     return 62;
   }
 
@@ -179,7 +195,7 @@ class SkinReader {
 
 void ReadHand(SkinReader& r, TRotLayer& layer, const std::string& hand,
               const std::optional<std::string>& file, FloatPoint centre, FloatPoint position) {
-  r.Image(layer.bitmap, file, 0);
+  r.Image(layer.bitmap, "skin/" + hand + "/filename", file, 0);
   layer.bitmap.sampler = Sampler::Lanczos3;
   const std::string base = "skin/" + hand;
   layer.bitmapCenter = {r.Float(base + "/bitmapCenter/@x", centre.x),
@@ -220,11 +236,11 @@ void ReadSkin(const SkinFolder& folder, const SkinServices& services, SkinReport
     s.face.SetSize(width, height);
     s.face.Clear(0);
   }
-  r.Image(s.face, face, 0);
-  r.Image(s.buttonStrip, buttons, 0x808080);
-  r.Image(s.glass, glass, 0xFFFFFF);
+  r.Image(s.face, "skin/clockface", face, 0);
+  r.Image(s.buttonStrip, "skin/buttons", buttons, 0x808080);
+  r.Image(s.glass, "skin/glass", glass, 0xFFFFFF);
   s.amPm.SetSize(120, 120);
-  r.Image(s.amPm, pmam, 0);
+  r.Image(s.amPm, "skin/pmam", pmam, 0);
   for (TBitmap32* b : {&s.face, &s.buttonStrip, &s.glass, &s.amPm}) {
     b->drawMode = DrawMode::Blend;
     b->combineMode = CombineMode::Merge;

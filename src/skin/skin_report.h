@@ -11,6 +11,9 @@ class SkinReport {
   // The skin cannot be shown as described. A report that returns lets the loader go on with
   // what it has, so that every problem is found in one pass.
   virtual void Error(const std::string& message) = 0;
+  // An error that the checker tells skin authors in more words (the element concerned, what
+  // to write instead); the clock's message stays `message`.
+  virtual void Error(const std::string& message, const std::string& forAuthors) = 0;
   // An unparsable number took its default; the skin still loads.
   virtual void Fallback(const std::string& message) = 0;
 };
@@ -19,6 +22,7 @@ class SkinReport {
 class StopAtFirstError : public SkinReport {
  public:
   void Error(const std::string& message) override { throw OrmelError(message); }
+  void Error(const std::string& message, const std::string&) override { Error(message); }
   void Fallback(const std::string&) override {}
 };
 
@@ -26,6 +30,7 @@ class StopAtFirstError : public SkinReport {
 class CollectProblems : public SkinReport {
  public:
   void Error(const std::string& message) override { problems.push_back(message); }
+  void Error(const std::string&, const std::string& forAuthors) override { problems.push_back(forAuthors); }
   void Fallback(const std::string& message) override { problems.push_back(message); }
   std::vector<std::string> problems;
 };

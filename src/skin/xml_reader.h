@@ -11,6 +11,8 @@ class XmlNode {
   virtual std::string Value() const = 0;
   // The element's attribute of that name, if it has one.
   virtual std::optional<std::string> Attribute(const std::string& name) const = 0;
+  // The element's or attribute's name; empty for a text node.
+  virtual std::string Name() const = 0;
 };
 
 // An open skin.xml. Nodes it hands out live no longer than the document.

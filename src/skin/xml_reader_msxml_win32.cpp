@@ -94,6 +94,13 @@ class MsxmlNode : public XmlNode {
     if (attributes->getNamedItem(bname.get(), attribute.out()) != S_OK || !attribute) return std::nullopt;
     return NodeValue(attribute.get());
   }
+  std::string Name() const override {
+    DOMNodeType type;
+    if (FAILED(node_->get_nodeType(&type)) || (type != NODE_ELEMENT && type != NODE_ATTRIBUTE)) return {};
+    Bstr name;
+    if (FAILED(node_->get_nodeName(name.out()))) return {};
+    return Narrow(name.get());
+  }
 
  private:
   ComPtr<IXMLDOMNode> node_;
@@ -155,13 +162,19 @@ class MsxmlReader : public XmlReader {
   }
 
   static std::string ParseErrorText(IXMLDOMDocument2* doc) {
+    const char* const kUnreadable = "The skin description could not be read.";
     ComPtr<IXMLDOMParseError> error;
     Bstr reason;
     std::string text;
-    if (SUCCEEDED(doc->get_parseError(error.out())) && error && SUCCEEDED(error->get_reason(reason.out())))
-      text = Narrow(reason.get());
+    if (!SUCCEEDED(doc->get_parseError(error.out())) || !error) return kUnreadable;
+    if (SUCCEEDED(error->get_reason(reason.out()))) text = Narrow(reason.get());
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    return text.empty() ? "The skin description could not be read." : text;
+    if (text.empty()) text = kUnreadable;
+    // A missing file has no place in it; a malformed one names where the parser stopped.
+    long line = 0, column = 0;
+    if (SUCCEEDED(error->get_line(&line)) && SUCCEEDED(error->get_linepos(&column)) && line > 0)
+      text = "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + text;
+    return text;
   }
 };
 

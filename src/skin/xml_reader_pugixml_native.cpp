@@ -2,9 +2,27 @@
 
 #include <pugixml.hpp>
 
+#include <fstream>
+
 #include "base/ormel_error.h"
 
 namespace {
+
+// pugixml tells the byte offset of a parse error; authors look for a line and column.
+std::string WhereInFile(const std::string& path, std::ptrdiff_t offset) {
+  std::ifstream in(path, std::ios::binary);
+  int line = 1, column = 1;
+  char c;
+  for (std::ptrdiff_t i = 0; i < offset && in.get(c); ++i) {
+    if (c == '\n') {
+      ++line;
+      column = 1;
+    } else {
+      ++column;
+    }
+  }
+  return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
+}
 
 class PugiNode : public XmlNode {
  public:
@@ -21,6 +39,10 @@ class PugiNode : public XmlNode {
     return std::string(a.value());
   }
 
+  std::string Name() const override {
+    return node_.attribute() ? node_.attribute().name() : node_.node().name();
+  }
+
  private:
   pugi::xpath_node node_;
 };
@@ -29,7 +51,8 @@ class PugiDocument : public XmlDocument {
  public:
   explicit PugiDocument(const std::string& path) {
     const pugi::xml_parse_result r = doc_.load_file(path.c_str());
-    if (!r) throw OrmelError(r.description());
+    if (r.status == pugi::status_file_not_found || r.status == pugi::status_io_error) throw OrmelError(r.description());
+    if (!r) throw OrmelError(WhereInFile(path, r.offset) + r.description());
   }
 
   std::unique_ptr<XmlNode> SelectSingleNode(const std::string& xpath) override {

@@ -44,13 +44,13 @@ TEST(SkinCheckCommand, BrokenCopiesNameTheirProblem) {
   };
   const Case cases[] = {
       {"image missing", [](const fs::path& s) { fs::remove(s / "minutes.png"); },
-       "minutes.png: "},
+       "minutes.png (skin/minutes/filename): "},
       {"image corrupt",
        [](const fs::path& s) { std::ofstream(s / "glass.png", std::ios::binary) << "not a png"; },
-       "glass.png: "},
+       "glass.png (skin/glass): "},
       {"image cut short",
        [](const fs::path& s) { fs::resize_file(s / "face.png", fs::file_size(s / "face.png") / 2); },
-       "face.png: "},
+       "face.png (skin/clockface): "},
       {"description missing", [](const fs::path& s) { fs::remove(s / "skin.xml"); }, "skin.xml: "},
       {"face declared beyond the cap",
        [](const fs::path& s) {
@@ -77,4 +77,31 @@ TEST(SkinCheckCommand, BrokenCopiesNameTheirProblem) {
     EXPECT_EQ(RunSkinCheck(skin, out), 1) << c.why;
     EXPECT_NE(out.str().find(skin + "/" + c.named), std::string::npos) << c.why << ":\n" << out.str();
   }
+}
+
+TEST(SkinCheckCommand, WarningsAloneHaveAnExitCodeOfTheirOwn) {
+  const PngFormatRegistration png;
+  TempFolder dir;
+  const std::string skin = CopyOfSkin(dir, "royale");
+  std::string xml = Read(fs::path(skin) / "skin.xml");
+  const size_t glass = xml.find("<glass>");
+  ASSERT_NE(glass, std::string::npos);
+  xml.insert(glass, "<glas/>");
+  std::ofstream(fs::path(skin) / "skin.xml", std::ios::binary) << xml;
+  std::ostringstream out;
+  EXPECT_EQ(RunSkinCheck(skin, out), kSkinHasWarnings) << out.str();
+  EXPECT_NE(out.str().find("warning: " + skin + "/skin.xml: skin: the clock reads no element <glas>"),
+            std::string::npos) << out.str();
+  EXPECT_NE(out.str().find(skin + "/: 0 errors, 1 warning"), std::string::npos) << out.str();
+}
+
+TEST(SkinCheckCommand, VerboseListsWhatTheClockReads) {
+  const PngFormatRegistration png;
+  std::ostringstream out;
+  EXPECT_EQ(RunSkinCheck(std::string(ORMEL_SOURCE_DIR) + "/skins/royale", out, true), kSkinClean) << out.str();
+  const std::string listed = out.str();
+  for (const char* line : {"label \"title\": box (", "label \"ampm\": box (", "hand \"seconds\": ",
+                           "button \"right\": box ("})
+    EXPECT_NE(listed.find(line), std::string::npos) << line << " in:\n" << listed;
+  EXPECT_NE(listed.find("no problems"), std::string::npos) << listed;
 }

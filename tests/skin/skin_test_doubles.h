@@ -24,7 +24,7 @@ class FakeSkinImages : public SkinImageSource {
     const auto it = images.find(name);
     if (it == images.end()) throw OrmelError("The file does not exist.");
     target.SetSize(it->second.width, it->second.height);
-    target.Clear(0xFF000000u | (background & 0xFFFFFF));
+    target.Clear((withoutAlpha.count(name) ? 0 : 0xFF000000u) | (background & 0xFFFFFF));
     target.drawMode = DrawMode::Blend;
     target.combineMode = CombineMode::Merge;
   }
@@ -35,6 +35,7 @@ class FakeSkinImages : public SkinImageSource {
       {"seconds.png", {7, 70}},
   };
   std::set<std::string> corrupt;
+  std::set<std::string> withoutAlpha;  // load as a PNG without an alpha channel does
   std::map<std::string, std::exception_ptr> failures;  // what loading the name throws
   std::vector<Request> loads;
 };

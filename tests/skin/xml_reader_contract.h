@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -108,7 +109,22 @@ TYPED_TEST_P(XmlReaderContract, FailuresCarryTheServiceMessage) {
   EXPECT_THROW(doc->SelectSingleNode("skin/label[@id="), OrmelError);
 }
 
+// The checker walks the description by position to find names the loader does not read.
+TYPED_TEST_P(XmlReaderContract, NamesElementsAndAttributes) {
+  auto doc = this->reader->Open(TypeParam::PathOf(this->dir.Write("skin.xml", kWrittenSkin)));
+  const std::pair<const char*, const char*> named[] = {
+      {"skin/*[1]", "clockface"}, {"skin/*[3]", "label"}, {"skin/*[2]/*[1]", "chime"},
+      {"skin/*[1]/@*[2]", "height"}, {"skin/*[3]/font", "font"}, {"skin/*[1]/text()", ""}};
+  for (const auto& [xpath, name] : named) {
+    auto node = doc->SelectSingleNode(xpath);
+    ASSERT_NE(node, nullptr) << xpath;
+    EXPECT_EQ(node->Name(), name) << xpath;
+  }
+  EXPECT_EQ(doc->SelectSingleNode("skin/*[5]"), nullptr);
+  EXPECT_EQ(doc->SelectSingleNode("skin/*[1]/@*[3]"), nullptr);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(XmlReaderContract, AnswersTheLoadersQueries, AnswersTheLoadersQueriesOnRoyale,
-                            FailuresCarryTheServiceMessage);
+                            FailuresCarryTheServiceMessage, NamesElementsAndAttributes);
 
 }  // namespace xml_contract

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/ormel_error.h"
+#include "skin/temp_folder.h"
 #include "skin/xml_reader_contract.h"
 
 // The native tools' reader answers the loader's queries as the clock's reader does.
@@ -14,3 +16,15 @@ struct PugiXml {
 namespace xml_contract {
 INSTANTIATE_TYPED_TEST_SUITE_P(PugiXml, XmlReaderContract, PugiXml);
 }  // namespace xml_contract
+
+// pugixml gives a byte offset, which the reader turns into the line and column (the closing
+// tag's name here). MSXML says them itself, though not under Wine.
+TEST(PugiXmlReader, AMalformedDescriptionNamesLineAndColumn) {
+  TempFolder dir;
+  try {
+    PugiXmlReader().Open(dir.Write("bad.xml", "<skin>\n  <glass>glass.png</glas>\n</skin>"));
+    ADD_FAILURE() << "a malformed description opened";
+  } catch (const OrmelError& e) {
+    EXPECT_EQ(std::string(e.what()), "line 2, column 21: Start-end tags mismatch");
+  }
+}

@@ -1,0 +1,59 @@
+#include "skin/skin_check_details.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+std::string Format(const char* format, ...) {
+  char text[512];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  return text;
+}
+
+std::string Label(const char* id, const TLabel& l) {
+  const uint32_t c = l.font.color;
+  return Format("label \"%s\": box (%d, %d, %d x %d) for \"%s\" in \"%s\" %d px; colour $%08X: red %u, green %u, blue %u",
+                id, l.left, l.top, l.width, l.height, l.text.c_str(), l.font.name.c_str(), l.font.height,
+                static_cast<unsigned>(c), static_cast<unsigned>(c & 0xFF), static_cast<unsigned>((c >> 8) & 0xFF),
+                static_cast<unsigned>((c >> 16) & 0xFF));
+}
+
+// Hands point at 12 o'clock in their image: the tip lies the pivot's height above it.
+std::string Hand(const char* id, const TRotLayer& h) {
+  const FloatPoint p = h.bitmapCenter, at = h.position;
+  return Format("hand \"%s\": %d x %d image, pivot (%g, %g) on the face at (%g, %g); reaches %g pixels to its tip "
+                "and %g behind the pivot",
+                id, h.bitmap.width, h.bitmap.height, p.x, p.y, at.x, at.y, p.y, h.bitmap.height - p.y);
+}
+
+std::string Button(const char* id, const TSknButton& b, int side, bool right) {
+  // The right button draws its background beside its icon; the left one, the icon beside it.
+  const int background = right ? b.left + b.IconOffset : b.left;
+  const int icon = right ? b.left + 2 : b.left + b.IconOffset;
+  return Format("button \"%s\": box (%d, %d, %d x %d); background frames 1 to 3 (hover, normal, pressed) at "
+                "(%d, %d), icon %s at (%d, %d), each %d x %d",
+                id, b.left, b.top, b.width, b.height, background, b.top,
+                right ? "frame 6" : "frames 4 and 5 (start, pause)", icon, b.top, side, side);
+}
+
+}  // namespace
+
+std::vector<std::string> DescribeSkin(const SkinState& skin) {
+  std::vector<std::string> lines;
+  for (const auto& [id, label] : LabelsById(skin.labels)) lines.push_back(Label(id, *label));
+  const SkinSurfaces& s = skin.surfaces;
+  for (const auto& [id, hand] : {std::pair<const char*, const TRotLayer*>{"hours", &s.hours},
+                                 {"minutes", &s.minutes}, {"seconds", &s.seconds}})
+    lines.push_back(Hand(id, *hand));
+  const int side = s.buttonStrip.height;
+  lines.push_back(Button("left", skin.left, side, false));
+  lines.push_back(Button("right", skin.right, side, true));
+  return lines;
+}
