@@ -18,6 +18,9 @@ inline constexpr int kSkinHasWarnings = 3;
 // Each platform supplies the services it reads the skin through.
 int RunSkinCheck(const std::string& folder, std::ostream& out, bool verbose = false);
 
+// The folder as the check reads it: ending in a separator.
+std::string SkinCheckFolder(std::string folder, char separator);
+
 // The platform-independent half: checks with the given services and prints the report.
 int ReportSkinCheck(std::string folder, char separator, const SkinServices& services,
                     FolderLister& lister, std::ostream& out, bool verbose);

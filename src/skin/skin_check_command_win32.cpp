@@ -4,12 +4,15 @@
 #include "skin/folder_lister_win32.h"
 #include "skin/png_skin_images.h"
 #include "skin/skin_check_command.h"
+#include "skin/skin_private_fonts_win32.h"
 #include "skin/xml_reader_msxml_win32.h"
 #include "time/locale_win32.h"
 
 // On Windows the check reads skin.xml through MSXML and measures labels with GDI, exactly
-// as the clock does.
+// as the clock does: in the fonts the skin carries, added for this process as the clock adds
+// them while it shows the skin (before the text, so its cached font goes first).
 int RunSkinCheck(const std::string& folder, std::ostream& out, bool verbose) {
+  const SkinPrivateFonts fonts(SkinCheckFolder(folder, '\\'));
   const std::unique_ptr<XmlReader> xml = CreateMsxmlReader();
   PngSkinImages images;
   GdiTextRasterizer text;

@@ -4,9 +4,14 @@
 #include "skin/skin_check_details.h"
 #include "skin/skin_check_command.h"
 
+std::string SkinCheckFolder(std::string folder, char separator) {
+  if (folder.empty() || (folder.back() != '/' && folder.back() != separator)) folder += separator;
+  return folder;
+}
+
 int ReportSkinCheck(std::string folder, char separator, const SkinServices& services,
                     FolderLister& lister, std::ostream& out, bool verbose) {
-  if (folder.empty() || (folder.back() != '/' && folder.back() != separator)) folder += separator;
+  folder = SkinCheckFolder(folder, separator);
   SkinState read;
   const std::vector<SkinProblem> problems = CheckSkin(SkinFolder{folder, separator}, services, lister, &read);
   if (verbose) {

@@ -102,11 +102,12 @@ TEST(MciDeviceWin32Child, DISABLED_OurSoundsPlayAndTheSuccessfulNoticeArrives) {
   ASSERT_NO_THROW(player.Open()) << "MCI error " << player.Error();
   EXPECT_NE(player.DeviceID(), 0);
   SetPlayerVolume(player, 200);
-  // The beep lasts 0.25 s.
+  // The beep lasts 0.25 s. 64-bit Wine's null device ends it up to 60 ms early; a notice
+  // that only means "played" (not "failed at once") still comes well after 150 ms.
   const auto beep = NoticeAfter(player, notices, [&] { player.Play(); }, 5000);
   ASSERT_TRUE(beep) << "no completion notice for the beep";
   std::printf("beep notice after %lu ms\n", static_cast<unsigned long>(*beep));
-  EXPECT_GE(*beep, 200u);
+  EXPECT_GE(*beep, 150u);
   EXPECT_EQ(player.NotifyValue(), TMPNotifyValues::nvSuccessful);
   EXPECT_FALSE(player.IsOpen());  // the handler closed the finished sound
 
