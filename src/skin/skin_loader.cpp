@@ -99,14 +99,20 @@ class SkinReader {
       report_.Error(path + ": " + failure, path + " (" + element + "): " + failure);
       return;
     }
-    if (!WithinCap(path, "the image", target.width, target.height)) target = TBitmap32();
+    if (!WithinCap(path, "the image", target.width, target.height, element)) target = TBitmap32();
   }
 
-  // Reports a size beyond the cap.
-  bool WithinCap(const std::string& where, const char* what, int width, int height) {
+  // Reports a size beyond the cap; authors also learn the element that names the file.
+  bool WithinCap(const std::string& where, const char* what, int width, int height,
+                 const std::string& element = "") {
     if (width <= kMaxSkinSide && height <= kMaxSkinSide) return true;
-    report_.Error(where + ": " + what + " is " + Size(width, height) + " pixels; at most " +
-                  Size(kMaxSkinSide, kMaxSkinSide) + " can be shown");
+    const std::string problem = std::string(what) + " is " + Size(width, height) + " pixels; at most " +
+                                Size(kMaxSkinSide, kMaxSkinSide) + " can be shown";
+    if (element.empty()) {
+      report_.Error(where + ": " + problem);
+    } else {
+      report_.Error(where + ": " + problem, where + " (" + element + "): " + problem);
+    }
     return false;
   }
 

@@ -99,9 +99,9 @@ TEST_F(SkinCheckTest, ReportsWhatMakesTheClockRefuseTheSkin) {
        Edited(kSkinXml, {{R"(width="150" height="150")", R"(width="150" height="2049")"}}), {},
        {"skin.xml: the face is 150 x 2049 pixels; at most 2048 x 2048 can be shown"}},
       {"a face image beyond the cap", kSkinXml, {{"face.png", {2049, 100}}},
-       {"face.png: the image is 2049 x 100 pixels; at most 2048 x 2048 can be shown"}},
+       {"face.png (skin/clockface): the image is 2049 x 100 pixels; at most 2048 x 2048 can be shown"}},
       {"a glass image beyond the cap", kSkinXml, {{"glass.png", {150, 4000}}},
-       {"glass.png: the image is 150 x 4000 pixels; at most 2048 x 2048 can be shown"}},
+       {"glass.png (skin/glass): the image is 150 x 4000 pixels; at most 2048 x 2048 can be shown"}},
       {"a face at the cap", Edited(kSkinXml, {{R"(width="150" height="150")", R"(width="2048" height="2048")"}}),
        {{"face.png", {2048, 2048}}}, {}},
   };
