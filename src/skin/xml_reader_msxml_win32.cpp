@@ -134,6 +134,8 @@ class MsxmlReader : public XmlReader {
     VariantInit(&source);
     source.vt = VT_BSTR;
     Bstr wpath(path);
+    // Some parsers report a missing file and a malformed one alike; the file is checked first.
+    if (GetFileAttributesW(wpath.get()) == INVALID_FILE_ATTRIBUTES) throw OrmelError("The file does not exist.");
     source.bstrVal = wpath.get();
     VARIANT_BOOL loaded = VARIANT_FALSE;
     doc->load(source, &loaded);
@@ -169,7 +171,8 @@ class MsxmlReader : public XmlReader {
     if (!SUCCEEDED(doc->get_parseError(error.out())) || !error) return kUnreadable;
     if (SUCCEEDED(error->get_reason(reason.out()))) text = Narrow(reason.get());
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    if (text.empty()) text = kUnreadable;
+    // A reason of one word (Wine's parser says only "error") tells an author nothing.
+    if (text.empty() || text == "error") text = "It is not well-formed XML; this system's XML reader does not say where.";
     // A missing file has no place in it; a malformed one names where the parser stopped.
     long line = 0, column = 0;
     if (SUCCEEDED(error->get_line(&line)) && SUCCEEDED(error->get_linepos(&column)) && line > 0)

@@ -51,7 +51,8 @@ class PugiDocument : public XmlDocument {
  public:
   explicit PugiDocument(const std::string& path) {
     const pugi::xml_parse_result r = doc_.load_file(path.c_str());
-    if (r.status == pugi::status_file_not_found || r.status == pugi::status_io_error) throw OrmelError(r.description());
+    if (r.status == pugi::status_file_not_found) throw OrmelError("The file does not exist.");
+    if (r.status == pugi::status_io_error) throw OrmelError("The file could not be read.");
     if (!r) throw OrmelError(WhereInFile(path, r.offset) + r.description());
   }
 
