@@ -1,8 +1,11 @@
-#include "skin/rot_layer_paint.h"
+#include "skin/rot_layer_paint_span.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
+
+#include "skin/rot_layer_paint.h"
 
 namespace {
 
@@ -67,7 +70,21 @@ const Sweep kSweeps[] = {
 
 }  // namespace
 
-TEST(RotLayerPaintSpan, EveryHalfDegreeGivesTheKnownPixels) {
+// The painters this build has beside the portable one, and PaintRotLayer's own choice.
+std::vector<std::pair<const char*, SpanPainter>> OtherPainters() {
+  std::vector<std::pair<const char*, SpanPainter>> painters{{"default", nullptr}};
+#ifdef __SSE2__
+  painters.emplace_back("SSE2", PaintSpanSse2);
+#endif
+  return painters;
+}
+
+void Paint(const TRotLayer& layer, TBitmap32& target, SpanPainter painter) {
+  if (painter == nullptr) return PaintRotLayer(layer, target);
+  PaintRotLayerWith(layer, target, painter);
+}
+
+TEST(RotLayerPaintSpan, EveryPainterGivesTheKnownPixelsAtEveryHalfDegree) {
   for (const Sweep& s : kSweeps) {
     SCOPED_TRACE(s.what);
     TRotLayer layer;
@@ -75,13 +92,21 @@ TEST(RotLayerPaintSpan, EveryHalfDegreeGivesTheKnownPixels) {
     layer.bitmapCenter = s.centre;
     layer.position = s.position;
     const TBitmap32 background = Background(s.face, s.face);
+    TBitmap32 portable, other;
     uint64_t hash = 0xcbf29ce484222325ull;
-    TBitmap32 target;
     for (int step = -360; step < 360; ++step) {
       layer.angle = step * 0.5f;
-      target = background;
-      PaintRotLayer(layer, target);
-      hash = Fnv1a(hash, target);
+      portable = background;
+      PaintRotLayerWith(layer, portable, PaintSpanPortable);
+      hash = Fnv1a(hash, portable);
+      for (const auto& [name, painter] : OtherPainters()) {
+        other = background;
+        Paint(layer, other, painter);
+        for (size_t i = 0; i < other.pixels.size(); ++i) {
+          ASSERT_EQ(other.pixels[i], portable.pixels[i]) << name << " at " << layer.angle << " degrees, pixel "
+                                                         << i % s.face << "," << i / s.face;
+        }
+      }
     }
     EXPECT_EQ(hash, s.checksum);
   }
