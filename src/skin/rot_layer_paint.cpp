@@ -104,8 +104,8 @@ void PaintRotLayerWith(const TRotLayer& layer, TBitmap32& target, SpanPainter pa
     ClipSpan(u0, inv.m11, uLo, uHi, first, last);
     ClipSpan(v0, inv.m21, vLo, vHi, first, last);
     if (first > last) continue;
-    const HandSpan span{ToFixed(u0 + inv.m11 * first), ToFixed(v0 + inv.m21 * first), du, dv, last - first + 1};
-    paint(src, span, target.Row(y) + first);
+    const int32_t u = ToFixed(u0 + inv.m11 * first), v = ToFixed(v0 + inv.m21 * first);
+    paint(src, HandSpan{u, v, du, dv, last - first + 1}, target.Row(y) + first);
   }
 }
 

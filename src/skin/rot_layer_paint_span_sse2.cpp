@@ -21,7 +21,8 @@ struct RowWeights {
     for (int p = 0; p < kPhases; ++p) {
       for (int k = 0; k < kTaps; ++k) {
         const int32_t h = taps.weights[p][kWeightPad + k];
-        w[p][k] = static_cast<int32_t>((static_cast<uint32_t>(h) & 0xFFFF) | (static_cast<uint32_t>(4 * h) << 16));
+        const uint32_t pair = (static_cast<uint32_t>(h) & 0xFFFF) | (static_cast<uint32_t>(4 * h) << 16);
+        w[p][k] = static_cast<int32_t>(pair);
       }
     }
   }

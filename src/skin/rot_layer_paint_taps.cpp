@@ -29,7 +29,8 @@ LanczosTaps MakeTaps() {
       total += w[k];
       if (w[k] > w[biggest]) biggest = k;
     }
-    w[biggest] = static_cast<int16_t>(w[biggest] + (1 << kWeightBits) - total);  // rounding leftovers go to the centre tap
+    // Rounding leftovers go to the centre tap.
+    w[biggest] = static_cast<int16_t>(w[biggest] + (1 << kWeightBits) - total);
   }
   return taps;
 }

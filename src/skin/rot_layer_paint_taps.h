@@ -8,8 +8,8 @@
 #include "skin/rot_layer_paint_span.h"
 
 // The Lanczos-3 taps of the hand painters, in integers: sample positions in 16.16 fixed point,
-// 12-bit weights for each 1/256 pixel phase. Every painter sums the same products in the same
-// order, so each gives the same pixels.
+// 12-bit weights for each 1/256 pixel phase. Every painter forms the same integer sums, so
+// each gives the same pixels.
 
 constexpr int kRadius = 3;
 constexpr int kTaps = 2 * kRadius;  // pixels floor(u) - 2 .. floor(u) + 3

@@ -103,8 +103,8 @@ TEST(RotLayerPaintSpan, EveryPainterGivesTheKnownPixelsAtEveryHalfDegree) {
         other = background;
         Paint(layer, other, painter);
         for (size_t i = 0; i < other.pixels.size(); ++i) {
-          ASSERT_EQ(other.pixels[i], portable.pixels[i]) << name << " at " << layer.angle << " degrees, pixel "
-                                                         << i % s.face << "," << i / s.face;
+          ASSERT_EQ(other.pixels[i], portable.pixels[i])
+              << name << " at " << layer.angle << " degrees, pixel " << i % s.face << "," << i / s.face;
         }
       }
     }
