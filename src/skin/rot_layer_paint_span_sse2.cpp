@@ -5,6 +5,7 @@
 #include <emmintrin.h>
 
 #include <algorithm>
+#include <cstddef>
 
 #include "skin/rot_layer_paint_span.h"
 #include "skin/rot_layer_paint_taps.h"
@@ -63,8 +64,9 @@ uint32_t Sample(const TBitmap32& src, const LanczosTaps& taps, const RowWeights&
   const __m128i zero = _mm_setzero_si128();
   const __m128i low2 = _mm_set1_epi32(3), high16 = _mm_set1_epi32(static_cast<int>(0xFFFF0000u));
   __m128i acc = zero;
-  for (int ky = t.ky0; ky < t.ky1; ++ky) {
-    const uint32_t* px = src.Row(t.iv + ky) + left;
+  size_t at = static_cast<size_t>(t.iv + t.ky0) * src.width + left;
+  for (int ky = t.ky0; ky < t.ky1; ++ky, at += src.width) {
+    const uint32_t* px = src.pixels.data() + at;
     const __m128i p0123 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(px));
     const __m128i p1234 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(px + 1));
     const __m128i p4 = _mm_cvtsi32_si128(static_cast<int>(px[4]));
