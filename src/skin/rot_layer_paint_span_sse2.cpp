@@ -37,12 +37,11 @@ const RowWeights& RowWeightTable() {
 // Σ p·w over the six pixels from px, lanes blue, green, red, alpha. Each weight pair (w0 w1,
 // w2 w3, w4 w5) fills the four lanes of its vector as two 16-bit halves; the pixels are
 // paired to match (b0 b1 g0 g1 r0 r1 a0 a1), so one pmaddwd adds p0·w0 + p1·w1 per channel.
-inline __m128i RowSum(__m128i p0123, __m128i p1234, __m128i p4, __m128i p5, __m128i w01, __m128i w23,
-                      __m128i w45) {
+inline __m128i RowSum(__m128i p0123, __m128i p1234, __m128i p45, __m128i w01, __m128i w23, __m128i w45) {
   const __m128i zero = _mm_setzero_si128();
   const __m128i pairs01 = _mm_unpacklo_epi8(p0123, p1234);  // p0 with p1, p1 with p2
   const __m128i pairs23 = _mm_unpackhi_epi8(p0123, p1234);  // p2 with p3, p3 with p4
-  const __m128i pairs45 = _mm_unpacklo_epi8(p4, p5);
+  const __m128i pairs45 = _mm_unpacklo_epi8(p45, _mm_srli_si128(p45, 4));
   __m128i sum = _mm_madd_epi16(_mm_unpacklo_epi8(pairs01, zero), w01);
   sum = _mm_add_epi32(sum, _mm_madd_epi16(_mm_unpacklo_epi8(pairs23, zero), w23));
   return _mm_add_epi32(sum, _mm_madd_epi16(_mm_unpacklo_epi8(pairs45, zero), w45));
@@ -62,6 +61,11 @@ uint32_t Sample(const TBitmap32& src, const LanczosTaps& taps, const RowWeights&
   const __m128i w45 = _mm_shuffle_epi32(w, _MM_SHUFFLE(2, 2, 2, 2));
   const __m128i* h = rowWeights.w[t.phaseV];
   const __m128i zero = _mm_setzero_si128();
+  // Pixels whose weight is zero (those beyond the taps, in a window moved back inside) add
+  // nothing, so they do not count when a row is tested for transparency.
+  const __m128i weightless = _mm_cmpeq_epi16(w, zero);
+  const __m128i weightless0123 = _mm_unpacklo_epi16(weightless, weightless);
+  const __m128i weightless45 = _mm_unpackhi_epi16(weightless, weightless);
   const __m128i low2 = _mm_set1_epi32(3), high16 = _mm_set1_epi32(static_cast<int>(0xFFFF0000u));
   __m128i acc = zero;
   size_t at = static_cast<size_t>(t.iv + t.ky0) * src.width + left;
@@ -69,12 +73,12 @@ uint32_t Sample(const TBitmap32& src, const LanczosTaps& taps, const RowWeights&
     const uint32_t* px = src.pixels.data() + at;
     const __m128i p0123 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(px));
     const __m128i p1234 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(px + 1));
-    const __m128i p4 = _mm_cvtsi32_si128(static_cast<int>(px[4]));
-    const __m128i p5 = _mm_cvtsi32_si128(static_cast<int>(px[5]));
+    const __m128i p45 = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(px + 4));
     // Most of a hand is transparent.
-    const __m128i any = _mm_or_si128(p0123, _mm_or_si128(p4, p5));
-    if (_mm_movemask_epi8(_mm_cmpeq_epi32(any, zero)) == 0xFFFF) continue;
-    const __m128i r = RowSum(p0123, p1234, p4, p5, w01, w23, w45);
+    const __m128i seen =
+        _mm_or_si128(_mm_andnot_si128(weightless0123, p0123), _mm_andnot_si128(weightless45, p45));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi32(seen, zero)) == 0xFFFF) continue;
+    const __m128i r = RowSum(p0123, p1234, p45, w01, w23, w45);
     // (r >> 4) & 3 and (r >> 6) << 16: the row sum after its shift, split for pmaddwd.
     const __m128i split = _mm_or_si128(_mm_and_si128(_mm_srli_epi32(r, kRowShift), low2),
                                        _mm_and_si128(_mm_slli_epi32(r, 16 - kRowShift - 2), high16));
