@@ -1,6 +1,6 @@
 // The span painter in SSE2: a row of six taps is three pmaddwd of 16-bit channels against
-// pairs of weights, and the column one pmaddwd per row. Its sums are those of the portable
-// painter, term for term, so it gives the same pixels.
+// pairs of weights, and the column one pmaddwd per row. Its integer sums equal the portable
+// painter's, so it gives the same pixels.
 #ifdef __SSE2__
 #include <emmintrin.h>
 
@@ -12,9 +12,9 @@
 
 namespace {
 
-// SSE2 has no 32-bit multiply, so a row sum r times a row weight h goes through pmaddwd as
-// (r & 3)·h + (r >> 2)·4h: r >> 2 fits 16 bits (|r| < 2^17 after the row shift), and so does
-// 4h (|h| <= 4096). Each lane of these holds h and 4h as its two 16-bit halves.
+// SSE2 has no 32-bit multiply, so a shifted row sum s times a row weight h goes through
+// pmaddwd as (s & 3)·h + (s >> 2)·4h: s >> 2 fits 16 bits (|s| < 2^17), and so does 4h
+// (|h| <= 4096). Each lane of these holds h and 4h as its two 16-bit halves.
 struct RowWeights {
   __m128i w[kPhases][kTaps];
   RowWeights() {
@@ -79,7 +79,7 @@ uint32_t Sample(const TBitmap32& src, const LanczosTaps& taps, const RowWeights&
         _mm_or_si128(_mm_andnot_si128(weightless0123, p0123), _mm_andnot_si128(weightless45, p45));
     if (_mm_movemask_epi8(_mm_cmpeq_epi32(seen, zero)) == 0xFFFF) continue;
     const __m128i r = RowSum(p0123, p1234, p45, w01, w23, w45);
-    // (r >> 4) & 3 and (r >> 6) << 16: the row sum after its shift, split for pmaddwd.
+    // s = r >> 4 split for pmaddwd: s & 3 in the low half, s >> 2 in the high one.
     const __m128i split = _mm_or_si128(_mm_and_si128(_mm_srli_epi32(r, kRowShift), low2),
                                        _mm_and_si128(_mm_slli_epi32(r, 16 - kRowShift - 2), high16));
     acc = _mm_add_epi32(acc, _mm_madd_epi16(split, h[ky]));
