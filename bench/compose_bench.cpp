@@ -1,6 +1,7 @@
 // One full royale frame (labels, buttons, three hands, glass), one fade step, and one hand
-// painted with our Lanczos-3 rotation against pixman's separable-convolution Lanczos-3
-// affine transform of the same hand and angle.
+// painted with our Lanczos-3 rotation (as the build paints it, and with the portable span
+// painter of builds without SSE2) against pixman's separable-convolution Lanczos-3 affine
+// transform of the same hand and angle.
 #include <benchmark/benchmark.h>
 #include <pixman.h>
 
@@ -13,6 +14,7 @@
 #include "skin/fade.h"
 #include "skin/png_skin_images.h"
 #include "skin/rot_layer_paint.h"
+#include "skin/rot_layer_paint_span.h"
 #include "skin/skin_loader.h"
 #include "skin/xml_reader_pugixml_native.h"
 #include "support/box_text_rasterizer.h"
@@ -71,7 +73,7 @@ BENCHMARK(BM_FadeStep)->Unit(benchmark::kMicrosecond);
 
 constexpr float kHandAngle = -51;  // ten past: an angle where no kernel reduces to a copy
 
-void BM_HandOurs(benchmark::State& st) {
+void PaintMinuteHand(benchmark::State& st, SpanPainter painter) {
   Royale r;
   TRotLayer hand = r.skin.surfaces.minutes;
   hand.angle = kHandAngle;
@@ -79,11 +81,20 @@ void BM_HandOurs(benchmark::State& st) {
   target.SetSize(192, 192);
   for (auto _ : st) {
     target.Clear(0);
-    PaintRotLayer(hand, target);
+    if (painter == nullptr) {
+      PaintRotLayer(hand, target);
+    } else {
+      PaintRotLayerWith(hand, target, painter);
+    }
     benchmark::DoNotOptimize(target.pixels.data());
   }
 }
+
+void BM_HandOurs(benchmark::State& st) { PaintMinuteHand(st, nullptr); }
 BENCHMARK(BM_HandOurs)->Unit(benchmark::kMicrosecond);
+
+void BM_HandOursPortable(benchmark::State& st) { PaintMinuteHand(st, PaintSpanPortable); }
+BENCHMARK(BM_HandOursPortable)->Unit(benchmark::kMicrosecond);
 
 pixman_fixed_t Fixed(double v) { return pixman_double_to_fixed(v); }
 
