@@ -34,11 +34,10 @@ inline bool BoxEstimated(const TLabel& label, const MeasuredFonts& measured) {
   return label.autoSize && measured.Estimated(label.font.name);
 }
 
-// Every problem of a skin at once, for skin authors, errors and warnings in the order the
-// skin is read. Without errors and warnings when the skin loads and shows
-// everything as described. `lister` lists the skin folder, for the fonts it carries.
-// `measured` tells which fonts `services.text` only estimates. `read`, when given, receives
-// the skin as the clock reads it.
+// Every problem of a skin at once, for skin authors, in the order the skin is read. Holds no
+// error or warning when the skin loads and shows everything as described. `lister` lists the
+// skin folder, for the fonts it carries. `measured` tells which fonts `services.text` only
+// estimates. `read`, when given, receives the skin as the clock reads it.
 std::vector<SkinProblem> CheckSkin(const SkinFolder& folder, const SkinServices& services,
                                    FolderLister& lister, const MeasuredFonts& measured = EveryFontMeasured(),
                                    SkinState* read = nullptr);
