@@ -109,10 +109,14 @@ void PaintRotLayerWith(const TRotLayer& layer, TBitmap32& target, SpanPainter pa
   }
 }
 
-void PaintRotLayer(const TRotLayer& layer, TBitmap32& target) {
-#ifdef __SSE2__
-  PaintRotLayerWith(layer, target, PaintSpanSse2);
-#else
-  PaintRotLayerWith(layer, target, PaintSpanPortable);
+SpanPainter FastestSpanPainter() {
+#ifdef ORMEL_SSE2_PAINTER
+  static const bool hasSse2 = __builtin_cpu_supports("sse2");
+  if (hasSse2) return PaintSpanSse2;
 #endif
+  return PaintSpanPortable;
+}
+
+void PaintRotLayer(const TRotLayer& layer, TBitmap32& target) {
+  PaintRotLayerWith(layer, target, FastestSpanPainter());
 }

@@ -12,12 +12,15 @@ struct HandSpan {
 };
 
 // Samples each pixel of the span from the hand and merges it onto `out`. Both painters give
-// the same pixels; the SSE2 one exists where the compiler targets SSE2.
+// the same pixels. The SSE2 one exists in builds for x86; its file alone is built for SSE2, so
+// 32-bit builds use it only where the processor has SSE2.
 using SpanPainter = void (*)(const TBitmap32& hand, HandSpan span, uint32_t* out);
 void PaintSpanPortable(const TBitmap32& hand, HandSpan span, uint32_t* out);
-#ifdef __SSE2__
+#ifdef ORMEL_SSE2_PAINTER
 void PaintSpanSse2(const TBitmap32& hand, HandSpan span, uint32_t* out);
 #endif
+// The SSE2 painter where the build has it and the processor runs it, else the portable one.
+SpanPainter FastestSpanPainter();
 
 // PaintRotLayer with the given span painter.
 void PaintRotLayerWith(const TRotLayer& layer, TBitmap32& target, SpanPainter paint);

@@ -1,7 +1,7 @@
 // The span painter in SSE2: a row of six taps is three pmaddwd of 16-bit channels against
 // pairs of weights, and the column one pmaddwd per row. Its integer sums equal the portable
 // painter's, so it gives the same pixels.
-#ifdef __SSE2__
+#ifdef ORMEL_SSE2_PAINTER
 #include <emmintrin.h>
 
 #include <algorithm>
