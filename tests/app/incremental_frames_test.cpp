@@ -26,7 +26,7 @@ namespace {
 
 constexpr double kSecond = 1.0 / 86400;
 constexpr int kDay = 86400;
-constexpr TDateTime kMorning = 46365.25;  // 2026-12-10 06:00:00: the day runs past midnight
+constexpr TDateTime kMorning = 46365.25;  // 06:00: the day runs past midnight
 
 SkinState Bundled(const std::string& name) {
   const PngFormatRegistration png;
