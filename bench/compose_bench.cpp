@@ -13,14 +13,11 @@
 #include "app/clock_state.h"
 #include "app/clock_tick.h"
 #include "app/display_texts.h"
-#include "image/png_format.h"
 #include "skin/compose_frame.h"
 #include "skin/fade.h"
-#include "skin/png_skin_images.h"
 #include "skin/rot_layer_paint.h"
-#include "skin/skin_loader.h"
-#include "skin/xml_reader_pugixml_native.h"
 #include "support/box_text_rasterizer.h"
+#include "support/bundled_skin.h"
 
 namespace {
 
@@ -62,16 +59,8 @@ class StillClock : public WallClock {
 
 // The royale skin as the clock holds it after loading.
 struct Royale {
-  Royale() {
-    const SkinServices services{xml, images, text, format};
-    LoadSkin(SkinFolder{std::string(ORMEL_SOURCE_DIR) + "/skins/royale/", '/'}, services, skin);
-  }
-  const PngFormatRegistration png;
-  PugiXmlReader xml;
-  PngSkinImages images;
+  SkinState skin = LoadBundledSkin("royale");
   BoxTextRasterizer text;
-  FormatSettings format;
-  SkinState skin;
 };
 
 // Everything drawn anew, as after a skin load: the composer keeps only its buffers.
