@@ -91,6 +91,8 @@ LRESULT CALLBACK TfrmMain::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 }
 
 LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  // The tips see a mouse message before the clock acts on it, which may start a drag.
+  if (tooltipWindow_) tooltipWindow_->RelayMouse(msg, wp, lp);
   switch (msg) {
     case WM_TIMER:
       if (wp == kTimer1) Timer1Timer();
