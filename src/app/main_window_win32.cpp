@@ -138,6 +138,10 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
       }
       return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_TIMECHANGE:
+    case WM_SETTINGCHANGE:
+      worldTime_.MachineZoneChanged();
+      return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_SHOWWINDOW:
       if (wp) FormShow();
       return DefWindowProcA(hwnd_, msg, wp, lp);
