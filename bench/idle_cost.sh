@@ -92,7 +92,7 @@ wine_server=""
 xclock -render -update 1 -geometry "${WIDTH}x${HEIGHT}+$X+$Y" 2>/dev/null &
 peer=$!
 peer_shown() { xdotool search --onlyvisible --class xclock >/dev/null 2>&1; }
-await 10 "xclock showed no window" peer_shown
+await 30 "xclock showed no window" peer_shown
 sleep 3
 theirs=$(measure xclock="$peer" "X server"="$x_server")
 
