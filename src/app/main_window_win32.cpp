@@ -91,6 +91,8 @@ LRESULT CALLBACK TfrmMain::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 }
 
 LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  // The tips see a mouse message before the clock acts on it, which may start a drag.
+  if (tooltipWindow_) tooltipWindow_->RelayMouse(msg, wp, lp);
   switch (msg) {
     case WM_TIMER:
       if (wp == kTimer1) Timer1Timer();
@@ -135,6 +137,10 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         SetCursor(handCursor_);
         return TRUE;
       }
+      return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_TIMECHANGE:
+    case WM_SETTINGCHANGE:
+      worldTime_.MachineZoneChanged();
       return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_SHOWWINDOW:
       if (wp) FormShow();

@@ -6,24 +6,28 @@
 
 GdiTextRasterizer::GdiTextRasterizer() : dc_(CreateCompatibleDC(nullptr)) {}
 
-HFONT GdiTextRasterizer::FontFor(const FontSpec& font) {
+void GdiTextRasterizer::SelectFont(const FontSpec& font) {
   if (!font_ || font.name != fontName_ || font.height != fontHeight_) {
-    font_.reset(CreateFontA(-font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH,
-                            font.name.c_str()));
+    FontHandle made(CreateFontA(-font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH,
+                                font.name.c_str()));
+    SelectObject(dc_.get(), made.get());  // the old font leaves the DC before it is freed
+    font_ = std::move(made);
     fontName_ = font.name;
     fontHeight_ = font.height;
   }
-  return font_.get();
+  // Again after a bitmap change: the font's anti-aliasing follows the bitmap selected.
+  SelectObject(dc_.get(), font_.get());
 }
 
 void GdiTextRasterizer::ForgetFont() {
+  SelectObject(dc_.get(), GetStockObject(SYSTEM_FONT));
   font_.reset();
   fontName_.clear();
 }
 
 TextExtent GdiTextRasterizer::Measure(const FontSpec& font, const std::string& text) {
-  SelectedObject selected(dc_.get(), FontFor(font));
+  SelectFont(font);
   SIZE size{0, 0};
   GetTextExtentPoint32A(dc_.get(), text.c_str(), static_cast<int>(text.size()), &size);
   if (size.cy == 0) {  // an empty text still has the font's height
@@ -43,7 +47,7 @@ void GdiTextRasterizer::Draw(TBitmap32& target, const FontSpec& font, const std:
   std::memcpy(bits, target.pixels.data(), bytes);
   {
     SelectedObject selectedBitmap(dc_.get(), section.get());
-    SelectedObject selectedFont(dc_.get(), FontFor(font));
+    SelectFont(font);
     SetBkMode(dc_.get(), TRANSPARENT);
     SetTextColor(dc_.get(), ink);
     TextOutA(dc_.get(), 0, 0, text.c_str(), static_cast<int>(text.size()));

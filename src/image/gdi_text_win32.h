@@ -10,13 +10,18 @@
 class GdiTextRasterizer : public TextRasterizer {
  public:
   GdiTextRasterizer();
+  ~GdiTextRasterizer() override { ForgetFont(); }
+  GdiTextRasterizer(const GdiTextRasterizer&) = delete;
+  GdiTextRasterizer& operator=(const GdiTextRasterizer&) = delete;
   TextExtent Measure(const FontSpec& font, const std::string& text) override;
   void Draw(TBitmap32& target, const FontSpec& font, const std::string& text, uint32_t ink) override;
   // Drops the cached font, which may have been made from font files about to go away.
   void ForgetFont();
 
  private:
-  HFONT FontFor(const FontSpec& font);
+  // Selects the label's font into the DC and leaves it there: putting the DC's own font back
+  // after each label would make Wine read the X resource files again, twice a label.
+  void SelectFont(const FontSpec& font);
 
   DcHandle dc_;
   FontHandle font_;

@@ -34,7 +34,7 @@ ZoneInformation MachineZoneInformation(ZoneTimeKind* kind) {
 }
 
 // The rules tell standard from daylight time, so the platform's answer is not needed;
-// asked at every tick, a failure must not raise an error box ten times a second.
+// asked from the tick, a failure must not raise an error box.
 ZoneInformation Win32MachineZone::Current() {
   ZoneInformation info;
   FetchMachineZone(info);

@@ -1,6 +1,6 @@
 #pragma once
 #include "time/sntp_transport.h"
-#include "time/world_time.h"
+#include "time/machine_zone.h"
 #include "time/zone_info.h"
 
 // The machine's zone as the platform reports it; fails with the system's error text.

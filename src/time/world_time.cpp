@@ -1,7 +1,7 @@
 #include "time/world_time.h"
 
 TDateTime WorldTime::MachineLocalToUtc(bool preferDaylight, TDateTime local) {
-  const ZoneInformation now = machine_.Current();
+  const ZoneInformation& now = machine_.At(local);
   if (now != machineZone_.Zone()) machineZone_ = ZoneConverter(now);
   return machineZone_.LocalToUtc(preferDaylight, local);
 }

@@ -1,22 +1,19 @@
 #pragma once
 #include <cstdint>
 
+#include "time/machine_zone.h"
 #include "time/zone_converter.h"
 #include "time/zone_list.h"
 
-// The machine's own zone as the platform reports it at this moment.
-class MachineZone {
- public:
-  virtual ~MachineZone() = default;
-  virtual ZoneInformation Current() = 0;
-};
-
-// The time the clock shows, asked at every tick: each zone keeps its year's transitions,
-// so a call costs a fetch of the machine's zone and a few comparisons. A change of the
-// machine's zone or of the chosen zone is picked up at the next call.
+// The time the clock shows, asked at every tick: each zone keeps its year's transitions and
+// the machine's zone is kept too, so a call costs a few comparisons. A change of the chosen
+// zone is picked up at the next call, one of the machine's as MachineZoneCache says.
 class WorldTime {
  public:
   WorldTime(const TQvRegistryTimeZones& zones, MachineZone& machine) : zones_(zones), machine_(machine) {}
+
+  // The system says its time or zone changed: the next conversion asks for the zone again.
+  void MachineZoneChanged() { machine_.Forget(); }
 
   // A local time of the machine in UTC, by the machine's current zone rules.
   TDateTime MachineLocalToUtc(bool preferDaylight, TDateTime local);
@@ -26,7 +23,7 @@ class WorldTime {
 
  private:
   const TQvRegistryTimeZones& zones_;  // read once, never changed afterwards
-  MachineZone& machine_;
+  MachineZoneCache machine_;
   ZoneConverter machineZone_;
   ZoneConverter chosenZone_;
   int32_t chosenId_ = -1;

@@ -42,7 +42,7 @@ void TooltipWindowWin32::Destroy() {
 
 bool TooltipWindowWin32::AddTool(const ToolRegistration& tool) {
   TTTOOLINFOA ti = ToolRecord(owner_, tool.id);
-  ti.uFlags = TTF_SUBCLASS | TTF_TRANSPARENT | (tool.centerTip ? TTF_CENTERTIP : 0);
+  ti.uFlags = TTF_TRANSPARENT | (tool.centerTip ? TTF_CENTERTIP : 0);
   ti.rect = RECT{tool.rect.left, tool.rect.top, tool.rect.right, tool.rect.bottom};
   ti.lpszText = const_cast<char*>(tool.text.c_str());  // the control copies the text
   return SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)) != 0;
@@ -57,6 +57,27 @@ void TooltipWindowWin32::SetDelay(TooltipDelay which, int milliseconds) {
   const WPARAM kind = which == TooltipDelay::Initial ? TTDT_INITIAL
                       : which == TooltipDelay::AutoPop ? TTDT_AUTOPOP : TTDT_RESHOW;
   SendMessageA(window_, TTM_SETDELAYTIME, kind, MAKELPARAM(milliseconds, 0));
+}
+
+void TooltipWindowWin32::RelayMouse(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      break;
+    default:
+      return;
+  }
+  if (!window_) return;
+  const DWORD pos = GetMessagePos();
+  MSG relayed{owner_, msg, wp, lp, static_cast<DWORD>(GetMessageTime()),
+              POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))}};
+  SendMessageA(window_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void TooltipWindowWin32::ReportAddFailure() {

@@ -78,8 +78,25 @@ TEST(WorldTime, FollowsTheMachinesDaylightSavingAndAChangeOfItsZone) {
   // The repeated hour reads as daylight time.
   EXPECT_NEAR(world.DisplayedTime(kTokyo, At(2024, 10, 27, 1, 30)), At(2024, 10, 27, 9, 30), 1e-9);
   machine.zone = FixedZone(300);  // the user moves the machine to UTC-5
+  world.MachineZoneChanged();
   EXPECT_NEAR(world.DisplayedTime(kTokyo, At(2024, 7, 1, 12)), At(2024, 7, 2, 2), 1e-9);
   EXPECT_NEAR(world.MachineLocalToUtc(true, At(2024, 7, 1, 12)), At(2024, 7, 1, 17), 1e-9);
+}
+
+// Each tick converts, but the machine's zone is asked for once in the hour.
+TEST(WorldTime, KeepsTheMachinesZoneBetweenTicks) {
+  FakeZoneSource source = WorldZones();
+  const TQvRegistryTimeZones zones(source);
+  FakeMachineZone machine;
+  machine.zone = NorthernZone();
+  WorldTime world(zones, machine);
+  for (int tick = 0; tick < 600; ++tick)
+    EXPECT_NEAR(world.DisplayedTime(kTokyo, At(2024, 7, 1, 12) + tick * 0.1 / kSecondsPerDay),
+                At(2024, 7, 1, 20) + tick * 0.1 / kSecondsPerDay, 1e-9);
+  EXPECT_EQ(machine.calls, 1);
+  world.MachineZoneChanged();
+  world.DisplayedTime(kTokyo, At(2024, 7, 1, 12, 1));
+  EXPECT_EQ(machine.calls, 2);
 }
 
 TEST(WorldTime, LocalTimeNeedsNoMachineZone) {

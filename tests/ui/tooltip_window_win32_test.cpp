@@ -48,4 +48,13 @@ TEST_F(TooltipWindowWin32Test, PausesAndDisabling) {
   EXPECT_FALSE(tips.Exists());
 }
 
+// The owner relays its mouse messages: a tool that subclassed it would put a property lookup
+// in Wine's server before each of its messages, ten ticks a second.
+TEST_F(TooltipWindowWin32Test, TheToolsLeaveTheOwnersWindowProcedureAlone) {
+  const LONG_PTR procedure = GetWindowLongPtrA(owner.hwnd, GWLP_WNDPROC);
+  manager.Loaded();
+  ASSERT_EQ(ToolCount(), 2);
+  EXPECT_EQ(GetWindowLongPtrA(owner.hwnd, GWLP_WNDPROC), procedure);
+}
+
 }  // namespace
