@@ -18,18 +18,30 @@ desktop_shown() { [ -n "$(xdotool search --onlyvisible --class '^XLogo$' 2>/dev/
 await 5 "the desktop window did not show" desktop_shown
 xdotool mousemove 0 0  # the pointer stays off the face: no hover states
 
+# The screen is captured from before the start until the window is found and a little
+# beyond, without pauses: the start-up fade lasts well under a second, and on a loaded machine
+# finding the window can take longer than that.
+(
+  i=0
+  while [ ! -e "$WORK/stop" ] && [ "$i" -lt 200 ]; do
+    i=$((i + 1))
+    xwd -root -silent >"$WORK/start$i.xwd"
+  done
+) &
+capture=$!
 "$WINE_RUN" "$EXE" &
 pid=$!
-# Watched without pauses: the start-up fade lasts well under a second.
 win=""
 for i in $(seq 3000); do
   win=$(xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | head -1 || true)
   [ -n "$win" ] && break
 done
 [ -n "$win" ] || fail "no clock window appeared"
-for i in $(seq 14); do xwd -root -silent >"$WORK/start$i.xwd"; done
+for i in $(seq 10); do xwd -root -silent >/dev/null; done  # as long again as ten captures
+touch "$WORK/stop"
+wait "$capture"
 wait_for_rest "$win" || fail "the clock did not come to rest after start-up"
-xwd -root -silent >"$WORK/start15.xwd"
+xwd -root -silent >"$WORK/rested.xwd"
 face_point "$win"
 geometry="${WIDTH}x${HEIGHT}+${X}+${Y}"
 xcompmgr -n 2>/dev/null &
@@ -37,7 +49,7 @@ compositor=$!
 # The rim along the top of the face, out of the hands' reach, changes only when the
 # compositor starts to blend its soft edge into the desktop.
 rim="${WIDTH}x$((HEIGHT / 12))+${X}+${Y}"
-convert "xwd:$WORK/start15.xwd" -crop "$rim" +repage "$WORK/rim-alone.png"
+convert "xwd:$WORK/rested.xwd" -crop "$rim" +repage "$WORK/rim-alone.png"
 rim_blended() {
   import -window root -crop "$rim" +repage "$WORK/rim.png"
   [ "$(compare -metric AE -fuzz 2% "$WORK/rim-alone.png" "$WORK/rim.png" null: 2>&1 || true)" != 0 ]
@@ -48,10 +60,13 @@ await 5 "the compositor did not blend the clock's rim into the desktop" rim_blen
 # hands; the desktop is darker). The fade weights the colours by its alpha and the zoom
 # grows the image, so both raise the count until the clock is fully shown.
 shown() { convert "xwd:$1" -colorspace gray -threshold 50% -format '%[fx:int(mean*w*h)]' info:; }
-full=$(shown "$WORK/start15.xwd")
+full=$(shown "$WORK/rested.xwd")
 partial=0
-for i in $(seq 14); do
-  [ "$(shown "$WORK/start$i.xwd")" -lt $((full * 9 / 10)) ] && partial=$((partial + 1))
+# Frames from before the window came count for nothing; one that shows some of the clock
+# but not all of it is a frame of the fade.
+for frame in "$WORK"/start[0-9]*.xwd; do
+  seen=$(shown "$frame")
+  [ "$seen" -gt 0 ] && [ "$seen" -lt $((full * 9 / 10)) ] && partial=$((partial + 1))
 done
 [ "$full" -gt 0 ] || fail "nothing of the clock is on screen"
 [ "$partial" -gt 0 ] || fail "no start-up frame showed the clock growing or fading in"
