@@ -45,6 +45,6 @@ void TSknButton::PaintTo(TBitmap32& target) const {
   } else if (state & 4) {
     DrawFrame(target, *Strip, kFramePressed, frameLeft, top);
   }
-  const int iconLeft = rightIcon ? frameLeft - IconOffset + 2 : frameLeft + IconOffset;
+  const int iconLeft = rightIcon ? frameLeft - IconOffset + IconNudge : frameLeft + IconOffset;
   DrawFrame(target, *Strip, Icon, iconLeft, top);
 }
