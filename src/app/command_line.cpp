@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "base/ormel_error.h"
+#include "skin/skin_scale.h"
 
 std::optional<TDateTime> ParseIsoDateTime(const std::string& text) {
   DateTimeFields f;

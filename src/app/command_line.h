@@ -17,9 +17,6 @@ struct CommandLine {
   std::optional<double> scale;       // the monitor's pixels per inch / 96 to render at
 };
 
-// The display scales the clock draws at: 100 % up to the 500 % that Windows offers.
-inline constexpr double kMinScale = 1, kMaxScale = 5;
-
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 // Whether the arguments ask for a snapshot, even ones that do not parse: its errors then go
 // to standard error, since a snapshot may run where there is no display.

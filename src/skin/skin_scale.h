@@ -2,6 +2,10 @@
 #include "image/text_rasterizer.h"
 #include "skin/skin_loader.h"
 
+// The display scales a skin is drawn at: 100 % up to the 500 % that Windows offers. Hands are
+// only ever enlarged, never shrunk, so their kernel needs no widening.
+inline constexpr double kMinScale = 1, kMaxScale = 5;
+
 // A length in face pixels on a monitor at `scale` (its pixels per inch / 96), in device pixels.
 int ScaledLength(int length, double scale);
 
