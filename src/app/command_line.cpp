@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/display_scale.h"
 #include "base/ormel_error.h"
-#include "skin/skin_scale.h"
 
 std::optional<TDateTime> ParseIsoDateTime(const std::string& text) {
   DateTimeFields f;

@@ -1,5 +1,6 @@
 #include "skin/skin_scale.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "image/resample.h"
@@ -66,8 +67,6 @@ void ScaleButton(const TSknButton& from, double scale, TSknButton& to) {
 }
 
 }  // namespace
-
-int ScaledLength(int length, double scale) { return static_cast<int>(std::lround(length * scale)); }
 
 void ScaleSkin(const SkinState& design, double scale, TextRasterizer& text, SkinState& device) {
   if (scale == 1) {

@@ -1,9 +1,9 @@
-#include "app/monitor_scale_win32.h"
+#include "base/window_scale_win32.h"
 
 #include <algorithm>
 
+#include "base/display_scale.h"
 #include "base/handles_win32.h"
-#include "skin/skin_scale.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ GetDpiForWindowProc DpiForWindow() {
 
 double ScaleOfDpi(UINT dpi) { return std::clamp(dpi / kDesignDpi, kMinScale, kMaxScale); }
 
-double MonitorScale(HWND window) {
+double WindowScale(HWND window) {
   if (window != nullptr && DpiForWindow() != nullptr) return ScaleOfDpi(DpiForWindow()(window));
   ScreenDc screen;
   return ScaleOfDpi(static_cast<UINT>(GetDeviceCaps(screen.get(), LOGPIXELSX)));
