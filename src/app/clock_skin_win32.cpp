@@ -1,9 +1,10 @@
 #include "app/clock_skin_win32.h"
 
+#include <utility>
+
 #include "app/display_texts.h"
 #include "app/frame_inputs.h"
 #include "base/ormel_error.h"
-#include "skin/compose_frame.h"
 #include "skin/png_skin_images.h"
 #include "skin/xml_reader_msxml_win32.h"
 #include "ui/program_folder_win32.h"
@@ -25,6 +26,7 @@ void ClockSkin::Load(const std::string& name, const FormatSettings& format, cons
     const SkinServices services{*xml_, *images_, text_, format};
     LoadSkin(SkinFolder{folder, '\\'}, services, state_, canPresent);
     fonts_ = std::move(fonts);
+    composer_.Forget();
   } catch (...) {
     text_.ForgetFont();  // it may be a font of the refused skin
     throw OrmelError(CannotShowSkin(name, LoadFailureText()));
@@ -37,9 +39,12 @@ void ClockSkin::Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, boo
   s.hours.angle = state.hands.hour;
   s.minutes.angle = state.hands.minute;
   s.seconds.angle = state.hands.second;
-  ComposeFrame(s, state_.labels, FaceButtons{state_.left, state_.right}, text_, texts,
-               FrameInputsFor(state, now, beepRunning));
+  const PixelRect changed = composer_.ComposeFrame(s, state_.labels, FaceButtons{state_.left, state_.right}, text_,
+                                                   texts, FrameInputsFor(state, now, beepRunning));
+  unshown_ = Bounds(unshown_, changed);
 }
+
+PixelRect ClockSkin::TakeUnshown() { return std::exchange(unshown_, PixelRect{}); }
 
 FaceHitAreas ClockSkin::HitAreas() {
   return FaceHitAreas{state_.labels.lTitle, state_.surfaces.hours.position, state_.left, state_.right};

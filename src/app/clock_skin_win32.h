@@ -5,6 +5,8 @@
 #include "app/clock_state.h"
 #include "app/mouse_commands.h"
 #include "image/gdi_text_win32.h"
+#include "image/pixel_rect.h"
+#include "skin/compose_frame.h"
 #include "skin/skin_image_source.h"
 #include "skin/skin_loader.h"
 #include "skin/skin_private_fonts_win32.h"
@@ -26,6 +28,8 @@ class ClockSkin {
   void Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning);
 
   const TBitmap32& Frame() const { return state_.surfaces.frame; }
+  // The part of the frame composed since the last call: what the window has not shown yet.
+  PixelRect TakeUnshown();
   TBitmap32& Zoom() { return state_.surfaces.zoom; }
   const std::string& ChimePath() const { return state_.surfaces.chimePath; }
   FaceHitAreas HitAreas();
@@ -39,6 +43,8 @@ class ClockSkin {
   SkinPrivateFonts fonts_;  // declared before text_, so its cached font goes before the files
   GdiTextRasterizer text_;
   SkinState state_;
+  FrameComposer composer_;
+  PixelRect unshown_;
 };
 
 std::string SkinsRoot();

@@ -30,7 +30,7 @@ void SkinWindow::FitWindowToSkin(HWND window) const {
 void SkinWindow::PresentFrame(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
-  presenter_.Present(window, POINT{r.left, r.top}, skin_.Frame(), PerPixelBlend(kOpaque));
+  presenter_.PresentFrame(window, POINT{r.left, r.top}, skin_.Frame(), PerPixelBlend(kOpaque), skin_.TakeUnshown());
 }
 
 bool SkinWindow::PresentZoom(HWND window, int32_t left, int32_t top, uint8_t constantAlpha) {

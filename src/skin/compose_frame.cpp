@@ -1,9 +1,8 @@
 #include "skin/compose_frame.h"
 
+#include <algorithm>
+
 #include "image/blend.h"
-#include "skin/image_utils.h"
-#include "skin/rot_layer_paint.h"
-#include "skin/round_half_even.h"
 #include "skin/stretch_blend.h"
 
 namespace {
@@ -12,51 +11,143 @@ constexpr int kIconStart = 3, kIconPause = 4, kIconRight = 5;
 
 }  // namespace
 
-void DrawLabel(TBitmap32& target, const TLabel& label, const std::string& text, uint32_t colour,
-               TextRasterizer& rasterizer, uint8_t constantAlpha) {
-  FontSpec font = label.font;
-  font.color = colour;
-  const int w = rasterizer.Measure(font, text).width;
-  const int x = static_cast<int>(RoundHalfEvenDiv(2 * static_cast<int64_t>(label.left) + label.width - w, 2));
-  const TBitmap32 ink = RenderTextAlpha(rasterizer, text, font);
-  BlendOver(target, x, label.top, ink, constantAlpha);
+void FrameComposer::Forget() {
+  composed_ = false;
+  for (LabelInk& label : labels_) label.Forget();
+  for (HandInk& hand : hands_) hand.Forget();
 }
 
-void ComposeFrame(SkinSurfaces& surfaces, const FaceLabels& labels, FaceButtons buttons,
-                  TextRasterizer& rasterizer, const FrameTexts& texts, const FrameInputs& in) {
-  TBitmap32& overlay = surfaces.overlay.bitmap;
-  const uint8_t alpha = in.constantAlpha;
-  auto draw = [&](const TLabel& label, const std::string& text, uint32_t colour) {
-    DrawLabel(overlay, label, text, colour, rasterizer, alpha);
-  };
+// What a frame at this skin and alpha starts from. Face, overlay and frame are of one size,
+// as a skin load makes them.
+void FrameComposer::Prepare(const SkinSurfaces& s, uint8_t constantAlpha) {
+  const int w = s.frame.width, h = s.frame.height;
+  alpha_ = constantAlpha;
+  still_.SetSize(w, h);
+  blank_.SetSize(w, h);
+  blank_.Clear(0);
+  // Over transparent black at full alpha a blend copies its source: the glass and the face
+  // then need no blending of their own.
+  glass_.SetSize(w, h);
+  if (s.glass.width == w && s.glass.height == h) {
+    std::copy(s.glass.pixels.begin(), s.glass.pixels.end(), glass_.pixels.begin());
+  } else {
+    glass_.Clear(0);
+    BlendStretched(glass_, w, h, s.glass, 255);
+  }
+  bare_.SetSize(w, h);
+  if (alpha_ == 255) {
+    std::copy(s.face.pixels.begin(), s.face.pixels.end(), bare_.pixels.begin());
+  } else {
+    bare_.Clear(0);
+    BlendOver(bare_, 0, 0, s.face, alpha_);
+  }
+  BlendOver(bare_, 0, 0, glass_, alpha_);
+}
 
-  overlay.Clear(0);
-  draw(labels.lTimeBg, labels.lTimeBg.text, labels.lTimeBg.font.color);
+PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels, FaceButtons buttons,
+                                      TextRasterizer& rasterizer, const FrameTexts& texts, const FrameInputs& in) {
+  const PixelRect whole = WholeOf(s.frame);
+  const bool fromNothing = !composed_ || in.constantAlpha != alpha_ || still_.width != whole.right ||
+                           still_.height != whole.bottom;
+  if (fromNothing) Prepare(s, in.constantAlpha);
+  Rects still, moved;
+
+  // The labels in the order they are drawn; each is drawn again only when its look changed.
   const bool blinkOn = in.beepRunning && in.secondEven;
-  draw(labels.lTime, texts.time, blinkOn ? kHotLabelColour : labels.lTime.font.color);
-  draw(labels.lTitle, texts.title, in.titleHot ? kHotLabelColour : labels.lTitle.font.color);
-  draw(labels.lDate, texts.date, labels.lDate.font.color);
-  if (!texts.amPm.empty()) draw(labels.lAmPm, texts.amPm, labels.lAmPm.font.color);
-  if (in.weekdayWithoutHands && !in.displayArrows) {
-    draw(labels.lWeekDay, texts.weekday, labels.lWeekDay.font.color);
+  const struct {
+    const TLabel& label;
+    const std::string& text;
+    uint32_t colour;
+    bool shown;
+  } wanted[kLabels] = {
+      {labels.lTimeBg, labels.lTimeBg.text, labels.lTimeBg.font.color, true},
+      {labels.lTime, texts.time, blinkOn ? kHotLabelColour : labels.lTime.font.color, true},
+      {labels.lTitle, texts.title, in.titleHot ? kHotLabelColour : labels.lTitle.font.color, true},
+      {labels.lDate, texts.date, labels.lDate.font.color, true},
+      {labels.lAmPm, texts.amPm, labels.lAmPm.font.color, !texts.amPm.empty()},
+      {labels.lWeekDay, texts.weekday, labels.lWeekDay.font.color, in.weekdayWithoutHands && !in.displayArrows},
+  };
+  for (int i = 0; i < kLabels; ++i) {
+    const PixelRect before = labelShown_[i] ? labels_[i].Area() : PixelRect{};
+    const bool redrawn = wanted[i].shown && labels_[i].Update(wanted[i].label, wanted[i].text, wanted[i].colour, rasterizer);
+    if (redrawn || wanted[i].shown != labelShown_[i])
+      still.Add(Bounds(before, wanted[i].shown ? labels_[i].Area() : PixelRect{}));
+    labelShown_[i] = wanted[i].shown;
   }
 
-  buttons.left.Strip = &surfaces.buttonStrip;
+  buttons.left.Strip = &s.buttonStrip;
   buttons.left.Icon = in.watchRunning ? kIconPause : kIconStart;
-  buttons.right.Strip = &surfaces.buttonStrip;
+  buttons.right.Strip = &s.buttonStrip;
   buttons.right.Icon = kIconRight;
-  buttons.left.PaintTo(overlay);
-  buttons.right.PaintTo(overlay);
-
-  if (in.displayArrows) {
-    // Hour first, second last: the second hand lies on top.
-    PaintRotLayer(surfaces.hours, overlay);
-    PaintRotLayer(surfaces.minutes, overlay);
-    PaintRotLayer(surfaces.seconds, overlay);
+  const TSknButton* faceButtons[kButtons] = {&buttons.left, &buttons.right};
+  for (int i = 0; i < kButtons; ++i) {
+    const TSknButton& b = *faceButtons[i];
+    const ButtonLook look{b.left, b.top, b.IconOffset, b.Icon, b.state, b.Strip};
+    if (look == buttons_[i]) continue;
+    still.Add(Bounds(buttonAreas_[i], b.PaintArea()));
+    buttons_[i] = look;
+    buttonAreas_[i] = b.PaintArea();
   }
 
-  surfaces.frame.Clear(0);
-  BlendOver(surfaces.frame, 0, 0, surfaces.face, alpha);
-  BlendOver(surfaces.frame, 0, 0, overlay, alpha);
-  BlendStretched(surfaces.frame, overlay.width, overlay.height, surfaces.glass, alpha);
+  // Hour first, second last: the second hand lies on top.
+  const TRotLayer* layers[kHands] = {&s.hours, &s.minutes, &s.seconds};
+  for (int i = 0; i < kHands; ++i) {
+    const PixelRect before = handsShown_ ? hands_[i].Area() : PixelRect{};
+    const bool turned = in.displayArrows && hands_[i].Update(*layers[i], blank_);
+    if (turned || in.displayArrows != handsShown_)
+      moved.Add(Bounds(before, in.displayArrows ? hands_[i].Area() : PixelRect{}));
+  }
+  handsShown_ = in.displayArrows;
+
+  if (fromNothing) {
+    still = Rects{};
+    still.Add(whole);
+    moved = Rects{};
+  }
+  PixelRect changed;
+  for (size_t i = 0; i < still.count; ++i) RedrawStill(Intersection(still.items[i], whole), buttons);
+  for (const Rects* set : {&still, &moved}) {
+    for (size_t i = 0; i < set->count; ++i) {
+      const PixelRect r = Intersection(set->items[i], whole);
+      RedrawOverlayAndFrame(s, r);
+      changed = Bounds(changed, r);
+    }
+  }
+  composed_ = true;
+  return changed;
+}
+
+void FrameComposer::RedrawStill(const PixelRect& r, FaceButtons buttons) {
+  if (r.Empty()) return;
+  for (int y = r.top; y < r.bottom; ++y) std::fill(still_.Row(y) + r.left, still_.Row(y) + r.right, 0u);
+  for (int i = 0; i < kLabels; ++i) {
+    if (labelShown_[i]) labels_[i].BlendInto(still_, r, alpha_);
+  }
+  buttons.left.PaintTo(still_, r);
+  buttons.right.PaintTo(still_, r);
+}
+
+void FrameComposer::RedrawOverlayAndFrame(SkinSurfaces& s, const PixelRect& r) const {
+  if (r.Empty()) return;
+  TBitmap32& overlay = s.overlay.bitmap;
+  for (int y = r.top; y < r.bottom; ++y) std::copy(still_.Row(y) + r.left, still_.Row(y) + r.right, overlay.Row(y) + r.left);
+  if (handsShown_) {
+    for (const HandInk& hand : hands_) hand.MergeInto(overlay, r);
+  }
+  // Face, overlay and glass over transparent black, as the frame is flattened.
+  for (int y = r.top; y < r.bottom; ++y) {
+    const uint32_t* o = overlay.Row(y);
+    const uint32_t* bare = bare_.Row(y);
+    const uint32_t* face = s.face.Row(y);
+    const uint32_t* glass = glass_.Row(y);
+    uint32_t* frame = s.frame.Row(y);
+    for (int x = r.left; x < r.right; ++x) {
+      if (o[x] == 0) {
+        frame[x] = bare[x];
+        continue;
+      }
+      const uint32_t under = BlendOverPixel(o[x], BlendOverPixel(face[x], 0, alpha_), alpha_);
+      frame[x] = BlendOverPixel(glass[x], under, alpha_);
+    }
+  }
 }

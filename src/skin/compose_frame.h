@@ -1,11 +1,15 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "image/bitmap32.h"
+#include "image/pixel_rect.h"
 #include "image/text_rasterizer.h"
 #include "skin/frame_texts.h"
+#include "skin/hand_ink.h"
 #include "skin/label.h"
+#include "skin/label_ink.h"
 #include "skin/skin_button.h"
 #include "skin/skin_surfaces.h"
 
@@ -27,13 +31,57 @@ struct FaceButtons {
 
 constexpr uint32_t kHotLabelColour = 0xFFFFFF;
 
-// Draws `text` centred on the label's box in `colour` (0x00BBGGRR): left x is the box centre
-// minus half the text width, halves to even; top is the box top. Blended onto `target`.
-void DrawLabel(TBitmap32& target, const TLabel& label, const std::string& text, uint32_t colour,
-               TextRasterizer& rasterizer, uint8_t constantAlpha);
+// Composes the frames of one skin: the overlay (labels, buttons, hands) flattened with face
+// and glass into `surfaces.frame`, pixel for pixel as a composition from nothing gives them.
+// A frame pixel depends only on what lies at that pixel, so a frame draws again only what
+// changed since the last one: the labels whose text or colour changed, the buttons whose
+// look changed, and where the hands were and are. It keeps each label's ink, the hands'
+// turns (the second hand's sixty), the overlay without hands, the stretched glass and the
+// face under it; once they have been as large, a frame allocates nothing.
+class FrameComposer {
+ public:
+  // Sets the buttons' strip and the left button's icon, and returns the part of the frame
+  // that changed (all of it after Forget). The caller presents it unless a fade runs.
+  PixelRect ComposeFrame(SkinSurfaces& surfaces, const FaceLabels& labels, FaceButtons buttons,
+                         TextRasterizer& rasterizer, const FrameTexts& texts, const FrameInputs& in);
+  // The next frame is composed from nothing: the surfaces or the fonts changed (a skin load).
+  void Forget();
 
-// Rebuilds the overlay (labels, buttons, hands) and flattens face, overlay and glass into
-// `surfaces.frame`. Sets the buttons' strip and the left button's icon. Only the label text
-// bitmaps are allocated; the caller presents the frame unless a fade runs.
-void ComposeFrame(SkinSurfaces& surfaces, const FaceLabels& labels, FaceButtons buttons,
-                  TextRasterizer& rasterizer, const FrameTexts& texts, const FrameInputs& in);
+ private:
+  static constexpr int kLabels = 6, kButtons = 2, kHands = 3;
+  // A button as it paints.
+  struct ButtonLook {
+    int left = 0, top = 0, iconOffset = 0, icon = 0;
+    uint8_t state = 0;
+    const TBitmap32* strip = nullptr;
+    bool operator==(const ButtonLook& o) const {
+      return left == o.left && top == o.top && iconOffset == o.iconOffset && icon == o.icon && state == o.state &&
+             strip == o.strip;
+    }
+  };
+  // At most one rectangle per label, button and hand.
+  struct Rects {
+    std::array<PixelRect, kLabels + kButtons + kHands> items;
+    size_t count = 0;
+    void Add(const PixelRect& r) {
+      if (!r.Empty()) items[count++] = r;
+    }
+  };
+
+  void Prepare(const SkinSurfaces& surfaces, uint8_t constantAlpha);
+  void RedrawStill(const PixelRect& r, FaceButtons buttons);
+  void RedrawOverlayAndFrame(SkinSurfaces& surfaces, const PixelRect& r) const;
+
+  bool composed_ = false;
+  uint8_t alpha_ = 255;
+  std::array<LabelInk, kLabels> labels_;
+  std::array<bool, kLabels> labelShown_{};
+  std::array<ButtonLook, kButtons> buttons_;
+  std::array<PixelRect, kButtons> buttonAreas_;
+  std::array<HandInk, kHands> hands_{HandInk(1), HandInk(1), HandInk(60)};
+  bool handsShown_ = false;
+  TBitmap32 still_;        // labels and buttons: the overlay without hands
+  TBitmap32 bare_;         // face and glass: the frame where the overlay is transparent
+  TBitmap32 glass_;        // the glass stretched over the face
+  TBitmap32 blank_;        // transparent black, for painting hands
+};

@@ -79,14 +79,16 @@ ContrastPair ContrastColors(uint32_t color) {
   return {0xFFFFFF, 0xC0C0C0};
 }
 
-TBitmap32 RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, const FontSpec& font) {
+void RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, const FontSpec& font, TextPasses& passes,
+                     TBitmap32& into) {
   const TextExtent extent = rasterizer.Measure(font, text);
   const int w = extent.width + 1, h = extent.height + 1;
-  TBitmap32 whitePass, blackPass, result;
+  TBitmap32& whitePass = passes.white;
+  TBitmap32& blackPass = passes.black;
   whitePass.SetSize(w, h);
   blackPass.SetSize(w, h);
-  result.SetSize(w, h);
-  result.Clear(0);
+  into.SetSize(w, h);
+  into.Clear(0);
   const uint32_t ink = ContrastColors(font.color).ink;
   whitePass.Clear(0xFFFFFF);
   rasterizer.Draw(whitePass, font, text, ink);
@@ -95,6 +97,5 @@ TBitmap32 RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, c
   AlphaFromBlackWhite(blackPass, whitePass);
   whitePass.Clear(PixelOf(font.color));
   CopyAlphaPremultiply(whitePass, blackPass);
-  BlendOver(result, 0, 0, whitePass, 255);
-  return result;
+  BlendOver(into, 0, 0, whitePass, 255);
 }

@@ -28,5 +28,13 @@ struct ContrastPair {
 // The ink that contrasts with color (0x00BBGGRR), and its matching grey.
 ContrastPair ContrastColors(uint32_t color);
 
-// The text in the font's colour as a premultiplied bitmap whose alpha is the glyph coverage.
-TBitmap32 RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, const FontSpec& font);
+// The two passes text is drawn in, kept by the caller so that drawing again allocates nothing
+// once they have been as large.
+struct TextPasses {
+  TBitmap32 white, black;
+};
+
+// The text in the font's colour as a premultiplied bitmap whose alpha is the glyph coverage,
+// (text width + 1) × (text height + 1) pixels, into `into`.
+void RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, const FontSpec& font, TextPasses& passes,
+                     TBitmap32& into);

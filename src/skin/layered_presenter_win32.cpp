@@ -20,17 +20,40 @@ bool LayeredPresenter::Reserve(int width, int height) {
   if (!previous_) previous_ = old;
   section_ = std::move(section);
   bits_ = bits;
+  showsFrame_ = false;
   width_ = width;
   height_ = height;
   return true;
 }
 
 bool LayeredPresenter::Present(HWND window, POINT topLeft, const TBitmap32& image, BLENDFUNCTION blend) {
+  showsFrame_ = false;
+  return Update(window, topLeft, image, blend, WholeOf(image));
+}
+
+bool LayeredPresenter::PresentFrame(HWND window, POINT topLeft, const TBitmap32& frame, BLENDFUNCTION blend,
+                                    const PixelRect& changed) {
+  const bool shown = showsFrame_ && frame.width == width_ && frame.height == height_ && topLeft.x == framePlace_.x &&
+                     topLeft.y == framePlace_.y;
+  const PixelRect dirty = shown ? Intersection(changed, WholeOf(frame)) : WholeOf(frame);
+  if (shown && dirty.Empty()) return true;
+  showsFrame_ = Update(window, topLeft, frame, blend, dirty);
+  framePlace_ = topLeft;
+  return showsFrame_;
+}
+
+bool LayeredPresenter::Update(HWND window, POINT topLeft, const TBitmap32& image, BLENDFUNCTION blend,
+                              const PixelRect& dirty) {
   if (image.Empty() || !Reserve(image.width, image.height)) return false;
   GdiFlush();
-  std::memcpy(bits_, image.pixels.data(), image.pixels.size() * sizeof(uint32_t));
+  for (int y = dirty.top; y < dirty.bottom; ++y) {
+    const uint32_t* row = image.Row(y) + dirty.left;
+    std::memcpy(bits_ + static_cast<size_t>(y) * width_ + dirty.left, row, dirty.Width() * sizeof(uint32_t));
+  }
   SIZE size{image.width, image.height};
   POINT source{0, 0};
-  return UpdateLayeredWindow(window, screen_.get(), &topLeft, &size, memoryDc_.get(), &source, 0, &blend,
-                             ULW_ALPHA) != FALSE;
+  const RECT dirtyRect{dirty.left, dirty.top, dirty.right, dirty.bottom};
+  UPDATELAYEREDWINDOWINFO info{sizeof info, screen_.get(), &topLeft, &size, memoryDc_.get(), &source, 0, &blend,
+                               ULW_ALPHA, &dirtyRect};
+  return UpdateLayeredWindowIndirect(window, &info) != FALSE;
 }

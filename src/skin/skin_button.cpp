@@ -1,5 +1,7 @@
 #include "skin/skin_button.h"
 
+#include <algorithm>
+
 #include "image/merge.h"
 
 namespace {
@@ -7,9 +9,11 @@ namespace {
 constexpr int kFrameHover = 0, kFrameNormal = 1, kFramePressed = 2, kIconRight = 5;
 
 // Strip frames are squares as high as the strip, side by side.
-void DrawFrame(TBitmap32& target, const TBitmap32& strip, int frame, int x, int y) {
+void DrawFrame(TBitmap32& target, const PixelRect& clip, const TBitmap32& strip, int frame, int x, int y) {
   const int side = strip.height;
-  MergeRect(target, x, y, strip, frame * side, 0, side, side);
+  const PixelRect r = Intersection(clip, {x, y, x + side, y + side});
+  if (r.Empty()) return;
+  MergeRect(target, r.left, r.top, strip, frame * side + r.left - x, r.top - y, r.Width(), r.Height());
 }
 
 }  // namespace
@@ -33,18 +37,28 @@ bool TSknButton::MouseDownAt(int x, int y) {
   return true;
 }
 
-void TSknButton::PaintTo(TBitmap32& target) const {
+// The right button keeps its background right of its icon.
+int TSknButton::FrameLeft() const { return Icon == kIconRight ? left + IconOffset : left; }
+int TSknButton::IconLeft() const { return Icon == kIconRight ? left + IconNudge : left + IconOffset; }
+
+void TSknButton::PaintTo(TBitmap32& target) const { PaintTo(target, WholeOf(target)); }
+
+void TSknButton::PaintTo(TBitmap32& target, const PixelRect& clip) const {
   if (Strip == nullptr || Strip->Empty()) return;
-  // The right button keeps its background right of its icon.
-  const bool rightIcon = Icon == kIconRight;
-  const int frameLeft = rightIcon ? left + IconOffset : left;
+  const int frameLeft = FrameLeft();
   if (state == kHover) {
-    DrawFrame(target, *Strip, kFrameHover, frameLeft, top);
+    DrawFrame(target, clip, *Strip, kFrameHover, frameLeft, top);
   } else if (state == kNormal) {
-    DrawFrame(target, *Strip, kFrameNormal, frameLeft, top);
+    DrawFrame(target, clip, *Strip, kFrameNormal, frameLeft, top);
   } else if (state & 4) {
-    DrawFrame(target, *Strip, kFramePressed, frameLeft, top);
+    DrawFrame(target, clip, *Strip, kFramePressed, frameLeft, top);
   }
-  const int iconLeft = rightIcon ? frameLeft - IconOffset + IconNudge : frameLeft + IconOffset;
-  DrawFrame(target, *Strip, Icon, iconLeft, top);
+  DrawFrame(target, clip, *Strip, Icon, IconLeft(), top);
+}
+
+PixelRect TSknButton::PaintArea() const {
+  if (Strip == nullptr || Strip->Empty()) return {};
+  const int side = Strip->height;
+  const int x0 = std::min(FrameLeft(), IconLeft());
+  return {x0, top, std::max(FrameLeft(), IconLeft()) + side, top + side};
 }

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "image/bitmap32.h"
+#include "image/pixel_rect.h"
 
 // A window-less face button that paints its frame and icon from the skin's button strip.
 class TSknButton {
@@ -17,6 +18,10 @@ class TSknButton {
   bool MouseDownAt(int x, int y);
   void Release() { state = kNormal; }
   void PaintTo(TBitmap32& target) const;
+  // Paints only the pixels of target inside `clip`.
+  void PaintTo(TBitmap32& target, const PixelRect& clip) const;
+  // Where PaintTo can touch the target: the background frame and the icon.
+  PixelRect PaintArea() const;
 
   int left, top, width, height;
   int IconOffset = 14;
@@ -24,4 +29,8 @@ class TSknButton {
   uint8_t state = kNormal;
   const TBitmap32* Strip = nullptr;
   int Icon = 3;
+
+ private:
+  int FrameLeft() const;
+  int IconLeft() const;
 };

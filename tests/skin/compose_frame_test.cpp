@@ -50,7 +50,8 @@ struct Face {
     SetHand(s.seconds, 0xFFFF0000, {120, 150});
   }
 
-  void Compose() { ComposeFrame(s, labels, {left, right}, text, texts, in); }
+  // A full composition: a composer that has composed nothing yet.
+  void Compose() { FrameComposer().ComposeFrame(s, labels, {left, right}, text, texts, in); }
   // The overlay pixel at the first character cell of a label's text.
   uint32_t LabelPixel(const TLabel& label, const std::string& shown) {
     const int w = text.Measure(label.font, shown).width;
@@ -60,36 +61,6 @@ struct Face {
 };
 
 }  // namespace
-
-TEST(DrawLabel, CentresTheTextHalvesToEven) {
-  struct Case {
-    int left, width, fontHeight;
-    std::string text;
-    int expectedX;
-  } cases[] = {
-      {57, 68, 10, "12345678", 71},  // a 40-pixel text in a 68-pixel box at 57
-      {0, 11, 4, "ab", 4},           // 3.5
-      {0, 13, 4, "ab", 4},           // 4.5
-      {0, 9, 4, "ab", 2},            // 2.5
-      {10, 4, 4, "abcd", 8},         // wider than its box: starts left of it
-  };
-  BoxTextRasterizer text;
-  for (const Case& c : cases) {
-    TBitmap32 target = Filled(120, 20, 0);
-    TLabel label;
-    label.left = c.left;
-    label.top = 3;
-    label.width = c.width;
-    label.font = {"Digital", c.fontHeight, 0x123456};
-    DrawLabel(target, label, c.text, 0x00FF00, text, 255);
-    int first = -1;
-    for (int x = 0; x < target.width && first < 0; ++x)
-      if (target.At(x, 4) != 0) first = x;
-    EXPECT_EQ(first, c.expectedX) << c.left << "+" << c.width << " " << c.text;
-    EXPECT_EQ(target.At(c.expectedX, 3), Ink(0x00FF00));  // drawn in the given colour
-    EXPECT_EQ(target.At(c.expectedX, 2), 0u);             // from the box top down
-  }
-}
 
 TEST(ComposeFrame, LabelColoursFollowBeepAndHover) {
   struct Case {

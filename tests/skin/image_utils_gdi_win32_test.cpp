@@ -44,7 +44,9 @@ TEST(GdiText, WhiteAndBlackTextCarryCoverageAlpha) {
     EXPECT_GT(extent.width, 30);
     EXPECT_GE(extent.height, 30);
 
-    const TBitmap32 text = RenderTextAlpha(gdi, "HIH", font);
+    TextPasses passes;
+    TBitmap32 text;
+    RenderTextAlpha(gdi, "HIH", font, passes, text);
     ASSERT_EQ(text.width, extent.width + 1);
     ASSERT_EQ(text.height, extent.height + 1);
     const AlphaCensus census = Census(text);
@@ -65,7 +67,9 @@ TEST(GdiText, WhiteAndBlackTextCarryCoverageAlpha) {
 TEST(GdiText, EmptyTextHasTheFontHeightAndNoInk) {
   GdiTextRasterizer gdi;
   const FontSpec font{"Arial", 20, 0xFFFFFF};
-  const TBitmap32 text = RenderTextAlpha(gdi, "", font);
+  TextPasses passes;
+  TBitmap32 text;
+  RenderTextAlpha(gdi, "", font, passes, text);
   EXPECT_EQ(text.width, 1);
   EXPECT_GE(text.height, 20);
   for (uint32_t p : text.pixels) EXPECT_EQ(p, 0u);

@@ -179,7 +179,9 @@ TEST(RenderTextAlpha, FontColourPremultipliedByCoverage) {
     BoxTextRasterizer boxes;
     const FontSpec font{"Small Fonts", 8, c.color};
     const int cell = BoxTextRasterizer::CellWidth(font);
-    const TBitmap32 text = RenderTextAlpha(boxes, "A b", font);
+    TextPasses passes;
+    TBitmap32 text;
+    RenderTextAlpha(boxes, "A b", font, passes, text);
     SCOPED_TRACE(c.color);
     EXPECT_EQ(boxes.draws, 2);  // the black and the white pass
     ASSERT_EQ(text.width, 3 * cell + 1);
