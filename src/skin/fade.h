@@ -25,6 +25,9 @@ struct ScreenPoint {
   bool operator==(const ScreenPoint& o) const { return x == o.x && y == o.y; }
 };
 
+// The smallest image of the fade, in face pixels.
+inline constexpr int32_t kMinFadeImageSize = 16;
+
 struct FadeState {
   FadeDirection direction = FadeDirection::Appearing;
   int32_t zoom = 200;          // 255 = full size
@@ -34,7 +37,7 @@ struct FadeState {
   bool closeAfterFade = false;
   bool running = false;        // fadeTimer enabled
   bool failureReported = false;  // a failed window update was shown during this fade
-  int32_t minImageSize = 16;     // the smallest image, in device pixels: 16 face pixels scaled
+  int32_t minImageSize = kMinFadeImageSize;  // in device pixels: the face pixels scaled
 };
 
 struct FadeStepResult {
