@@ -1,6 +1,8 @@
-# Native stand-ins of the platform: skin.xml through pugixml.
+# Native stand-ins of the platform: skin.xml through pugixml, the skin's fonts through FreeType.
 find_package(pugixml REQUIRED)
 target_link_libraries(ormel_skin PUBLIC pugixml)
+find_package(Freetype REQUIRED)
+target_link_libraries(ormel_image PUBLIC Freetype::Freetype)
 
 # ormel-skin: the skin authors' command-line tool; each subcommand lives in its own file.
 file(GLOB ORMEL_SKIN_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/ormel_skin*.cpp)

@@ -61,3 +61,10 @@ void MergeRect(TBitmap32& dst, int dx, int dy, const TBitmap32& src, int sx, int
     for (int x = left; x < right; ++x) d[x] = MergeWith(t, s[x], d[x]);
   }
 }
+
+void MergeSamples(uint32_t* dst, const uint32_t* samples, int n) {
+  const MergeTables& t = Tables();
+  for (int i = 0; i < n; ++i) {
+    if (samples[i] != 0) dst[i] = MergeWith(t, samples[i], dst[i]);
+  }
+}

@@ -11,6 +11,22 @@ constexpr int kIconStart = 3, kIconPause = 4, kIconRight = 5;
 
 }  // namespace
 
+void FrameComposer::Rects::Coalesce() {
+  auto area = [](const PixelRect& r) { return static_cast<int64_t>(r.Width()) * r.Height(); };
+  for (bool joined = true; joined;) {
+    joined = false;
+    for (size_t i = 0; i < count && !joined; ++i) {
+      for (size_t j = i + 1; j < count && !joined; ++j) {
+        const PixelRect both = Bounds(items[i], items[j]);
+        if (area(both) > area(items[i]) + area(items[j])) continue;
+        items[i] = both;
+        items[j] = items[--count];
+        joined = true;
+      }
+    }
+  }
+}
+
 void FrameComposer::Forget() {
   composed_ = false;
   for (LabelInk& label : labels_) label.Forget();
@@ -104,14 +120,15 @@ PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels,
     still.Add(whole);
     moved = Rects{};
   }
-  PixelRect changed;
+  still.Coalesce();
   for (size_t i = 0; i < still.count; ++i) RedrawStill(Intersection(still.items[i], whole), buttons);
-  for (const Rects* set : {&still, &moved}) {
-    for (size_t i = 0; i < set->count; ++i) {
-      const PixelRect r = Intersection(set->items[i], whole);
-      RedrawOverlayAndFrame(s, r);
-      changed = Bounds(changed, r);
-    }
+  for (size_t i = 0; i < still.count; ++i) moved.Add(still.items[i]);
+  moved.Coalesce();
+  PixelRect changed;
+  for (size_t i = 0; i < moved.count; ++i) {
+    const PixelRect r = Intersection(moved.items[i], whole);
+    RedrawOverlayAndFrame(s, r);
+    changed = Bounds(changed, r);
   }
   composed_ = true;
   return changed;
@@ -146,7 +163,9 @@ void FrameComposer::RedrawOverlayAndFrame(SkinSurfaces& s, const PixelRect& r) c
         frame[x] = bare[x];
         continue;
       }
-      const uint32_t under = BlendOverPixel(o[x], BlendOverPixel(face[x], 0, alpha_), alpha_);
+      // At full alpha the face over transparent black is the face itself.
+      const uint32_t faceAlone = alpha_ == 255 ? face[x] : BlendOverPixel(face[x], 0, alpha_);
+      const uint32_t under = BlendOverPixel(o[x], faceAlone, alpha_);
       frame[x] = BlendOverPixel(glass[x], under, alpha_);
     }
   }

@@ -66,6 +66,9 @@ class FrameComposer {
     void Add(const PixelRect& r) {
       if (!r.Empty()) items[count++] = r;
     }
+    // Joins rectangles whose bounds are no larger than the two together, so that pixels
+    // they share (around the hands' pivot) are mostly drawn once.
+    void Coalesce();
   };
 
   void Prepare(const SkinSurfaces& surfaces, uint8_t constantAlpha);

@@ -31,9 +31,10 @@ bool HandInk::Same(const Turn& t, const TRotLayer& layer) {
 }
 
 size_t HandInk::TurnFor(const TRotLayer& layer) {
-  if (turns_.empty()) {  // the first angle after a Forget: nothing points into turns_ yet
+  if (!counted_) {  // the first angle after a Forget: nothing points into turns_ yet
     const size_t fit = std::max<size_t>(1, kKeptBytes / TurnBytesBound(layer.bitmap));
     turns_.resize(std::min<size_t>(static_cast<size_t>(maxTurns_), fit));
+    counted_ = true;
   }
   const size_t n = turns_.size();
   if (n == 1 || !std::isfinite(layer.angle)) return 0;
@@ -67,7 +68,9 @@ bool HandInk::Update(const TRotLayer& layer, TBitmap32& blank) {
 }
 
 void HandInk::Forget() {
-  turns_.clear();
+  // The turns' buffers stay for the next skin's hands: only what they hold goes.
+  for (Turn& turn : turns_) turn.painted = false;
+  counted_ = false;
   current_ = nullptr;
 }
 
@@ -76,10 +79,6 @@ void HandInk::MergeInto(TBitmap32& target, const PixelRect& clip) const {
   const Turn& t = *current_;
   const PixelRect r = Intersection(Intersection(clip, t.area), WholeOf(target));
   for (int y = r.top; y < r.bottom; ++y) {
-    const uint32_t* s = t.samples.Row(y - t.area.top) + (r.left - t.area.left);
-    uint32_t* d = target.Row(y) + r.left;
-    for (int i = 0, n = r.Width(); i < n; ++i) {
-      if (s[i] != 0) d[i] = MergePixel(s[i], d[i]);
-    }
+    MergeSamples(target.Row(y) + r.left, t.samples.Row(y - t.area.top) + (r.left - t.area.left), r.Width());
   }
 }

@@ -39,6 +39,7 @@ class HandInk {
   size_t TurnFor(const TRotLayer& layer);
 
   int maxTurns_;
+  bool counted_ = false;  // turns_ holds as many turns as this skin's hand may keep
   std::vector<Turn> turns_;
   const Turn* current_ = nullptr;
 };

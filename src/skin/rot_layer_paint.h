@@ -28,5 +28,6 @@ PixelBox PaintBox(const TRotLayer& layer, const TBitmap32& target);
 
 // Maps each target pixel of the box back into the hand bitmap, samples it with a Lanczos
 // kernel of radius 3 (samples outside the bitmap are transparent black) and merges the result
-// onto the target with the merge rule. Allocates nothing.
+// onto the target with the merge rule. Allocates nothing. Where the processor has SSE2 it
+// samples with it, elsewhere portably; the pixels are the same.
 void PaintRotLayer(const TRotLayer& layer, TBitmap32& target);

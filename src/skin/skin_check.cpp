@@ -30,7 +30,7 @@ class LoadedImages : public SkinImageSource {
 }  // namespace
 
 std::vector<SkinProblem> CheckSkin(const SkinFolder& folder, const SkinServices& services,
-                                   FolderLister& lister, SkinState* read) {
+                                   FolderLister& lister, const MeasuredFonts& measured, SkinState* read) {
   std::vector<SkinProblem> problems;
   CollectProblems report;
   SkinState skin;
@@ -56,9 +56,9 @@ std::vector<SkinProblem> CheckSkin(const SkinFolder& folder, const SkinServices&
   }
   const std::string where = folder.path + "skin.xml: ";
   CheckNames(where, *doc, problems);
-  CheckGeometry(where, *doc, skin, problems);
+  CheckGeometry(where, *doc, skin, measured, problems);
   CheckFiles(folder, *doc, skin, images.loaded, problems);
-  for (std::string& p : CheckSkinFonts(folder, skin.labels, lister)) Fail(problems, std::move(p));
+  CheckSkinFonts(folder, skin.labels, lister, measured, problems);
   if (read) *read = std::move(skin);
   return problems;
 }

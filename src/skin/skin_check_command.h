@@ -2,7 +2,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "skin/skin_loader.h"
+#include "skin/skin_check.h"
 #include "skin/skin_scan.h"
 
 // The exit codes of `ormel-skin check`, so that scripts can tell a skin that draws
@@ -22,5 +22,7 @@ int RunSkinCheck(const std::string& folder, std::ostream& out, bool verbose = fa
 std::string SkinCheckFolder(std::string folder, char separator);
 
 // The platform-independent half: checks with the given services and prints the report.
+// Notes (text sizes `measured` could only estimate) are printed but leave the exit code as
+// the errors and warnings make it, so that both platforms give a skin the same verdict.
 int ReportSkinCheck(std::string folder, char separator, const SkinServices& services,
-                    FolderLister& lister, std::ostream& out, bool verbose);
+                    const MeasuredFonts& measured, FolderLister& lister, std::ostream& out, bool verbose);

@@ -18,5 +18,6 @@ int RunSkinCheck(const std::string& folder, std::ostream& out, bool verbose) {
   GdiTextRasterizer text;
   const FormatSettings format = UserFormatSettings();
   Win32FolderLister lister;
-  return ReportSkinCheck(folder, '\\', SkinServices{*xml, images, text, format}, lister, out, verbose);
+  return ReportSkinCheck(folder, '\\', SkinServices{*xml, images, text, format}, EveryFontMeasured(), lister, out,
+                         verbose);
 }

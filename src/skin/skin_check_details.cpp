@@ -17,10 +17,12 @@ std::string Format(const char* format, ...) {
   return text;
 }
 
-std::string Label(const char* id, const TLabel& l) {
+std::string Label(const char* id, const TLabel& l, bool estimated) {
   const uint32_t c = l.font.color;
-  return Format("label \"%s\": box (%d, %d, %d x %d) for \"%s\" in \"%s\" %d px; colour $%08X: red %u, green %u, blue %u",
-                id, l.left, l.top, l.width, l.height, l.text.c_str(), l.font.name.c_str(), l.font.height,
+  return Format("label \"%s\": box (%d, %d, %d x %d)%s for \"%s\" in \"%s\" %d px; colour $%08X: red %u, green %u, "
+                "blue %u",
+                id, l.left, l.top, l.width, l.height, estimated ? ", its size estimated," : "", l.text.c_str(),
+                l.font.name.c_str(), l.font.height,
                 static_cast<unsigned>(c), static_cast<unsigned>(c & 0xFF), static_cast<unsigned>((c >> 8) & 0xFF),
                 static_cast<unsigned>((c >> 16) & 0xFF));
 }
@@ -45,9 +47,10 @@ std::string Button(const char* id, const TSknButton& b, int side, bool right) {
 
 }  // namespace
 
-std::vector<std::string> DescribeSkin(const SkinState& skin) {
+std::vector<std::string> DescribeSkin(const SkinState& skin, const MeasuredFonts& measured) {
   std::vector<std::string> lines;
-  for (const auto& [id, label] : LabelsById(skin.labels)) lines.push_back(Label(id, *label));
+  for (const auto& [id, label] : LabelsById(skin.labels))
+    lines.push_back(Label(id, *label, BoxEstimated(*label, measured)));
   const SkinSurfaces& s = skin.surfaces;
   for (const auto& [id, hand] : {std::pair<const char*, const TRotLayer*>{"hours", &s.hours},
                                  {"minutes", &s.minutes}, {"seconds", &s.seconds}})

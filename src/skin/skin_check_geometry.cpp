@@ -17,6 +17,14 @@ bool Inside(const TBitmap32& face, int left, int top, int width, int height) {
   return left >= 0 && top >= 0 && left + width <= face.width && top + height <= face.height;
 }
 
+// An estimated size leaves the label's top where the skin put it, and its left edge, or its
+// right edge when it is right-aligned: a box that edge puts off the face is off it whatever
+// the text measures.
+bool AnchorInside(const TBitmap32& face, const TLabel& label) {
+  const int x = label.alignment == LabelAlignment::Right ? label.left + label.width : label.left;
+  return Inside(face, x, label.top, 0, 0);
+}
+
 std::string Box(int left, int top, int width, int height) {
   return "(" + std::to_string(left) + ", " + std::to_string(top) + ", " + SizeText(width, height) + ")";
 }
@@ -32,15 +40,18 @@ bool Within(FloatPoint p, int width, int height) {
 }
 
 void CheckBoxes(const std::string& where, XmlDocument& doc, const SkinState& skin,
-                std::vector<SkinProblem>& problems) {
+                const MeasuredFonts& measured, std::vector<SkinProblem>& problems) {
   const TBitmap32& face = skin.surfaces.face;
   const std::string faceSize = SizeText(face.width, face.height);
   for (const auto& [id, label] : LabelsById(skin.labels)) {
     if (!doc.SelectSingleNode(std::string("skin/label[@id=\"") + id + "\"]")) continue;
-    if (!Inside(face, label->left, label->top, label->width, label->height))
-      Warn(problems, where + "label \"" + id + "\" box " +
-                         Box(label->left, label->top, label->width, label->height) +
-                         " reaches outside the " + faceSize + " face");
+    if (Inside(face, label->left, label->top, label->width, label->height)) continue;
+    const std::string box = where + "label \"" + id + "\" box " +
+                            Box(label->left, label->top, label->width, label->height);
+    if (BoxEstimated(*label, measured) && AnchorInside(face, *label))
+      Note(problems, box + ", its size estimated, may reach outside the " + faceSize + " face");
+    else
+      Warn(problems, box + " reaches outside the " + faceSize + " face");
   }
   // A button paints its background and icon side by side: strip height plus icon offset.
   const int side = skin.surfaces.buttonStrip.height;
@@ -109,10 +120,10 @@ void CheckFaceSize(const std::string& where, XmlDocument& doc, const TBitmap32& 
 }  // namespace
 
 void CheckGeometry(const std::string& where, XmlDocument& doc, const SkinState& skin,
-                   std::vector<SkinProblem>& problems) {
+                   const MeasuredFonts& measured, std::vector<SkinProblem>& problems) {
   CheckFaceSize(where, doc, skin.surfaces.face, problems);
   CheckHands(where, doc, skin, problems);
   if (skin.surfaces.face.Empty()) return;
-  CheckBoxes(where, doc, skin, problems);
+  CheckBoxes(where, doc, skin, measured, problems);
   CheckStrip(where, doc, skin.surfaces.buttonStrip, problems);
 }

@@ -4,31 +4,48 @@
 #include "skin/skin_check_details.h"
 #include "skin/skin_check_command.h"
 
+namespace {
+
+const char* Marked(SkinProblem::Kind kind) {
+  switch (kind) {
+    case SkinProblem::Kind::Error: return "error: ";
+    case SkinProblem::Kind::Warning: return "warning: ";
+    case SkinProblem::Kind::Note: return "note: ";
+  }
+  return "";
+}
+
+std::string Counted(int count, const char* one, const char* many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+}  // namespace
+
 std::string SkinCheckFolder(std::string folder, char separator) {
   if (folder.empty() || (folder.back() != '/' && folder.back() != separator)) folder += separator;
   return folder;
 }
 
 int ReportSkinCheck(std::string folder, char separator, const SkinServices& services,
-                    FolderLister& lister, std::ostream& out, bool verbose) {
+                    const MeasuredFonts& measured, FolderLister& lister, std::ostream& out, bool verbose) {
   folder = SkinCheckFolder(folder, separator);
   SkinState read;
-  const std::vector<SkinProblem> problems = CheckSkin(SkinFolder{folder, separator}, services, lister, &read);
+  const std::vector<SkinProblem> problems =
+      CheckSkin(SkinFolder{folder, separator}, services, lister, measured, &read);
   if (verbose) {
-    for (const std::string& line : DescribeSkin(read)) out << line << '\n';
+    for (const std::string& line : DescribeSkin(read, measured)) out << line << '\n';
   }
-  int errors = 0;
+  int errors = 0, warnings = 0, notes = 0;
   for (const SkinProblem& p : problems) {
-    const bool error = p.kind == SkinProblem::Kind::Error;
-    errors += error ? 1 : 0;
-    out << (error ? "error: " : "warning: ") << p.text << '\n';
+    ++(p.kind == SkinProblem::Kind::Error ? errors : p.kind == SkinProblem::Kind::Warning ? warnings : notes);
+    out << Marked(p.kind) << p.text << '\n';
   }
-  if (problems.empty()) {
-    out << folder << ": no problems\n";
+  const std::string noted = notes ? ", " + Counted(notes, "note", "notes") : "";
+  if (errors + warnings == 0) {
+    out << folder << ": no problems" << noted << '\n';
     return kSkinClean;
   }
-  const int warnings = static_cast<int>(problems.size()) - errors;
-  out << folder << ": " << errors << (errors == 1 ? " error, " : " errors, ") << warnings
-      << (warnings == 1 ? " warning\n" : " warnings\n");
+  out << folder << ": " << Counted(errors, "error", "errors") << ", " << Counted(warnings, "warning", "warnings")
+      << noted << '\n';
   return errors > 0 ? kSkinHasErrors : kSkinHasWarnings;
 }

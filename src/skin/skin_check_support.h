@@ -19,6 +19,10 @@ inline void Warn(std::vector<SkinProblem>& problems, std::string text) {
   problems.push_back({SkinProblem::Kind::Warning, std::move(text)});
 }
 
+inline void Note(std::vector<SkinProblem>& problems, std::string text) {
+  problems.push_back({SkinProblem::Kind::Note, std::move(text)});
+}
+
 inline void Fail(std::vector<SkinProblem>& problems, std::string text) {
   problems.push_back({SkinProblem::Kind::Error, std::move(text)});
 }

@@ -12,13 +12,10 @@
 #include "app/clock_tick.h"
 #include "app/display_texts.h"
 #include "app/frame_inputs.h"
-#include "image/png_format.h"
 #include "time/date_format.h"
 #include "skin/compose_frame.h"
-#include "skin/png_skin_images.h"
-#include "skin/skin_loader.h"
-#include "skin/xml_reader_pugixml_native.h"
 #include "support/box_text_rasterizer.h"
+#include "support/bundled_skin.h"
 #include "support/fake_clock.h"
 #include "support/full_composition.h"
 
@@ -26,19 +23,7 @@ namespace {
 
 constexpr double kSecond = 1.0 / 86400;
 constexpr int kDay = 86400;
-constexpr TDateTime kMorning = 46365.25;  // 2026-12-10 06:00:00: the day runs past midnight
-
-SkinState Bundled(const std::string& name) {
-  const PngFormatRegistration png;
-  PugiXmlReader xml;
-  PngSkinImages images;
-  BoxTextRasterizer text;
-  FormatSettings format;
-  SkinState skin;
-  LoadSkin(SkinFolder{std::string(ORMEL_SOURCE_DIR) + "/skins/" + name + "/", '/'},
-           SkinServices{xml, images, text, format}, skin);
-  return skin;
-}
+constexpr TDateTime kMorning = 46365.25;  // 06:00: the day runs past midnight
 
 // A small skin with something of everything, so that a day of frames is quick to check:
 // soft edges and partial alpha everywhere, a glass smaller than the face, hands turning
@@ -241,7 +226,7 @@ TEST(IncrementalFrames, TimerOverADay) { ModeDay(ctTimer, 1.091); }
 TEST(IncrementalFrames, BundledSkinsInEachMode) {
   for (ClockType mode : {ctClock, ctCountdown, ctUpTime, ctStopwatch, ctTimer, ctAtomic}) {
     Sweep s;
-    s.display.UseSkin(Bundled("royale"));
+    s.display.UseSkin(LoadBundledSkin("royale"));
     s.state.FClockType = mode;
     s.state.FCountdownTo = kMorning + 0.5;
     s.state.StopWatch1.Start();
@@ -249,7 +234,7 @@ TEST(IncrementalFrames, BundledSkinsInEachMode) {
     for (int i = 0; i < 400 && s.display.failure.empty(); ++i) {
       Interactions(s, i);
       s.state.FDisplayArrows = i % 150 < 140;
-      if (i == 200) s.display.UseSkin(Bundled("slate"));
+      if (i == 200) s.display.UseSkin(LoadBundledSkin("slate"));
       s.clock.AdvanceSeconds(mode == ctStopwatch || mode == ctTimer ? 1.037 : 1);
       if (mode == ctAtomic) {
         s.state.FTimeDifference = (i % 7 - 3) * 0.25 * kSecond;

@@ -12,6 +12,15 @@ uint32_t Ink(uint32_t bgr) {
   return 0xFF000000u | ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
 }
 
+TLabel BoxAt(int left, int top, int width, const FontSpec& font) {
+  TLabel label;
+  label.left = left;
+  label.top = top;
+  label.width = width;
+  label.font = font;
+  return label;
+}
+
 }  // namespace
 
 TEST(LabelInk, CentresTheTextHalvesToEven) {
@@ -29,11 +38,7 @@ TEST(LabelInk, CentresTheTextHalvesToEven) {
   BoxTextRasterizer text;
   for (const Case& c : cases) {
     TBitmap32 target = Filled(120, 20, 0);
-    TLabel label;
-    label.left = c.left;
-    label.top = 3;
-    label.width = c.width;
-    label.font = {"Digital", c.fontHeight, 0x123456};
+    const TLabel label = BoxAt(c.left, 3, c.width, {"Digital", c.fontHeight, 0x123456});
     LabelInk ink;
     ink.Update(label, c.text, 0x00FF00, text);
     ink.BlendInto(target, WholeOf(target), 255);
@@ -50,11 +55,7 @@ TEST(LabelInk, CentresTheTextHalvesToEven) {
 // label as it was costs no text drawing.
 TEST(LabelInk, DrawsAgainOnlyWhenTextFontColourOrBoxChange) {
   BoxTextRasterizer text;
-  TLabel label;
-  label.left = 10;
-  label.top = 2;
-  label.width = 40;
-  label.font = {"Digital", 8, 0x123456};
+  const TLabel label = BoxAt(10, 2, 40, {"Digital", 8, 0x123456});
   LabelInk ink;
   ASSERT_TRUE(ink.Update(label, "12:00", 0x123456, text));
   EXPECT_EQ(text.draws, 2);
@@ -91,11 +92,7 @@ TEST(LabelInk, DrawsAgainOnlyWhenTextFontColourOrBoxChange) {
 
 TEST(LabelInk, BlendsOnlyInsideTheClip) {
   BoxTextRasterizer text;
-  TLabel label;
-  label.left = 0;
-  label.top = 0;
-  label.width = 20;
-  label.font = {"Digital", 8, 0x00FF00};
+  const TLabel label = BoxAt(0, 0, 20, {"Digital", 8, 0x00FF00});
   LabelInk ink;
   ink.Update(label, "abcde", 0x00FF00, text);  // 20 pixels wide from x 0
   TBitmap32 target = Filled(30, 10, 0);

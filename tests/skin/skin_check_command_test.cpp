@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -104,4 +105,58 @@ TEST(SkinCheckCommand, VerboseListsWhatTheClockReads) {
                            "button \"right\": box ("})
     EXPECT_NE(listed.find(line), std::string::npos) << line << " in:\n" << listed;
   EXPECT_NE(listed.find("no problems"), std::string::npos) << listed;
+}
+
+TEST(SkinCheckCommand, MeasuresTheCarriedFontAndNotesTheEstimatedOnes) {
+  const PngFormatRegistration png;
+  const std::string royale = std::string(ORMEL_SOURCE_DIR) + "/skins/royale";
+  std::ostringstream out;
+  EXPECT_EQ(RunSkinCheck(royale, out, true), kSkinClean) << out.str();
+  const std::string listed = out.str();
+  // What ormel-skin.exe measures on Windows in the seven-segment font royale brings.
+  EXPECT_NE(listed.find("label \"time\": box (60, 102, 72 x 13) for \"88:88:88\" in \"DSEG7 Classic\""),
+            std::string::npos) << listed;
+  EXPECT_NE(listed.find("label \"weekday\": box (66, 76, 48 x 10), its size estimated, for"), std::string::npos)
+      << listed;
+  // The title's box is the skin's own, so only the labels sized by their text are named.
+  EXPECT_NE(listed.find("note: " + royale + "/skin.xml: font \"Tahoma\" (labels \"weekday\", \"date\", \"ampm\") "
+                        "is not in the skin folder, so this check only estimates the size of their text"),
+            std::string::npos) << listed;
+  EXPECT_NE(listed.find(royale + "/: no problems, 1 note"), std::string::npos) << listed;
+}
+
+TEST(SkinCheckCommand, AnEstimatedBoxOutsideTheFaceIsANoteUnlessItsEdgeIsOff) {
+  struct Case {
+    const char* why;
+    const char* from;
+    const char* to;
+    int exitCode;
+    const char* said;
+  } const cases[] = {
+      {"estimated past the right edge", R"(text="88/88/8888" x="68")", R"(text="88/88/8888" x="150")", kSkinClean,
+       "note: %s/skin.xml: label \"date\" box (150, 121, 54 x 10), its size estimated, may reach outside the "
+       "192 x 192 face"},
+      {"its left edge off the face", R"(text="88/88/8888" x="68")", R"(text="88/88/8888" x="200")",
+       kSkinHasWarnings, "warning: %s/skin.xml: label \"date\" box (200, 121, 54 x 10) reaches outside"},
+      {"measured past the right edge", R"(text="88:88:88" x="60" y="102" align="center">
+    <font name="DSEG7 Classic" size="10" color="$005CC4FF"/>)",
+       R"(text="88:88:88" x="150" y="102" align="center">
+    <font name="DSEG7 Classic" size="10" color="$005CC4FF"/>)",
+       kSkinHasWarnings, "warning: %s/skin.xml: label \"time\" box (150, 102, 72 x 13) reaches outside"},
+  };
+  const PngFormatRegistration png;
+  for (const Case& c : cases) {
+    TempFolder dir;
+    const std::string skin = CopyOfSkin(dir, "royale");
+    std::string xml = Read(fs::path(skin) / "skin.xml");
+    const size_t at = xml.find(c.from);
+    ASSERT_NE(at, std::string::npos) << c.why;
+    xml.replace(at, std::string(c.from).size(), c.to);
+    std::ofstream(fs::path(skin) / "skin.xml", std::ios::binary) << xml;
+    std::ostringstream out;
+    EXPECT_EQ(RunSkinCheck(skin, out), c.exitCode) << c.why << ":\n" << out.str();
+    char said[512];
+    std::snprintf(said, sizeof said, c.said, skin.c_str());
+    EXPECT_NE(out.str().find(said), std::string::npos) << c.why << ":\n" << out.str();
+  }
 }

@@ -10,6 +10,12 @@ std::string LineStarting(const std::vector<std::string>& lines, const std::strin
   return "no line starts with " + start;
 }
 
+// A measure that could only estimate text in Tahoma.
+class TahomaEstimated : public MeasuredFonts {
+ public:
+  bool Estimated(const std::string& face) const override { return face == "Tahoma"; }
+};
+
 }  // namespace
 
 TEST(SkinCheckDetails, ListsWhatTheClockReads) {
@@ -20,7 +26,7 @@ TEST(SkinCheckDetails, ListsWhatTheClockReads) {
   skin.surfaces.hours.position = {75, 75};
   skin.surfaces.buttonStrip.SetSize(96, 16);
   skin.right = {110, 65, 30, 16};
-  const std::vector<std::string> lines = DescribeSkin(skin);
+  const std::vector<std::string> lines = DescribeSkin(skin, EveryFontMeasured());
   EXPECT_EQ(lines.size(), 11u);
   // Colours are blue first: $00123456 is red 0x56.
   EXPECT_EQ(LineStarting(lines, "label \"time\""),
@@ -34,4 +40,17 @@ TEST(SkinCheckDetails, ListsWhatTheClockReads) {
             "(124, 65), icon frame 6 at (112, 65), each 16 x 16");
   EXPECT_NE(LineStarting(lines, "button \"left\"").find("icon frames 4 and 5 (start, pause) at (34, 65)"),
             std::string::npos);
+}
+
+TEST(SkinCheckDetails, SaysWhichBoxesAreEstimated) {
+  SkinState skin;
+  skin.labels.lDate = {62, 112, 40, 11, "date", {"Tahoma", 9, 0}};
+  skin.labels.lTitle = {45, 77, 89, 11, "clock", {"Tahoma", 9, 0}, LabelAlignment::Center, false};
+  const std::vector<std::string> lines = DescribeSkin(skin, TahomaEstimated());
+  EXPECT_EQ(LineStarting(lines, "label \"date\"").rfind("label \"date\": box (62, 112, 40 x 11), its size estimated, "
+                                                        "for \"date\" in \"Tahoma\" 9 px;", 0),
+            0u);
+  // The title's box is the skin's own, whatever its font.
+  EXPECT_EQ(LineStarting(lines, "label \"title\"").rfind("label \"title\": box (45, 77, 89 x 11) for", 0), 0u);
+  EXPECT_EQ(LineStarting(lines, "label \"time\"").find("estimated"), std::string::npos);
 }
