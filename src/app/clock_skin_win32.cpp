@@ -4,7 +4,9 @@
 
 #include "app/display_texts.h"
 #include "app/frame_inputs.h"
+#include "base/display_scale.h"
 #include "base/ormel_error.h"
+#include "skin/skin_scale.h"
 #include "skin/png_skin_images.h"
 #include "skin/xml_reader_msxml_win32.h"
 #include "ui/program_folder_win32.h"
@@ -16,7 +18,23 @@ ClockSkin::ClockSkin(std::string skinsRoot)
 
 ClockSkin::~ClockSkin() = default;
 
-void ClockSkin::Load(const std::string& name, const FormatSettings& format, const FrameSizeCheck& canPresent) {
+namespace {
+
+// The platform's check of a frame size, for frames drawn at `scale`.
+FrameSizeCheck AtScale(const FrameSizeCheck& canPresent, double scale) {
+  if (!canPresent) return nullptr;
+  return [canPresent, scale](int w, int h) { return canPresent(ScaledLength(w, scale), ScaledLength(h, scale)); };
+}
+
+// The surfaces a frame is drawn in belong to the drawn skin; the loaded one keeps its images.
+void KeepOnlyImages(SkinState& design) {
+  for (TBitmap32* b : {&design.surfaces.overlay.bitmap, &design.surfaces.frame, &design.surfaces.zoom}) *b = TBitmap32();
+}
+
+}  // namespace
+
+void ClockSkin::Load(const std::string& name, const FormatSettings& format, double scale,
+                     const FrameSizeCheck& canPresent) {
   const std::string folder = skinsRoot_ + name + "\\";
   SkinPrivateFonts fonts;  // out here, so that on failure the cached font goes before its files
   try {
@@ -24,12 +42,35 @@ void ClockSkin::Load(const std::string& name, const FormatSettings& format, cons
     fonts = SkinPrivateFonts(folder);
     text_.ForgetFont();
     const SkinServices services{*xml_, *images_, text_, format};
-    LoadSkin(SkinFolder{folder, '\\'}, services, state_, canPresent);
+    SkinState design = design_, drawn = state_;
+    LoadSkin(SkinFolder{folder, '\\'}, services, design, AtScale(canPresent, scale));
+    ScaleSkin(design, scale, text_, drawn);
+    KeepOnlyImages(design);
+    design_ = std::move(design);
+    state_ = std::move(drawn);
+    scale_ = scale;
+    name_ = name;
     fonts_ = std::move(fonts);
     composer_.Forget();
   } catch (...) {
     text_.ForgetFont();  // it may be a font of the refused skin
     throw OrmelError(CannotShowSkin(name, LoadFailureText()));
+  }
+}
+
+void ClockSkin::Rescale(double scale, const FrameSizeCheck& canPresent) {
+  if (scale == scale_) return;
+  try {
+    const FrameSizeCheck check = AtScale(canPresent, scale);
+    if (check && !check(design_.surfaces.face.width, design_.surfaces.face.height))
+      throw OrmelError("the window cannot show a face of this size at this display scale");
+    SkinState drawn = state_;
+    ScaleSkin(design_, scale, text_, drawn);
+    state_ = std::move(drawn);
+    scale_ = scale;
+    composer_.Forget();
+  } catch (...) {
+    throw OrmelError(CannotShowSkin(name_, LoadFailureText()));
   }
 }
 
@@ -47,5 +88,6 @@ void ClockSkin::Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, boo
 PixelRect ClockSkin::TakeUnshown() { return std::exchange(unshown_, PixelRect{}); }
 
 FaceHitAreas ClockSkin::HitAreas() {
-  return FaceHitAreas{state_.labels.lTitle, state_.surfaces.hours.position, state_.left, state_.right};
+  return FaceHitAreas{state_.labels.lTitle, state_.surfaces.hours.position, state_.left, state_.right,
+                      ScaledLength(5, scale_)};
 }

@@ -19,10 +19,15 @@ class ClockSkin {
   explicit ClockSkin(std::string skinsRoot);
   ~ClockSkin();
 
-  // Loads the skin folder `name`, refusing it when `canPresent` cannot take its frames. On
-  // any failure the previous skin and its fonts stay, and OrmelError names the skin and says
-  // what is wrong.
-  void Load(const std::string& name, const FormatSettings& format, const FrameSizeCheck& canPresent = nullptr);
+  // Loads the skin folder `name` and draws it at the display `scale`, refusing it when
+  // `canPresent` cannot take its frames. On any failure the previous skin and its fonts stay,
+  // and OrmelError names the skin and says what is wrong.
+  void Load(const std::string& name, const FormatSettings& format, double scale,
+            const FrameSizeCheck& canPresent = nullptr);
+  // Draws the skin at another display scale (the window moved to another monitor). On failure
+  // it stays at the scale it had and OrmelError says why.
+  void Rescale(double scale, const FrameSizeCheck& canPresent = nullptr);
+  double Scale() const { return scale_; }
   // The mode's texts and the hands into the frame bitmap.
   // Composed at full alpha also during a fade: the fade applies its alpha once, when presenting.
   void Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning);
@@ -32,6 +37,7 @@ class ClockSkin {
   PixelRect TakeUnshown();
   TBitmap32& Zoom() { return state_.surfaces.zoom; }
   const std::string& ChimePath() const { return state_.surfaces.chimePath; }
+  // In device pixels, as the frame is.
   FaceHitAreas HitAreas();
   TSknButton& LeftButton() { return state_.left; }
   TSknButton& RightButton() { return state_.right; }
@@ -42,7 +48,10 @@ class ClockSkin {
   std::string skinsRoot_;
   SkinPrivateFonts fonts_;  // declared before text_, so its cached font goes before the files
   GdiTextRasterizer text_;
-  SkinState state_;
+  std::string name_;
+  SkinState design_;  // as loaded: face pixels, only the images kept
+  SkinState state_;   // as drawn: device pixels at scale_
+  double scale_ = 1;
   FrameComposer composer_;
   PixelRect unshown_;
 };

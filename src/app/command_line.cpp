@@ -1,7 +1,9 @@
 #include "app/command_line.h"
 
 #include <cstdio>
+#include <cstdlib>
 
+#include "base/display_scale.h"
 #include "base/ormel_error.h"
 
 std::optional<TDateTime> ParseIsoDateTime(const std::string& text) {
@@ -33,6 +35,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       cl.skin = args[++i];
     } else if (a == "--label" && hasValue) {
       cl.label = args[++i];
+    } else if (a == "--scale" && hasValue) {
+      const std::string& v = args[++i];
+      char* end = nullptr;
+      const double scale = std::strtod(v.c_str(), &end);
+      if (v.empty() || *end != 0 || !(scale >= kMinScale && scale <= kMaxScale))
+        throw OrmelError("'" + v + "' is not a display scale from 1 to 5 (1.5 for 150 %)");
+      cl.scale = scale;
     } else if (a == "--mode" && hasValue) {
       const std::string& v = args[++i];
       if (v.size() != 1 || !IsClockType(v[0] - '0')) throw OrmelError("'" + v + "' is not a display mode (0 to 5)");

@@ -6,14 +6,15 @@
 #include "app/clock_type.h"
 #include "time/date_time.h"
 
-// `--snapshot FILE.png [--at "YYYY-MM-DD hh:mm:ss"] [--mode N] [--skin NAME] [--label TEXT]`: render one
-// frame and exit.
+// `--snapshot FILE.png [--at "YYYY-MM-DD hh:mm:ss"] [--mode N] [--skin NAME] [--label TEXT] [--scale S]`:
+// render one frame and exit.
 struct CommandLine {
   std::string snapshotPath;
   std::optional<TDateTime> at;
   std::optional<ClockType> mode;
   std::string skin;  // empty: the default skin
   std::optional<std::string> label;  // the Clock mode's title
+  std::optional<double> scale;       // the monitor's pixels per inch / 96 to render at
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);

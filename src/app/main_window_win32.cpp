@@ -14,8 +14,10 @@
 #include "app/settings_placement_win32.h"
 #include "app/settings_run_value.h"
 #include "app/timer_form_settings_win32.h"
+#include "base/display_scale.h"
 #include "base/error_box_win32.h"
 #include "base/ormel_error.h"
+#include "base/window_scale_win32.h"
 #include "skin/skin_scan.h"
 #include "time/countdown_dialog_win32.h"
 #include "time/locale_win32.h"
@@ -37,6 +39,10 @@ const char kTitle[] = "Ormel Clock";
 constexpr int kDesignLeft = 286, kDesignTop = 171, kDesignWidth = 518, kDesignHeight = 339;
 // The system's move loop as a press on the caption starts it: the window follows the mouse.
 constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
+// Sent when the window moves to a monitor of another scale (Windows 8.1 on; not in every
+// header set).
+constexpr UINT kDpiChanged = 0x02E0;
+
 // A context menu asked for from the keyboard comes without a mouse position.
 constexpr short kNoMousePosition = -1;
 
@@ -148,6 +154,9 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       FormClose();
       return 0;
+    case kDpiChanged:
+      DpiChanged(ScaleOfDpi(LOWORD(wp)));
+      return 0;
     case WM_QUERYENDSESSION:
       SaveSettings(SettingsWriter::WhenRefused::StayQuiet);
       return TRUE;
@@ -194,6 +203,7 @@ void TfrmMain::FormCreate() {
       ApplyWindowPlacement(hwnd_, *placement);
   }
   ResolveSavedZone(zones_, state_);
+  UseDisplayScale(WindowScale(hwnd_));  // of the monitor the restored place is on
   face_.ScanSkinFolders();
   ShowStartupSkin(state_, face_.SkinNames(), *this);
   StartUpFade(fade_, *this);
@@ -379,6 +389,18 @@ void TfrmMain::imnSkinsClick(size_t index) { ::imnSkinsClick(state_, face_.SkinN
 
 // Throws, keeping the old skin, also when the window cannot present the new one's frames.
 void TfrmMain::LoadSkin(const std::string& name) { face_.LoadSkin(name, state_.FFormatSettings); }
+
+void TfrmMain::UseDisplayScale(double scale) {
+  face_.SetScale(scale);
+  fade_.minImageSize = ScaledLength(kMinFadeImageSize, scale);
+}
+
+void TfrmMain::DpiChanged(double scale) {
+  face_.Rescale(hwnd_, scale);
+  UseDisplayScale(scale);
+  ToolTipManager1->Recreate();  // the buttons moved with the scale
+  UpdateDisplay();
+}
 
 void TfrmMain::FitWindowToSkin() {
   face_.FitWindowToSkin(hwnd_);

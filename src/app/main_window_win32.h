@@ -95,6 +95,10 @@ class TfrmMain : public ClockHost,
   // SkinHost
   void LoadSkin(const std::string& name) override;
   void FitWindowToSkin() override;
+  // The display scale skins are drawn at, with what depends on it.
+  void UseDisplayScale(double scale);
+  // WM_DPICHANGED: the clock redraws at the new monitor's scale around the same centre.
+  void DpiChanged(double scale);
   void ShowError(const std::string& message) override;
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -8,7 +8,7 @@ bool InTitle(const FaceHitAreas& a, int x, int y) {
 }
 
 bool InHandsCentre(const FaceHitAreas& a, int x, int y) {
-  return std::fabs(x - a.handsCentre.x) <= 5 && std::fabs(y - a.handsCentre.y) <= 5;
+  return std::fabs(x - a.handsCentre.x) <= a.handsReach && std::fabs(y - a.handsCentre.y) <= a.handsReach;
 }
 
 bool ShowsHandCursor(const ClockState& state, const FaceHitAreas& a) {

@@ -28,6 +28,7 @@ struct FaceHitAreas {
   FloatPoint handsCentre;  // the hour hand layer's position
   TSknButton& left;
   TSknButton& right;
+  int handsReach = 5;  // how far from the centre it takes clicks, in device pixels: 5 face pixels scaled
 };
 
 bool InTitle(const FaceHitAreas& areas, int x, int y);

@@ -19,7 +19,18 @@ void SkinWindow::ScanSkinFolders() {
 }
 
 void SkinWindow::LoadSkin(const std::string& name, const FormatSettings& format) {
-  skin_.Load(name, format, [this](int w, int h) { return presenter_.Reserve(w, h); });
+  skin_.Load(name, format, scale_, [this](int w, int h) { return presenter_.Reserve(w, h); });
+}
+
+void SkinWindow::Rescale(HWND window, double scale) {
+  skin_.Rescale(scale, [this](int w, int h) { return presenter_.Reserve(w, h); });
+  scale_ = scale;
+  RECT r;
+  GetWindowRect(window, &r);
+  const TBitmap32& face = skin_.Frame();
+  const int centreX = r.left + (r.right - r.left) / 2, centreY = r.top + (r.bottom - r.top) / 2;
+  SetWindowPos(window, nullptr, centreX - face.width / 2, centreY - face.height / 2, face.width, face.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SkinWindow::FitWindowToSkin(HWND window) const {

@@ -72,7 +72,8 @@ int RunSnapshot(const CommandLine& cl) {
   if (!cl.skin.empty()) state.FSkinName = cl.skin;
   if (cl.label) state.FClockLabel = *cl.label;
   // A preview shows the skin asked for or nothing: another skin's face would mislead.
-  skin.Load(state.FSkinName, state.FFormatSettings);
+  // At 100 % unless asked: a preview must not depend on the display it happens to run on.
+  skin.Load(state.FSkinName, state.FFormatSettings, cl.scale.value_or(1));
   SnapshotHost host(state, skin, at);
   host.SetClockType(cl.mode.value_or(ctClock));
   Timer1Timer(state, host);

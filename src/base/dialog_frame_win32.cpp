@@ -1,14 +1,23 @@
 #include "base/dialog_frame_win32.h"
 
-FontHandle DefaultDialogFont() {
-  ScreenDc screen;
-  const int ppi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+#include "base/display_scale.h"
+#include "base/window_scale_win32.h"
+
+FontHandle DefaultDialogFont(HWND dialog) {
+  const int ppi = ScaledLength(96, WindowScale(dialog));
   return FontHandle(CreateFontA(-MulDiv(8, ppi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                                 "MS Sans Serif"));
 }
 
+RECT ScaledBox(HWND dialog, RECT box) {
+  const double scale = WindowScale(dialog);
+  return RECT{ScaledLength(box.left, scale), ScaledLength(box.top, scale), ScaledLength(box.right, scale),
+              ScaledLength(box.bottom, scale)};
+}
+
 HWND AddDialogControl(HWND dialog, HFONT font, const char* className, const char* text, DWORD style, RECT box,
                       int id) {
+  box = ScaledBox(dialog, box);
   HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, box.left, box.top,
                                  box.right - box.left, box.bottom - box.top, dialog,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);

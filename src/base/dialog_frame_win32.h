@@ -9,8 +9,13 @@ struct EmptyDialogTemplate {
   WORD menu, windowClass, title;
 };
 
-// The default dialog font, "MS Sans Serif" 8 point.
-FontHandle DefaultDialogFont();
+// The default dialog font, "MS Sans Serif" 8 point, at the dialog's monitor scale.
+FontHandle DefaultDialogFont(HWND dialog);
 
+// A box given in pixels at 96 pixels per inch, on the dialog's monitor.
+RECT ScaledBox(HWND dialog, RECT box);
+
+// Adds a control at `box`, given in pixels at 96 pixels per inch: it is scaled to the dialog's
+// monitor like the font, so text and controls keep their proportions at every scale.
 HWND AddDialogControl(HWND dialog, HFONT font, const char* className, const char* text, DWORD style, RECT box,
                       int id);

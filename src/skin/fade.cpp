@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int32_t kMinImageSize = 16;
-
 void StartTimer(FadeState& fade) {
   fade.running = true;
   fade.failureReported = false;
@@ -77,9 +75,9 @@ bool BeginClosingFade(FadeState& fade) {
   return false;
 }
 
-int32_t ZoomedSize(int32_t size, int32_t zoom) {
+int32_t ZoomedSize(int32_t size, int32_t zoom, int32_t minimum) {
   const int64_t scaled = RoundHalfEvenDiv(static_cast<int64_t>(size) * zoom, 255);
-  return std::max<int32_t>(kMinImageSize, std::min<int64_t>(size, scaled));
+  return std::max<int32_t>(minimum, std::min<int64_t>(size, scaled));
 }
 
 ScreenPoint ZoomedCentre(const FadeState& fade) {
@@ -115,8 +113,8 @@ FadeStepResult FadeStep(FadeState& fade, const TBitmap32& frame, TBitmap32& zoom
       r.closeAgain = fade.closeAfterFade;
     }
   }
-  r.imageWidth = ZoomedSize(frame.width, fade.zoom);
-  r.imageHeight = ZoomedSize(frame.height, fade.zoom);
+  r.imageWidth = ZoomedSize(frame.width, fade.zoom, fade.minImageSize);
+  r.imageHeight = ZoomedSize(frame.height, fade.zoom, fade.minImageSize);
   const ScreenPoint c = ZoomedCentre(fade);
   r.left = c.x - r.imageWidth / 2;
   r.top = c.y - r.imageHeight / 2;

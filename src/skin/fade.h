@@ -25,6 +25,9 @@ struct ScreenPoint {
   bool operator==(const ScreenPoint& o) const { return x == o.x && y == o.y; }
 };
 
+// The smallest image of the fade, in face pixels.
+inline constexpr int32_t kMinFadeImageSize = 16;
+
 struct FadeState {
   FadeDirection direction = FadeDirection::Appearing;
   int32_t zoom = 200;          // 255 = full size
@@ -34,6 +37,7 @@ struct FadeState {
   bool closeAfterFade = false;
   bool running = false;        // fadeTimer enabled
   bool failureReported = false;  // a failed window update was shown during this fade
+  int32_t minImageSize = kMinFadeImageSize;  // in device pixels: the face pixels scaled
 };
 
 struct FadeStepResult {
@@ -57,8 +61,8 @@ void ShowForAlarm(FadeState& fade);
 // Returns whether the close may go ahead (a disappearing fade already ran).
 bool BeginClosingFade(FadeState& fade);
 
-// Size of the scaled image: max(16, min(size, round(size × zoom / 255))), halves to even.
-int32_t ZoomedSize(int32_t size, int32_t zoom);
+// Size of the scaled image: max(minimum, min(size, round(size × zoom / 255))), halves to even.
+int32_t ZoomedSize(int32_t size, int32_t zoom, int32_t minimum);
 // The image centre: the home centre at zoom 255, the zoom origin at zoom 0.
 ScreenPoint ZoomedCentre(const FadeState& fade);
 

@@ -48,7 +48,7 @@ AffineMap AffineMap::Inverse() const {
 
 AffineMap LayerTransform(const TRotLayer& layer) {
   const double a = static_cast<double>(layer.angle) * kPi / 180.0;
-  const double c = std::cos(a), s = std::sin(a);
+  const double c = std::cos(a) * layer.scale, s = std::sin(a) * layer.scale;
   AffineMap m;
   m.m11 = c;
   m.m12 = s;

@@ -14,8 +14,8 @@ struct AffineMap {
 };
 
 // Hand-bitmap pixels to target pixels: translate by minus the bitmap centre, rotate by the
-// angle (y points down, so positive angles turn counter-clockwise on screen), translate by
-// the position.
+// angle (y points down, so positive angles turn counter-clockwise on screen) and scale,
+// translate by the position.
 AffineMap LayerTransform(const TRotLayer& layer);
 
 // Target pixels [left, right) × [top, bottom) covered by the transformed bitmap, clipped to

@@ -39,7 +39,7 @@ bool TSknButton::MouseDownAt(int x, int y) {
 
 // The right button keeps its background right of its icon.
 int TSknButton::FrameLeft() const { return Icon == kIconRight ? left + IconOffset : left; }
-int TSknButton::IconLeft() const { return Icon == kIconRight ? left + 2 : left + IconOffset; }
+int TSknButton::IconLeft() const { return Icon == kIconRight ? left + IconNudge : left + IconOffset; }
 
 void TSknButton::PaintTo(TBitmap32& target) const { PaintTo(target, WholeOf(target)); }
 

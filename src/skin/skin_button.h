@@ -25,6 +25,7 @@ class TSknButton {
 
   int left, top, width, height;
   int IconOffset = 14;
+  int IconNudge = 2;  // the right button's icon sits this far right of its offset
   uint8_t state = kNormal;
   const TBitmap32* Strip = nullptr;
   int Icon = 3;

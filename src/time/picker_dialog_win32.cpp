@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "base/dialog_frame_win32.h"
+#include "base/display_scale.h"
+#include "base/window_scale_win32.h"
 #include "time/system_time_convert_win32.h"
 
 namespace {
@@ -59,11 +61,11 @@ INT_PTR CALLBACK PickerDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
 
 void PickerDialog::Init() {
   SetWindowTextA(hwnd_, caption_);
-  font_ = DefaultDialogFont();
-  headingFont_.reset(CreateFontA(-32, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, ANTIALIASED_QUALITY, 0,
+  font_ = DefaultDialogFont(hwnd_);
+  headingFont_.reset(CreateFontA(-ScaledLength(32, WindowScale(hwnd_)), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, ANTIALIASED_QUALITY, 0,
                                  "Arial"));
   // Fixed client size, centred on the screen, in the topmost band.
-  RECT frame{0, 0, client_.cx, client_.cy};
+  RECT frame = ScaledBox(hwnd_, RECT{0, 0, client_.cx, client_.cy});
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
   const int w = frame.right - frame.left, h = frame.bottom - frame.top;
@@ -102,10 +104,13 @@ void PickerDialog::PaintHeading() {
     SetBkMode(dc, TRANSPARENT);
     const int len = lstrlenA(heading_);
     // Embossed: a white copy one pixel right and down under the grey one.
+    const double scale = WindowScale(hwnd_);
+    const int x = ScaledLength(kMargin, scale), y = ScaledLength(kMargin / 2, scale);
+    const int shadow = ScaledLength(1, scale);
     SetTextColor(dc, RGB(255, 255, 255));
-    TextOutA(dc, kMargin + 1, kMargin / 2 + 1, heading_, len);
+    TextOutA(dc, x + shadow, y + shadow, heading_, len);
     SetTextColor(dc, RGB(128, 128, 128));
-    TextOutA(dc, kMargin, kMargin / 2, heading_, len);
+    TextOutA(dc, x, y, heading_, len);
   }
   EndPaint(hwnd_, &ps);
 }

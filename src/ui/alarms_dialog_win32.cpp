@@ -62,9 +62,9 @@ void TfAlarms::Init() {
   SetWindowTextA(hwnd_, layout.caption);
   SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-  const LayoutBox& w = layout.window;
-  SetWindowPos(hwnd_, nullptr, w.left, w.top, w.width, w.height, SWP_NOZORDER | SWP_NOACTIVATE);
-  font_ = DefaultDialogFont();
+  const RECT w = ScaledBox(hwnd_, RectOf(layout.window));
+  SetWindowPos(hwnd_, nullptr, w.left, w.top, w.right - w.left, w.bottom - w.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  font_ = DefaultDialogFont(hwnd_);
   AddControls();
 }
 

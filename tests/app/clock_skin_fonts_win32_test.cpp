@@ -43,15 +43,15 @@ class SkinFontsTest : public ::testing::Test {
 TEST_F(SkinFontsTest, ASkinsFontIsThereOnlyWhileTheSkinIsLoaded) {
   ASSERT_FALSE(FamilyInstalled(kFamily)) << "the host must not have the test font";
   ClockSkin skin(Backslashed(dir.Path()));
-  skin.Load("fonted", format);
+  skin.Load("fonted", format, 1);
   EXPECT_TRUE(FamilyInstalled(kFamily));
-  skin.Load("plain", format);
+  skin.Load("plain", format, 1);
   EXPECT_FALSE(FamilyInstalled(kFamily));
 }
 
 TEST_F(SkinFontsTest, LabelsAreMeasuredAndDrawnInTheSkinsFont) {
   ClockSkin skin(Backslashed(dir.Path()));
-  skin.Load("fonted", format);
+  skin.Load("fonted", format, 1);
   // The font is loaded for this process: GDI now draws the family like the original.
   GdiTextRasterizer gdi;
   const FontSpec own{kFamily, 14}, original{"DSEG7 Classic", 14}, fallback{"DejaVu Sans", 14};
@@ -72,8 +72,8 @@ TEST_F(SkinFontsTest, LabelsAreMeasuredAndDrawnInTheSkinsFont) {
 
 TEST_F(SkinFontsTest, AFailedLoadKeepsTheSkinAndDropsTheNewFont) {
   ClockSkin skin(Backslashed(dir.Path()));
-  skin.Load("plain", format);
-  EXPECT_THROW(skin.Load("broken", format), OrmelError);
+  skin.Load("plain", format, 1);
+  EXPECT_THROW(skin.Load("broken", format, 1), OrmelError);
   EXPECT_FALSE(FamilyInstalled(kFamily));
   EXPECT_EQ(skin.Frame().width, 192);
 }

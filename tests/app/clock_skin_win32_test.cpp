@@ -23,7 +23,7 @@ class ClockSkinTest : public ::testing::Test {
   // The message of a load that must fail.
   std::string Refused(ClockSkin& skin, const std::string& name, const FrameSizeCheck& canPresent = nullptr) {
     try {
-      skin.Load(name, format, canPresent);
+      skin.Load(name, format, 1, canPresent);
       ADD_FAILURE() << name << " loaded";
     } catch (const OrmelError& e) {
       return e.what();
@@ -38,7 +38,7 @@ class ClockSkinTest : public ::testing::Test {
 
 TEST_F(ClockSkinTest, AHugeFaceIsRefusedInWordsAndTheSkinStays) {
   ClockSkin skin(Backslashed(dir.Path()));
-  skin.Load("plain", format);
+  skin.Load("plain", format, 1);
   const std::string message = Refused(skin, "huge");
   EXPECT_EQ(message.rfind("The skin \"huge\" cannot be shown:\r\n", 0), 0u) << message;
   EXPECT_NE(message.find("skin.xml: the face is 60000 x 60000 pixels; at most 2048 x 2048 can be shown"),
@@ -49,7 +49,7 @@ TEST_F(ClockSkinTest, AHugeFaceIsRefusedInWordsAndTheSkinStays) {
 
 TEST_F(ClockSkinTest, FramesTheWindowCannotPresentRefuseTheSkin) {
   ClockSkin skin(Backslashed(dir.Path()));
-  skin.Load("plain", format);
+  skin.Load("plain", format, 1);
   int askedWidth = 0;
   const std::string message = Refused(skin, "plain", [&](int w, int) {
     askedWidth = w;
@@ -58,6 +58,25 @@ TEST_F(ClockSkinTest, FramesTheWindowCannotPresentRefuseTheSkin) {
   EXPECT_EQ(message, "The skin \"plain\" cannot be shown:\r\nthere is not enough graphics memory to show a 192 x 192 face");
   EXPECT_EQ(askedWidth, 192);
   EXPECT_EQ(skin.Frame().width, 192);
+}
+
+TEST_F(ClockSkinTest, ASkinIsDrawnAtTheDisplayScaleAndRedrawnAtANewOne) {
+  ClockSkin skin(Backslashed(dir.Path()));
+  skin.Load("plain", format, 1.5);
+  EXPECT_EQ(skin.Frame().width, 288);
+  EXPECT_EQ(skin.Zoom().height, 288);
+  EXPECT_EQ(skin.HitAreas().title.width, 120) << "royale's 80-pixel title";
+  skin.Rescale(2);
+  EXPECT_EQ(skin.Frame().width, 384);
+  EXPECT_EQ(skin.HitAreas().handsReach, 10);
+  EXPECT_FLOAT_EQ(skin.HitAreas().handsCentre.x, 192);
+  // Frames the window cannot take at the new scale keep the one it had.
+  EXPECT_THROW(skin.Rescale(3, [](int w, int) { return w < 500; }), OrmelError);
+  EXPECT_EQ(skin.Scale(), 2);
+  EXPECT_EQ(skin.Frame().width, 384);
+  skin.Rescale(1);
+  EXPECT_EQ(skin.Frame().width, 192);
+  EXPECT_EQ(skin.HitAreas().title.width, 80);
 }
 
 }  // namespace

@@ -14,12 +14,16 @@ TEST(CommandLine, SnapshotArguments) {
   EXPECT_EQ(ParseCommandLine({"--snapshot", "a.png", "--label", ""}).label, "");
   EXPECT_FALSE(ParseCommandLine({"--snapshot", "a.png"}).label.has_value());
   EXPECT_TRUE(ParseCommandLine({}).snapshotPath.empty());
+  EXPECT_EQ(*ParseCommandLine({"--snapshot", "a.png", "--scale", "1.5"}).scale, 1.5);
+  EXPECT_EQ(*ParseCommandLine({"--snapshot", "a.png", "--scale", "2"}).scale, 2.0);
+  EXPECT_FALSE(ParseCommandLine({"--snapshot", "a.png"}).scale.has_value());
 }
 
 TEST(CommandLine, RejectsWhatItCannotRead) {
   const std::vector<std::vector<std::string>> bad = {
       {"--at", "2026-02-30 10:00:00"}, {"--at", "10:00"}, {"--at", "2026-12-08 10:08:30x"},
-      {"--mode", "6"}, {"--mode", "12"}, {"--frobnicate"}, {"--snapshot"}, {"--skin"}, {"--label"}};
+      {"--mode", "6"}, {"--mode", "12"}, {"--frobnicate"}, {"--snapshot"}, {"--skin"}, {"--label"},
+      {"--scale"}, {"--scale", "0.5"}, {"--scale", "6"}, {"--scale", "1,5"}, {"--scale", "nan"}, {"--scale", ""}};
   for (const auto& args : bad) EXPECT_THROW(ParseCommandLine(args), OrmelError) << args[0];
 }
 

@@ -52,6 +52,10 @@ TEST_F(MouseFixture, HotAreasIncludeTheirEdges) {
   EXPECT_FALSE(InTitle(areas, 45 + 90, 80));
   EXPECT_TRUE(InHandsCentre(areas, 101, 91));
   EXPECT_FALSE(InHandsCentre(areas, 102, 96));
+  // At twice the pixels per inch the centre takes clicks twice as far out.
+  areas.handsReach = 10;
+  EXPECT_TRUE(InHandsCentre(areas, 106, 86));
+  EXPECT_FALSE(InHandsCentre(areas, 107, 96));
 }
 
 TEST_F(MouseFixture, TitleCyclesTheModesAndAtomicReturnsToClock) {

@@ -89,15 +89,18 @@ TEST(FadeStep, DisappearingFromAlphaZeroEndsAtOnce) {
 
 TEST(FadeGeometry, ScaledSizes) {
   struct Case {
-    int size, zoom, expected;
+    int size, zoom, minimum, expected;
   } cases[] = {
-      {150, 128, 75},  // 75.29
-      {150, 0, 16},    {150, 255, 150}, {150, 200, 118},  // 117.6
-      {10, 255, 16},   // never below the minimum, even beyond the window
-      {192, 1, 16},    {192, 254, 191},
+      {150, 128, 16, 75},  // 75.29
+      {150, 0, 16, 16},    {150, 255, 16, 150}, {150, 200, 16, 118},  // 117.6
+      {10, 255, 16, 16},   // never below the minimum, even beyond the window
+      {192, 1, 16, 16},    {192, 254, 16, 191},
+      // On a scaled monitor the minimum is 16 face pixels in device pixels.
+      {288, 0, 24, 24},    {288, 10, 24, 24},   {288, 128, 24, 145},
+      {384, 1, 32, 32},    {384, 255, 32, 384},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ZoomedSize(c.size, c.zoom), c.expected) << c.size << " at " << c.zoom;
+    EXPECT_EQ(ZoomedSize(c.size, c.zoom, c.minimum), c.expected) << c.size << " at " << c.zoom;
   }
 }
 
