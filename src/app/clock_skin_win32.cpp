@@ -26,9 +26,13 @@ FrameSizeCheck AtScale(const FrameSizeCheck& canPresent, double scale) {
   return [canPresent, scale](int w, int h) { return canPresent(ScaledLength(w, scale), ScaledLength(h, scale)); };
 }
 
-// The surfaces a frame is drawn in belong to the drawn skin; the loaded one keeps its images.
+// The surfaces a frame is drawn in belong to the drawn skin; the loaded one keeps its images
+// (and the surfaces' modes).
 void KeepOnlyImages(SkinState& design) {
-  for (TBitmap32* b : {&design.surfaces.overlay.bitmap, &design.surfaces.frame, &design.surfaces.zoom}) *b = TBitmap32();
+  for (TBitmap32* b : {&design.surfaces.overlay.bitmap, &design.surfaces.frame, &design.surfaces.zoom}) {
+    std::vector<uint32_t>().swap(b->pixels);
+    b->width = b->height = 0;
+  }
 }
 
 }  // namespace

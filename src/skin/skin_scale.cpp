@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "image/resample.h"
 
@@ -66,13 +67,8 @@ void ScaleButton(const TSknButton& from, double scale, TSknButton& to) {
   to.IconNudge = ScaledLength(from.IconNudge, scale);
 }
 
-}  // namespace
-
-void ScaleSkin(const SkinState& design, double scale, TextRasterizer& text, SkinState& device) {
-  if (scale == 1) {
-    device = design;
-    return;
-  }
+// Everything but the surfaces a frame is drawn in.
+void ScaleParts(const SkinState& design, double scale, TextRasterizer& text, SkinState& device) {
   const SkinSurfaces& from = design.surfaces;
   SkinSurfaces& to = device.surfaces;
   ScaleImage(from.face, scale, to.face);
@@ -82,13 +78,12 @@ void ScaleSkin(const SkinState& design, double scale, TextRasterizer& text, Skin
   ScaleHand(from.hours, scale, to.hours);
   ScaleHand(from.minutes, scale, to.minutes);
   ScaleHand(from.seconds, scale, to.seconds);
-  for (TBitmap32* b : {&to.overlay.bitmap, &to.frame, &to.zoom}) {
-    b->SetSize(to.face.width, to.face.height);
-    b->Clear(0);
+  const std::pair<const TBitmap32*, TBitmap32*> drawnIn[] = {
+      {&from.overlay.bitmap, &to.overlay.bitmap}, {&from.frame, &to.frame}, {&from.zoom, &to.zoom}};
+  for (const auto& [was, is] : drawnIn) {
+    is->drawMode = was->drawMode;
+    is->combineMode = was->combineMode;
   }
-  to.overlay.bitmap.drawMode = from.overlay.bitmap.drawMode;
-  to.frame.drawMode = from.frame.drawMode;
-  to.zoom.drawMode = from.zoom.drawMode;
   to.chimePath = from.chimePath;
 
   const FaceLabels& l = design.labels;
@@ -101,4 +96,20 @@ void ScaleSkin(const SkinState& design, double scale, TextRasterizer& text, Skin
   ScaleLabel(l.lAmPm, scale, text, d.lAmPm);
   ScaleButton(design.left, scale, device.left);
   ScaleButton(design.right, scale, device.right);
+}
+
+}  // namespace
+
+void ScaleSkin(const SkinState& design, double scale, TextRasterizer& text, SkinState& device) {
+  if (scale == 1) {
+    device = design;
+  } else {
+    ScaleParts(design, scale, text, device);
+  }
+  // The surfaces a frame is drawn in take the drawn face's size.
+  SkinSurfaces& to = device.surfaces;
+  for (TBitmap32* b : {&to.overlay.bitmap, &to.frame, &to.zoom}) {
+    b->SetSize(to.face.width, to.face.height);
+    b->Clear(0);
+  }
 }

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "base/display_scale.h"
+#include "base/handles_win32.h"
 #include "base/window_scale_win32.h"
 #include "time/countdown_dialog_win32.h"
 #include "time/dialog_driver_win32.h"
@@ -52,11 +54,11 @@ std::vector<Control> ControlsOf(HWND dialog) {
   return out;
 }
 
-// The width the control's own font needs for its text on one line.
-int TextWidth(HWND control) {
+// The width the text of `control` needs on one line in `font`.
+int TextWidth(HWND control, HFONT font) {
   const std::string text = TextOf(control);
   HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  HGDIOBJ old = SelectObject(dc, font);
   SIZE size{};
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
   SelectObject(dc, old);
@@ -66,8 +68,20 @@ int TextWidth(HWND control) {
 
 std::string Name(HWND control) { return ClassOf(control) + " \"" + TextOf(control) + "\""; }
 
-// Every control inside the client area, none over another, labels wide enough for their text,
-// and the client area `design` (its size at 96 pixels per inch) scaled like everything else.
+RECT AtDesignScale(RECT r, double scale) {
+  auto back = [scale](LONG v) { return static_cast<LONG>(std::lround(v / scale)); };
+  return RECT{back(r.left), back(r.top), back(r.right), back(r.bottom)};
+}
+
+// The room a control gives its text: a push button's text sits inside its border, a check
+// box's beside its box.
+int TextRoom(HWND control, const RECT& box, double scale) {
+  return (box.right - box.left) - (ClassOf(control) == "Button" ? ScaledLength(4, scale) : 0);
+}
+
+// At the dialog's scale, nothing comes out worse than at 100 %: every control lies inside the
+// client area, a text that fits its control at 96 pixels per inch fits it now, no controls
+// overlap that did not at 100 %, and the client area is `design` (its size at 100 %) scaled.
 void ExpectLaidOutAtItsScale(HWND dialog, SIZE design) {
   const double scale = WindowScale(dialog);
   RECT client;
@@ -76,6 +90,8 @@ void ExpectLaidOutAtItsScale(HWND dialog, SIZE design) {
     EXPECT_NEAR(client.right, ScaledLength(design.cx, scale), 1) << "at scale " << scale;
     EXPECT_NEAR(client.bottom, ScaledLength(design.cy, scale), 1) << "at scale " << scale;
   }
+  const FontHandle designFont(CreateFontA(-MulDiv(8, 96, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0,
+                                          0, "MS Sans Serif"));
   const std::vector<Control> controls = ControlsOf(dialog);
   ASSERT_FALSE(controls.empty());
   for (const Control& c : controls) {
@@ -84,14 +100,20 @@ void ExpectLaidOutAtItsScale(HWND dialog, SIZE design) {
         << Name(c.window) << " reaches outside the dialog at scale " << scale;
     const std::string cls = ClassOf(c.window);
     if ((cls == "Static" && !IsDecoration(c.window)) || cls == "Button") {
-      // A push button's text sits inside its border; a check box's beside its box.
-      const int room = (c.box.right - c.box.left) - (cls == "Button" ? ScaledLength(4, scale) : 0);
-      EXPECT_LE(TextWidth(c.window), room) << Name(c.window) << " is clipped at scale " << scale;
+      const RECT designBox = AtDesignScale(c.box, scale);
+      const bool fitsAtDesign = TextWidth(c.window, designFont.get()) <= TextRoom(c.window, designBox, 1);
+      const HFONT own = reinterpret_cast<HFONT>(SendMessageA(c.window, WM_GETFONT, 0, 0));
+      if (fitsAtDesign) {
+        EXPECT_LE(TextWidth(c.window, own), TextRoom(c.window, c.box, scale) + 1)
+            << Name(c.window) << " is clipped at scale " << scale;
+      }
     }
     if (IsDecoration(c.window)) continue;
     for (const Control& other : controls) {
       if (other.window == c.window || IsDecoration(other.window) || !IsWindowVisible(other.window)) continue;
       RECT overlap;
+      const RECT a = AtDesignScale(c.box, scale), b = AtDesignScale(other.box, scale);
+      if (IntersectRect(&overlap, &a, &b)) continue;  // laid out so at 100 %
       EXPECT_FALSE(IntersectRect(&overlap, &c.box, &other.box))
           << Name(c.window) << " lies over " << Name(other.window) << " at scale " << scale;
     }
