@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "app/clock_tick.h"
 #include "base/ormel_error.h"
 #include "image/png_format.h"
+#include "image/resample.h"
+#include "support/fake_clock.h"
 #include "skin/installed_royale_copy.h"
 #include "skin/temp_folder.h"
 #include "support/windows_path.h"
@@ -77,6 +84,47 @@ TEST_F(ClockSkinTest, ASkinIsDrawnAtTheDisplayScaleAndRedrawnAtANewOne) {
   skin.Rescale(1);
   EXPECT_EQ(skin.Frame().width, 192);
   EXPECT_EQ(skin.HitAreas().title.width, 80);
+}
+
+// How steep a box's edges are, as a share of its contrast: the mean of the steepest tenth of
+// the brightness steps between neighbours across it, over its brightest minus its darkest. Text
+// drawn at the pixels it is shown with steps from ink to ground in one pixel; text enlarged
+// ramps over several.
+double EdgeSteepness(const TBitmap32& frame, const TLabel& box, int scaleBy = 1) {
+  auto brightness = [](uint32_t p) { return RedOf(p) + GreenOf(p) + BlueOf(p); };
+  const int left = box.left * scaleBy, top = box.top * scaleBy;
+  const int right = (box.left + box.width) * scaleBy, bottom = (box.top + box.height) * scaleBy;
+  std::vector<int> steps;
+  int lo = 3 * 255, hi = 0;
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) {
+      const int b = brightness(frame.At(x, y));
+      lo = std::min(lo, b), hi = std::max(hi, b);
+      if (x + 1 < right) steps.push_back(std::abs(brightness(frame.At(x + 1, y)) - b));
+    }
+  std::sort(steps.rbegin(), steps.rend());
+  const size_t tenth = std::max<size_t>(1, steps.size() / 10);
+  double sum = 0;
+  for (size_t i = 0; i < tenth; ++i) sum += steps[i];
+  return sum / tenth / std::max(1, hi - lo);
+}
+
+TEST_F(ClockSkinTest, TextAtTwiceThePixelsIsSharperThanTheFrameEnlarged) {
+  FakeClock clock(46364.156597222);  // 3:45:30, the hands well below the title
+  ClockState state(clock);
+  state.FFormatSettings = format;
+  state.hands = HandAnglesFrom(clock.Now());
+  ClockSkin at1(Backslashed(dir.Path())), at2(Backslashed(dir.Path()));
+  at1.Load("plain", format, 1);
+  at2.Load("plain", format, 2);
+  at1.Compose(state, clock.Now(), 0, false);
+  at2.Compose(state, clock.Now(), 0, false);
+  TBitmap32 enlarged;
+  ResampleLanczos3(at1.Frame(), 384, 384, enlarged);
+  const TLabel title = at1.HitAreas().title;  // "Clock"
+  const double drawn = EdgeSteepness(at2.Frame(), at2.HitAreas().title);
+  const double blown = EdgeSteepness(enlarged, title, 2);
+  EXPECT_GT(drawn, blown * 1.5) << "edges drawn at 2x: " << drawn << " of the contrast per pixel, enlarged: " << blown;
 }
 
 }  // namespace

@@ -44,7 +44,11 @@ for dpi in 144 192; do
   [ "$(identify -format '%wx%h' "$WORK/snap.png")" = "${side}x$side" ] ||
     fail "--snapshot --scale $scale gave $(identify -format '%wx%h' "$WORK/snap.png")"
 
-  "$WINE_RUN" "$DIALOG_TESTS" --gtest_filter='DialogsAtTheDisplayScale.*' >"$WORK/dialogs.log" 2>&1 ||
+  # The Alarms window, 551 x 537 at 100 %, is taller at 200 % than the test display's 800 pixels
+  # (a 200 % screen has twice the pixels of one at 100 %): it is checked at 150 %.
+  dialogs='DialogsAtTheDisplayScale.*'
+  [ "$dpi" -le 144 ] || dialogs="$dialogs-DialogsAtTheDisplayScale.AlarmsLaysOutItsControls"
+  "$WINE_RUN" "$DIALOG_TESTS" --gtest_filter="$dialogs" >"$WORK/dialogs.log" 2>&1 ||
     fail "at $dpi pixels per inch the dialogs do not fit: $(grep -E 'Failure|clipped|outside|lies over' "$WORK/dialogs.log" | head -5)"
 done
 restore_dpi
