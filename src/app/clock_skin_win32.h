@@ -33,7 +33,7 @@ class ClockSkin {
   void Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning);
 
   const TBitmap32& Frame() const { return state_.surfaces.frame; }
-  // The part of the frame composed since the last call: what the window has not shown yet.
+  // The rectangle of the frame composed since the last call: what the window has not shown yet.
   PixelRect TakeUnshown();
   TBitmap32& Zoom() { return state_.surfaces.zoom; }
   const std::string& ChimePath() const { return state_.surfaces.chimePath; }

@@ -40,7 +40,7 @@ constexpr uint32_t kHotLabelColour = 0xFFFFFF;
 // face under it; once they have been as large, a frame allocates nothing.
 class FrameComposer {
  public:
-  // Sets the buttons' strip and the left button's icon, and returns the part of the frame
+  // Sets the buttons' strip and the left button's icon, and returns the rectangle of the frame
   // that changed (all of it after Forget). The caller presents it unless a fade runs.
   PixelRect ComposeFrame(SkinSurfaces& surfaces, const FaceLabels& labels, FaceButtons buttons,
                          TextRasterizer& rasterizer, const FrameTexts& texts, const FrameInputs& in);

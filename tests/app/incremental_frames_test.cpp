@@ -1,5 +1,5 @@
 // Every frame the clock composes by redrawing only what changed is the frame a composition
-// from nothing gives for the same state, and the part it reports as changed holds every
+// from nothing gives for the same state, and the rectangle it reports as changed holds every
 // pixel that differs from the frame the window shows. Driven by the tick as the clock runs,
 // over every second of a day in each mode, with hover, pressed buttons, the beep's blinking,
 // a skin switch and frames composed under a fade that are not shown.
