@@ -18,6 +18,7 @@
 #include "skin/fade.h"
 #include "skin/rot_layer_paint.h"
 #include "skin/rot_layer_paint_span.h"
+#include "skin/skin_scale.h"
 #include "support/box_text_rasterizer.h"
 #include "support/bundled_skin.h"
 
@@ -59,10 +60,11 @@ class StillClock : public WallClock {
   TDateTime Now() const override { return 46364.42258; }  // 2026-12-09 10:08:31
 };
 
-// The royale skin as the clock holds it after loading.
+// The royale skin as the clock holds it after loading, drawn at a display scale (in percent).
 struct Royale {
-  SkinState skin = LoadBundledSkin("royale");
+  explicit Royale(int percent = 100) { ScaleSkin(LoadBundledSkin("royale"), percent / 100.0, text, skin); }
   BoxTextRasterizer text;
+  SkinState skin;
 };
 
 // Everything drawn anew, as after a skin load: the composer keeps only its buffers.
@@ -97,7 +99,7 @@ class SteppedClock : public WallClock {
 // Clock mode, one second later each time: the texts, the hands and the frame as the clock
 // composes them, warmed over the first hour (every second hand angle has been drawn).
 void BM_EachSecondRoyale(benchmark::State& st) {
-  Royale r;
+  Royale r(static_cast<int>(st.range(0)));
   SteppedClock clock;
   ClockState state(clock);
   SkinSurfaces& s = r.skin.surfaces;
@@ -130,7 +132,8 @@ void BM_EachSecondRoyale(benchmark::State& st) {
   st.counters["changed px"] = benchmark::Counter(static_cast<double>(area), benchmark::Counter::kAvgIterations);
   st.counters["compose allocs"] = benchmark::Counter(static_cast<double>(composing));
 }
-BENCHMARK(BM_EachSecondRoyale)->Unit(benchmark::kMicrosecond);
+// At 100 % and on a display at 200 %.
+BENCHMARK(BM_EachSecondRoyale)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 void BM_FadeStep(benchmark::State& st) {
   Royale r;
