@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # What the clock costs while nothing happens, beside a peer: the clock in Clock mode for
-# SECONDS (45 by default), then `xclock -render -update 1` of the same size at the same place
-# on the same display for as long. For each it counts the CPU time, in scheduler ticks
-# (1/CLK_TCK s, from /proc/PID/stat), of the program and of the X server, and for the clock
-# also of the Wine server, which does part of every Wine program's work. The last line is
-# the ratio of the two totals.
+# SECONDS (45 by default), then the idle floor (bench/idle_floor_win32.cpp: a layered window
+# of the same size with the same 100 ms timer and one window update a second, and nothing
+# else) under Wine, then `xclock -render -update 1` of the same size at the same place on the
+# same display, each for as long. For each it counts the CPU time, in scheduler ticks
+# (1/CLK_TCK s, from /proc/PID/stat), of the program and of the X server, and for the Wine
+# programs also of the Wine server, which does part of every Wine program's work. The last
+# lines are the ratios of the totals: the clock against xclock, the floor against xclock
+# (what any clock of this design costs under this Wine) and the clock against the floor.
 # The clock runs on a scratch copy of the prefix's registry, so it starts from the default
 # settings (Clock mode, local time, or the world zone of --zone, named by its registry key
 # such as "Tokyo Standard Time") and its Wine server serves nothing else. Without a display
 # it starts Xvfb, as ./ormel run does.
 #   bench/idle_cost.sh [--zone KEY] [SECONDS] [DIST]
+# IDLE_FLOOR_TICK=1000 gives the floor a 1 s tick instead of 100 ms: what the tick costs.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 zone=""
@@ -23,6 +27,8 @@ tree=$root/build/win32
 [ -f "$prefix/.win64" ] && tree=$root/build/win64
 dist=${2:-$tree/dist}
 [ -f "$dist/OrmelClock.exe" ] || { echo "idle_cost: $dist/OrmelClock.exe is missing: ./ormel build" >&2; exit 2; }
+floor_exe=$(dirname "$dist")/bench/idle_floor.exe
+[ -f "$floor_exe" ] || { echo "idle_cost: $floor_exe is missing: ./ormel build" >&2; exit 2; }
 [ -f "$prefix/system.reg" ] || { echo "idle_cost: no Wine prefix in $prefix: ./ormel build" >&2; exit 2; }
 command -v xclock >/dev/null || { echo "idle_cost: xclock is missing (Debian package x11-apps)" >&2; exit 2; }
 
@@ -73,22 +79,40 @@ measure() {
 }
 
 # Wine's own server for the scratch prefix, started here so that its process is known.
-/usr/lib/wine/wineserver -f -p &
-wine_server=$!
+start_wine_server() {
+  /usr/lib/wine/wineserver -f -p &
+  wine_server=$!
+}
+# Ends $pid and the Wine server, so that the next program starts from a quiet display.
+stop_wine_program() {
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=""
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  wait "$wine_server" 2>/dev/null || true
+  wine_server=""
+}
+
+start_wine_server
 reset_settings
 [ -z "$zone" ] || "$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v TimeZoneKey /d "$zone" /f >/dev/null
 start_clock
 xdotool mousemove 0 0  # no hover on the face
 sleep 3  # past the Wine services' start in the new prefix
 ours=$(measure clock="$pid" wineserver="$wine_server" "X server"="$x_server")
+stop_wine_program
+
+# The floor on the same spot, with a Wine server of its own.
+start_wine_server
+"$WINE_RUN" "$floor_exe" "$WIDTH" "$HEIGHT" "$X" "$Y" "${IDLE_FLOOR_TICK:-100}" &
+pid=$!
+floor_shown() { xdotool search --onlyvisible --name '^idle floor$' >/dev/null 2>&1; }
+await 30 "the idle floor showed no window" floor_shown
+sleep 3
+floor=$(measure floor="$pid" wineserver="$wine_server" "X server"="$x_server")
+stop_wine_program
 
 # The peer on the same spot, once every Wine process has gone.
-kill "$pid"
-wait "$pid" 2>/dev/null || true
-pid=""
-/usr/lib/wine/wineserver -k 2>/dev/null || true
-wait "$wine_server" 2>/dev/null || true
-wine_server=""
 xclock -render -update 1 -geometry "${WIDTH}x${HEIGHT}+$X+$Y" 2>/dev/null &
 peer=$!
 peer_shown() { xdotool search --onlyvisible --class xclock >/dev/null 2>&1; }
@@ -98,12 +122,19 @@ theirs=$(measure xclock="$peer" "X server"="$x_server")
 
 hz=$(getconf CLK_TCK)
 report() { sed -n "s/^$2 //p" <<<"$1"; }
+# ratio NAME A B: A / B to a tenth, or what can be said when B used less than a tick.
+ratio() {
+  if [ "$3" -eq 0 ]; then
+    echo "$1: more than $2 (the second used less than a tick)"
+  else
+    echo "$1: $(echo "scale=1; $2 / $3" | bc)"
+  fi
+}
 echo "over $seconds s, in ticks of 1/$hz s:"
 echo "ormel clock${zone:+ showing $zone}: clock $(report "$ours" clock), wineserver $(report "$ours" wineserver), X server $(report "$ours" "X server"): $(report "$ours" total)"
+echo "idle floor (tick ${IDLE_FLOOR_TICK:-100} ms): floor $(report "$floor" floor), wineserver $(report "$floor" wineserver), X server $(report "$floor" "X server"): $(report "$floor" total)"
 echo "xclock -render -update 1 (${WIDTH}x$HEIGHT): xclock $(report "$theirs" xclock), X server $(report "$theirs" "X server"): $(report "$theirs" total)"
-ours_total=$(report "$ours" total) theirs_total=$(report "$theirs" total)
-if [ "$theirs_total" -eq 0 ]; then
-  echo "ratio (ormel clock / xclock): more than $ours_total (xclock used less than a tick)"
-else
-  echo "ratio (ormel clock / xclock): $(echo "scale=1; $ours_total / $theirs_total" | bc)"
-fi
+ours_total=$(report "$ours" total) floor_total=$(report "$floor" total) theirs_total=$(report "$theirs" total)
+ratio "ratio (idle floor / xclock)" "$floor_total" "$theirs_total"
+ratio "ratio (ormel clock / idle floor)" "$ours_total" "$floor_total"
+ratio "ratio (ormel clock / xclock)" "$ours_total" "$theirs_total"
