@@ -1,5 +1,6 @@
 #include "image/gdi_text_win32.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "image/dib_section_win32.h"
@@ -38,15 +39,26 @@ TextExtent GdiTextRasterizer::Measure(const FontSpec& font, const std::string& t
   return {size.cx, size.cy};
 }
 
-void GdiTextRasterizer::Draw(TBitmap32& target, const FontSpec& font, const std::string& text, uint32_t ink) {
-  if (target.Empty()) return;
+bool GdiTextRasterizer::ReserveCanvas(int width, int height) {
+  if (canvas_ && width <= canvasWidth_ && height <= canvasHeight_) return true;
+  const int w = std::max(width, canvasWidth_), h = std::max(height, canvasHeight_);
   uint32_t* bits = nullptr;
-  BitmapHandle section = CreateTopDownDib(dc_.get(), target.width, target.height, bits);
-  if (!section) return;
-  const size_t bytes = target.pixels.size() * sizeof(uint32_t);
-  std::memcpy(bits, target.pixels.data(), bytes);
+  BitmapHandle made = CreateTopDownDib(dc_.get(), w, h, bits);
+  if (!made) return false;
+  canvas_ = std::move(made);
+  canvasBits_ = bits;
+  canvasWidth_ = w;
+  canvasHeight_ = h;
+  return true;
+}
+
+void GdiTextRasterizer::Draw(TBitmap32& target, const FontSpec& font, const std::string& text, uint32_t ink) {
+  if (target.Empty() || !ReserveCanvas(target.width, target.height)) return;
+  // The text lands in the canvas's top-left corner; what it draws beyond the target is not read.
+  const size_t rowBytes = target.width * sizeof(uint32_t);
+  for (int y = 0; y < target.height; ++y) std::memcpy(CanvasRow(y), target.Row(y), rowBytes);
   {
-    SelectedObject selectedBitmap(dc_.get(), section.get());
+    SelectedObject selectedBitmap(dc_.get(), canvas_.get());
     SelectFont(font);
     SetBkMode(dc_.get(), TRANSPARENT);
     SetTextColor(dc_.get(), ink);
@@ -54,7 +66,9 @@ void GdiTextRasterizer::Draw(TBitmap32& target, const FontSpec& font, const std:
     GdiFlush();
   }
   // GDI leaves the alpha byte alone only sometimes; the caller owns alpha, so keep ours.
-  const uint32_t* drawn = bits;
-  for (size_t i = 0; i < target.pixels.size(); ++i)
-    target.pixels[i] = (target.pixels[i] & 0xFF000000u) | (drawn[i] & 0x00FFFFFFu);
+  for (int y = 0; y < target.height; ++y) {
+    const uint32_t* drawn = CanvasRow(y);
+    uint32_t* row = target.Row(y);
+    for (int x = 0; x < target.width; ++x) row[x] = (row[x] & 0xFF000000u) | (drawn[x] & 0x00FFFFFFu);
+  }
 }

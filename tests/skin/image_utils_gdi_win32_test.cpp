@@ -74,3 +74,26 @@ TEST(GdiText, EmptyTextHasTheFontHeightAndNoInk) {
   EXPECT_GE(text.height, 20);
   for (uint32_t p : text.pixels) EXPECT_EQ(p, 0u);
 }
+
+// Labels share one drawing surface from label to label: a label drawn after a larger one, or
+// over what a longer text left there, comes out as it does on a rasterizer that drew nothing.
+TEST(GdiText, ALabelDrawsTheSameWhateverWasDrawnBeforeIt) {
+  const FontSpec small{"Arial", 14, 0x40C0FF}, large{"Arial", 40, 0xFFFFFF};
+  auto render = [](GdiTextRasterizer& gdi, const std::string& s, const FontSpec& font) {
+    TextPasses passes;
+    TBitmap32 text;
+    RenderTextAlpha(gdi, s, font, passes, text);
+    return text;
+  };
+  GdiTextRasterizer fresh;
+  const TBitmap32 alone = render(fresh, "10:08", small);
+
+  GdiTextRasterizer shared;
+  const TBitmap32 big = render(shared, "WEDNESDAY 88:88:88", large);
+  ASSERT_GT(big.width, alone.width);
+  const TBitmap32 after = render(shared, "10:08", small);
+  EXPECT_EQ(after.width, alone.width);
+  EXPECT_EQ(after.height, alone.height);
+  EXPECT_EQ(after.pixels, alone.pixels);
+  EXPECT_EQ(render(shared, "WEDNESDAY 88:88:88", large).pixels, big.pixels) << "and the larger one again";
+}
