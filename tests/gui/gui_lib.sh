@@ -291,6 +291,21 @@ open_world_clock() {
 # A message box of the clock: a visible "Ormel Clock" window other than the clock ($win).
 error_box() { xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | grep -vx "${win:-}" | head -1 || true; }
 
+# Wine's message box traces the text it shows: the words the user reads. start_traced starts
+# the clock ($EXE) with that trace on standard error, kept in $TRACE (so is a crash report);
+# sets pid.
+TRACE=$WORK/trace
+start_traced() {
+  WINEDEBUG=trace+msgbox "$WINE_RUN" "$EXE" 2>"$TRACE" &
+  pid=$!
+}
+box_texts() { grep -a 'MSGBOX_OnInit' "$TRACE" || true; }
+# True once a message box is on screen with its text traced; sets box.
+traced_box_shown() {
+  box=$(error_box)
+  [ -n "$box" ] && [ -n "$(box_texts)" ]
+}
+
 # The box's own window: once it goes, the clock's window (same caption) may come up.
 box_gone() { ! xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | grep -qx "$1"; }
 
