@@ -199,8 +199,14 @@ drag_clock() {
 
 # --- the popup menu ------------------------------------------------------------------------
 ROOT_WINDOW=$(($(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')))
-# Wine shows each open popup menu and submenu as a nameless top-level window of its own.
-open_menus() { xdotool search --maxdepth 1 --onlyvisible --name '^$' 2>/dev/null | grep -vx "$ROOT_WINDOW" || true; }
+# Wine shows each open popup menu and submenu as a nameless top-level window of its own. So
+# it shows the tray icon's tooltip, but as a window of its own explorer, not of the clock.
+open_menus() {
+  local id
+  for id in $(xdotool search --maxdepth 1 --onlyvisible --name '^$' 2>/dev/null | grep -vx "$ROOT_WINDOW" || true); do
+    if xprop -id "$id" WM_CLASS 2>/dev/null | grep -qi '"ormelclock\.exe"'; then echo "$id"; fi
+  done
+}
 menus_open() { [ "$(open_menus | wc -l)" -eq "$1" ]; }
 
 # Opens the popup menu with a right click at the pointer and types keys $@ into it, each once
