@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The popup menu as the user reaches it: Settings > Chimes switches the hourly chime off
 # and on again across restarts; while the World Clock dialog is open neither the clock nor
-# its tray icon takes clicks (no second menu, no second dialog, no Exit behind it).
+# its tray icon takes clicks (no second menu, no second dialog, no Exit behind it); and
+# "Alarms..." brings a minimised Alarms window back, in front.
 source "$(dirname "$0")/gui_lib.sh"
 reset_settings
 
@@ -60,6 +61,23 @@ xdotool mousemove --window "$tray" 10 10 click 3
 await 5 "after the dialog closed, a right click on the tray icon opened no menu" menus_open 1
 xdotool key Escape
 await 5 "the menu did not close" menus_open 0
+
+# "Alarms..." (fourth item from the bottom) on a minimised Alarms window: it comes back and
+# in front, so that a key typed next goes to it, not to the clock.
+alarms_shown() { alarms=$(xdotool search --name '^Alarms$' 2>/dev/null | head -1 || true); [ -n "$alarms" ] && viewable "$alarms"; }
+# Wine marks a minimised window so in its X hints.
+alarms_minimised() { xprop -id "$alarms" WM_HINTS | grep -q 'Iconic State'; }
+alarms_restored() { alarms_shown && ! alarms_minimised; }
+menu_keys "$win" Up Up Up Up Return
+await 5 "Alarms... opened no window" alarms_shown
+xdotool key alt+space  # the window menu, and its Minimize item
+await 5 "the Alarms window's menu did not open" menus_open 1
+xdotool key n
+await 5 "the Alarms window was not minimised" alarms_minimised
+menu_keys "$win" Up Up Up Up Return
+await 5 "Alarms... did not bring the minimised window back" alarms_restored
+xdotool key 4  # Stopwatch, were the key the clock's
 exit_clock "$pid" "$win"
+[ "$(saved_value ClockType)" = 0 ] || fail "a key typed after Alarms... went to the clock, not to the Alarms window"
 reset_settings  # the next test starts afresh
 echo "ok"
