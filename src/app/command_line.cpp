@@ -26,7 +26,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
-    if (a == "--snapshot" && hasValue) {
+    if (a == "--snapshot") {
+      // Without a file to write to, a snapshot would start the clock instead.
+      if (!hasValue || args[i + 1].empty()) throw OrmelError("--snapshot needs the name of the PNG file to write");
       cl.snapshotPath = args[++i];
     } else if (a == "--at" && hasValue) {
       cl.at = ParseIsoDateTime(args[++i]);

@@ -310,6 +310,9 @@ void TfrmMain::CreateTrayIcon() {
   events.click = [this] { TrayIconClick(); };
   events.doubleClick = [this] { RunDefaultMenuItem(); };
   events.popup = [this] { TrayIconPopup(); };
+  // A modal dialog disables the clock's window while it runs.
+  events.held = [this] { return IsWindowEnabled(hwnd_) == FALSE; };
+  events.raiseDialog = [this] { RaiseHoldingDialog(); };
   tray_ = CreateClockTrayIcon(instance_, kTitle, std::move(events));
   tray_->Show();
 }
@@ -323,6 +326,11 @@ void TfrmMain::TrayIconPopup() {
 
 void TfrmMain::RunDefaultMenuItem() {
   if (const int command = DefaultCommand(PopupMenuModel(state_, face_.SkinNames()))) FormCommand(command);
+}
+
+void TfrmMain::RaiseHoldingDialog() {
+  const HWND dialog = GetLastActivePopup(hwnd_);
+  if (dialog != hwnd_ && IsWindowEnabled(dialog)) SetForegroundWindow(dialog);
 }
 
 void TfrmMain::ShowHide1Click() { TrayIconClick(); }

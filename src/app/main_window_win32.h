@@ -114,6 +114,8 @@ class TfrmMain : public ClockHost,
   void TrayIconClick();
   void TrayIconPopup();
   void RunDefaultMenuItem();
+  // The dialog that holds the clock, in front, where the user can finish or close it.
+  void RaiseHoldingDialog();
   void CreateTrayIcon();
   void FormCommand(int command);
   void aClockExecute(int tag);

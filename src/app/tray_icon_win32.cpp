@@ -142,7 +142,8 @@ void TTrayIcon::TrayWindow::SetHint(const std::string& hint) {
 void TTrayIcon::TrayWindow::OnMouse(UINT mouseMessage) {
   TrayMouse event;
   if (!MouseEventOf(mouseMessage, event)) return;
-  const TrayAction a = router_.Handle(event);
+  const TrayAction a = router_.Handle(event, events_.held && events_.held());
+  if (a.raiseDialog && events_.raiseDialog) events_.raiseDialog();
   if (a.doubleClick && events_.doubleClick) events_.doubleClick();
   if (!a.click) return;
   if (a.button == TrayButton::Right) {

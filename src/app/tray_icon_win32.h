@@ -14,6 +14,8 @@ class TTrayIcon {
     std::function<void()> click;        // left click: show or hide the clock
     std::function<void()> popup;        // right click: the popup menu
     std::function<void()> doubleClick;  // the menu's default item
+    std::function<bool()> held;         // whether a dialog holds the clock
+    std::function<void()> raiseDialog;  // any click while it does: bring that dialog forward
   };
 
   static constexpr UINT kCallbackMessage = 0xB054;

@@ -1,6 +1,6 @@
 #include "app/tray_mouse.h"
 
-TrayAction TrayMouseRouter::Handle(TrayMouse event) {
+TrayAction TrayMouseRouter::Handle(TrayMouse event, bool held) {
   TrayAction a;
   switch (event) {
     case TrayMouse::LeftDown: leftPressed_ = true; break;
@@ -17,6 +17,11 @@ TrayAction TrayMouseRouter::Handle(TrayMouse event) {
     // The double click's own press starts no click: its release must not toggle twice.
     case TrayMouse::LeftDoubleClick: a.doubleClick = true; break;
     default: break;
+  }
+  if (held && (a.click || a.doubleClick)) {
+    TrayAction raise;
+    raise.raiseDialog = true;
+    return raise;
   }
   return a;
 }

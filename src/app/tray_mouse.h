@@ -14,12 +14,15 @@ struct TrayAction {
   bool click = false;        // raise the click of `button`
   TrayButton button = TrayButton::Left;
   bool doubleClick = false;  // run the menu's default item
+  bool raiseDialog = false;  // bring forward the dialog that holds the clock
 };
 
 // Pairs presses and releases over the icon: a release raises a click only after a press.
 class TrayMouseRouter {
  public:
-  TrayAction Handle(TrayMouse event);
+  // `held`: a dialog holds the clock until it closes. The icon stands for the clock, so it
+  // runs no command then either: a click or double click brings that dialog forward.
+  TrayAction Handle(TrayMouse event, bool held);
 
  private:
   bool leftPressed_ = false;

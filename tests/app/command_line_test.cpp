@@ -27,6 +27,18 @@ TEST(CommandLine, RejectsWhatItCannotRead) {
   for (const auto& args : bad) EXPECT_THROW(ParseCommandLine(args), OrmelError) << args[0];
 }
 
+TEST(CommandLine, ASnapshotWithoutAFileNameSaysSo) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"--snapshot"}, {"--snapshot", ""}, {"--snapshot", "", "--mode", "3"}, {"--mode", "3", "--snapshot"}}) {
+    try {
+      ParseCommandLine(args);
+      ADD_FAILURE() << "accepted a snapshot without a file name, " << args.size() << " arguments";
+    } catch (const OrmelError& e) {
+      EXPECT_STREQ(e.what(), "--snapshot needs the name of the PNG file to write");
+    }
+  }
+}
+
 TEST(CommandLine, ASnapshotIsAskedForEvenWhenTheRestDoesNotParse) {
   EXPECT_TRUE(AsksForSnapshot({"--snapshot", "a.png", "--frobnicate"}));
   EXPECT_TRUE(AsksForSnapshot({"--mode", "9", "--snapshot"}));

@@ -5,7 +5,7 @@
 namespace {
 
 struct Counts {
-  int clicks = 0, popups = 0, defaults = 0;
+  int clicks = 0, popups = 0, defaults = 0, raises = 0;
 };
 
 struct TrayIconWin32 : ::testing::Test {
@@ -14,6 +14,8 @@ struct TrayIconWin32 : ::testing::Test {
     e.click = [this] { ++n.clicks; };
     e.popup = [this] { ++n.popups; };
     e.doubleClick = [this] { ++n.defaults; };
+    e.held = [this] { return held; };
+    e.raiseDialog = [this] { ++n.raises; };
     IconHandle icon(CopyIcon(LoadIcon(nullptr, IDI_APPLICATION)));
     tray = std::make_unique<TTrayIcon>(GetModuleHandleA(nullptr), std::move(icon), "Ormel Clock", std::move(e));
   }
@@ -22,6 +24,7 @@ struct TrayIconWin32 : ::testing::Test {
     for (UINT m : mouse) SendMessageA(tray->Window(), TTrayIcon::kCallbackMessage, 0, m);
   }
   Counts n;
+  bool held = false;
   std::unique_ptr<TTrayIcon> tray;
 };
 
@@ -41,6 +44,18 @@ TEST_F(TrayIconWin32, ADoubleClickTogglesOnceAndRunsTheDefaultItemOnce) {
   Shell({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
   EXPECT_EQ(n.clicks, 1);
   EXPECT_EQ(n.defaults, 1);
+}
+
+TEST_F(TrayIconWin32, WhileADialogHoldsTheClockClicksBringItForwardAndRunNothing) {
+  held = true;
+  Shell({WM_LBUTTONDOWN, WM_LBUTTONUP});
+  Shell({WM_RBUTTONDOWN, WM_RBUTTONUP});
+  Shell({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+  EXPECT_EQ(n.clicks + n.popups + n.defaults, 0);
+  EXPECT_EQ(n.raises, 4);
+  held = false;
+  Shell({WM_RBUTTONDOWN, WM_RBUTTONUP});
+  EXPECT_EQ(n.popups, 1) << "once the dialog has closed the menu opens again";
 }
 
 // Set when the handler's own captured state is freed.

@@ -2,15 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 TEST(TrayMouse, ReleasesRaiseClicksOnlyAfterPresses) {
   TrayMouseRouter r;
-  EXPECT_FALSE(r.Handle(TrayMouse::LeftUp).click);  // a release without a press
-  r.Handle(TrayMouse::LeftDown);
-  TrayAction a = r.Handle(TrayMouse::LeftUp);
+  EXPECT_FALSE(r.Handle(TrayMouse::LeftUp, false).click);  // a release without a press
+  r.Handle(TrayMouse::LeftDown, false);
+  TrayAction a = r.Handle(TrayMouse::LeftUp, false);
   EXPECT_TRUE(a.click);
   EXPECT_EQ(a.button, TrayButton::Left);
-  r.Handle(TrayMouse::RightDown);
-  a = r.Handle(TrayMouse::RightUp);
+  r.Handle(TrayMouse::RightDown, false);
+  a = r.Handle(TrayMouse::RightUp, false);
   EXPECT_TRUE(a.click);
   EXPECT_EQ(a.button, TrayButton::Right);
 }
@@ -19,7 +21,7 @@ TEST(TrayMouse, DoubleClickTogglesOnceThenRunsTheDefaultItem) {
   TrayMouseRouter r;
   int clicks = 0, defaults = 0;
   for (TrayMouse e : {TrayMouse::LeftDown, TrayMouse::LeftUp, TrayMouse::LeftDoubleClick, TrayMouse::LeftUp}) {
-    const TrayAction a = r.Handle(e);
+    const TrayAction a = r.Handle(e, false);
     clicks += a.click;
     defaults += a.doubleClick;
   }
@@ -31,8 +33,44 @@ TEST(TrayMouse, MiddleButtonAndMovesDoNothing) {
   TrayMouseRouter r;
   for (TrayMouse e : {TrayMouse::Move, TrayMouse::MiddleDown, TrayMouse::MiddleUp, TrayMouse::MiddleDoubleClick,
                       TrayMouse::RightDoubleClick}) {
-    const TrayAction a = r.Handle(e);
+    const TrayAction a = r.Handle(e, false);
     EXPECT_FALSE(a.click);
     EXPECT_FALSE(a.doubleClick);
   }
+}
+
+TEST(TrayMouse, WhileADialogHoldsTheClockEveryClickBringsTheDialogForward) {
+  struct Case {
+    const char* what;
+    std::vector<TrayMouse> events;
+    int raises;
+  };
+  const std::vector<Case> cases = {
+      {"left click", {TrayMouse::LeftDown, TrayMouse::LeftUp}, 1},
+      {"right click", {TrayMouse::RightDown, TrayMouse::RightUp}, 1},
+      {"double click", {TrayMouse::LeftDown, TrayMouse::LeftUp, TrayMouse::LeftDoubleClick, TrayMouse::LeftUp}, 2},
+      {"moves and the middle button", {TrayMouse::Move, TrayMouse::MiddleDown, TrayMouse::MiddleUp}, 0},
+  };
+  for (const Case& c : cases) {
+    TrayMouseRouter r;
+    int raises = 0;
+    for (TrayMouse e : c.events) {
+      const TrayAction a = r.Handle(e, true);
+      EXPECT_FALSE(a.click) << c.what;
+      EXPECT_FALSE(a.doubleClick) << c.what;
+      raises += a.raiseDialog;
+    }
+    EXPECT_EQ(raises, c.raises) << c.what;
+  }
+}
+
+TEST(TrayMouse, ClicksRunCommandsAgainOnceTheDialogHasClosed) {
+  TrayMouseRouter r;
+  r.Handle(TrayMouse::RightDown, true);
+  EXPECT_TRUE(r.Handle(TrayMouse::RightUp, true).raiseDialog);
+  r.Handle(TrayMouse::RightDown, false);
+  const TrayAction a = r.Handle(TrayMouse::RightUp, false);
+  EXPECT_TRUE(a.click);
+  EXPECT_EQ(a.button, TrayButton::Right);
+  EXPECT_FALSE(a.raiseDialog);
 }

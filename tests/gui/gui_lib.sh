@@ -199,8 +199,14 @@ drag_clock() {
 
 # --- the popup menu ------------------------------------------------------------------------
 ROOT_WINDOW=$(($(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')))
-# Wine shows each open popup menu and submenu as a nameless top-level window of its own.
-open_menus() { xdotool search --maxdepth 1 --onlyvisible --name '^$' 2>/dev/null | grep -vx "$ROOT_WINDOW" || true; }
+# Wine shows each open popup menu and submenu as a nameless top-level window of its own. So
+# it shows the tray icon's tooltip, but as a window of its own explorer, not of the clock.
+open_menus() {
+  local id
+  for id in $(xdotool search --maxdepth 1 --onlyvisible --name '^$' 2>/dev/null | grep -vx "$ROOT_WINDOW" || true); do
+    if xprop -id "$id" WM_CLASS 2>/dev/null | grep -qi '"ormelclock\.exe"'; then echo "$id"; fi
+  done
+}
 menus_open() { [ "$(open_menus | wc -l)" -eq "$1" ]; }
 
 # Opens the popup menu with a right click at the pointer and types keys $@ into it, each once
@@ -290,6 +296,21 @@ open_world_clock() {
 
 # A message box of the clock: a visible "Ormel Clock" window other than the clock ($win).
 error_box() { xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | grep -vx "${win:-}" | head -1 || true; }
+
+# Wine's message box traces the text it shows: the words the user reads. start_traced starts
+# the clock ($EXE) with that trace on standard error, kept in $TRACE (so is a crash report);
+# sets pid.
+TRACE=$WORK/trace
+start_traced() {
+  WINEDEBUG=trace+msgbox "$WINE_RUN" "$EXE" 2>"$TRACE" &
+  pid=$!
+}
+box_texts() { grep -a 'MSGBOX_OnInit' "$TRACE" || true; }
+# True once a message box is on screen with its text traced; sets box.
+traced_box_shown() {
+  box=$(error_box)
+  [ -n "$box" ] && [ -n "$(box_texts)" ]
+}
 
 # The box's own window: once it goes, the clock's window (same caption) may come up.
 box_gone() { ! xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | grep -qx "$1"; }

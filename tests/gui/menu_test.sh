@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The popup menu as the user reaches it: Settings > Chimes switches the hourly chime off
-# and on again across restarts, and while the World Clock dialog is open the clock takes
-# no clicks (no second menu, no second dialog, no Exit behind it).
+# and on again across restarts; while the World Clock dialog is open neither the clock nor
+# its tray icon takes clicks (no second menu, no second dialog, no Exit behind it); and
+# "Alarms..." brings a minimised Alarms window back, in front.
 source "$(dirname "$0")/gui_lib.sh"
 reset_settings
 
@@ -29,6 +30,21 @@ if within 3 menus_open 1; then
   xdotool key Escape
   fail "a right click on the clock opened its menu while the World Clock dialog was open"
 fi
+# The tray icon stands for the clock: its right click opens no menu either, its left click
+# leaves the clock shown; the clock goes on running behind the dialog.
+tray=$(xdotool search --name 'Wine System Tray' 2>/dev/null | head -1 || true)
+[ -n "$tray" ] || fail "no tray icon"
+xdotool mousemove --window "$tray" 10 10 click 3
+if within 3 menus_open 1; then
+  xdotool key Escape
+  fail "a right click on the tray icon opened the menu while the World Clock dialog was open"
+fi
+sleep 0.6  # longer than the double-click time: a click of its own
+xdotool mousemove --window "$tray" 10 10 click 1
+clock_hidden() { ! viewable "$win"; }
+# The clock hides within a second when it does.
+within 2 clock_hidden && fail "a click on the tray icon hid the clock while the World Clock dialog was open"
+await_new_frames "$win"
 [ "$(xdotool search --onlyvisible --name '^World Clock$' | wc -l)" -eq 1 ] || fail "a second World Clock dialog opened"
 # Cancel, the bottom-right button of the 320 x 219 client area.
 eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/DLG_/')"
@@ -40,6 +56,28 @@ xdotool mousemove "$CX" "$CY" click 3
 await 5 "after the dialog closed, a right click on the clock opened no menu" menus_open 1
 xdotool key Escape
 await 5 "the menu did not close" menus_open 0
+# So does the tray icon's.
+xdotool mousemove --window "$tray" 10 10 click 3
+await 5 "after the dialog closed, a right click on the tray icon opened no menu" menus_open 1
+xdotool key Escape
+await 5 "the menu did not close" menus_open 0
+
+# "Alarms..." (fourth item from the bottom) on a minimised Alarms window: it comes back and
+# in front, so that a key typed next goes to it, not to the clock.
+alarms_shown() { alarms=$(xdotool search --name '^Alarms$' 2>/dev/null | head -1 || true); [ -n "$alarms" ] && viewable "$alarms"; }
+# Wine marks a minimised window so in its X hints.
+alarms_minimised() { xprop -id "$alarms" WM_HINTS | grep -q 'Iconic State'; }
+alarms_restored() { alarms_shown && ! alarms_minimised; }
+menu_keys "$win" Up Up Up Up Return
+await 5 "Alarms... opened no window" alarms_shown
+xdotool key alt+space  # the window menu, and its Minimize item
+await 5 "the Alarms window's menu did not open" menus_open 1
+xdotool key n
+await 5 "the Alarms window was not minimised" alarms_minimised
+menu_keys "$win" Up Up Up Up Return
+await 5 "Alarms... did not bring the minimised window back" alarms_restored
+xdotool key 4  # Stopwatch, were the key the clock's
 exit_clock "$pid" "$win"
+[ "$(saved_value ClockType)" = 0 ] || fail "a key typed after Alarms... went to the clock, not to the Alarms window"
 reset_settings  # the next test starts afresh
 echo "ok"

@@ -20,9 +20,15 @@ end_session
 [ "$(saved_value ClockType)" = 2 ] || fail "ClockType after the session end: '$(saved_value ClockType)'"
 [ "$(saved_value NormPos)" = "$shown_at" ] || fail "NormPos '$(saved_value NormPos)', the clock stood at $shown_at"
 
-# Restarted where it was, in UpTime; hidden in the tray, the place kept is the visible one.
+# Restarted where it was, in UpTime; then key 4 (Stopwatch) and another drag, and hidden in
+# the tray: the session's end saves what changed, and the place kept is the visible one.
 start_clock
 [ "$X,$Y,$((X + WIDTH)),$((Y + HEIGHT))" = "$shown_at" ] || fail "restarted at $X,$Y instead of $shown_at"
+xdotool mousemove "$CX" "$CY"
+click_face
+xdotool key 4
+drag_clock 40 30
+shown_at="$X,$Y,$((X + WIDTH)),$((Y + HEIGHT))"
 tray=$(xdotool search --name 'Wine System Tray' 2>/dev/null | head -1 || true)
 [ -n "$tray" ] || fail "no tray icon"
 xdotool mousemove --window "$tray" 10 10 click 1
@@ -30,5 +36,5 @@ hidden() { ! viewable "$win"; }
 within 5 hidden || fail "a click on the tray icon did not hide the clock"
 end_session
 [ "$(saved_value NormPos)" = "$shown_at" ] || fail "hidden: NormPos '$(saved_value NormPos)' instead of $shown_at"
-[ "$(saved_value ClockType)" = 2 ] || fail "hidden: ClockType '$(saved_value ClockType)'"
+[ "$(saved_value ClockType)" = 3 ] || fail "hidden: ClockType '$(saved_value ClockType)', key 4 was Stopwatch (3)"
 echo "ok"

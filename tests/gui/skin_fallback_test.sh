@@ -10,9 +10,6 @@ cp -r "$WORK/dist/face/royale" "$WORK/dist/face/huge"
 sed -i 's/width="192" height="192"/width="60000" height="60000"/' "$WORK/dist/face/huge/skin.xml"
 "$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v ClockSkin /d huge /f >/dev/null 2>&1
 
-# Wine's message box traces the text it shows: the words the user reads.
-TRACE=$WORK/trace
-box_texts() { grep -a 'MSGBOX_OnInit' "$TRACE" || true; }
 expect_words() {  # $1: the box's text
   case $1 in *'The skin \"huge\" cannot be shown'*'the face is 60000 x 60000 pixels; at most 2048 x 2048 can be shown'*) ;;
     *) fail "the message does not say what is wrong in words: $1" ;; esac
@@ -22,12 +19,10 @@ expect_words() {  # $1: the box's text
 # The box on screen with its text traced; the clock must not end meanwhile.
 box_with_text() {
   ended "$pid" && fail "the clock ended without a clock window: $(box_texts)"
-  box=$(error_box)
-  [ -n "$box" ] && [ -n "$(box_texts)" ]
+  traced_box_shown
 }
 win=""
-WINEDEBUG=trace+msgbox "$WINE_RUN" "$EXE" 2>"$TRACE" &
-pid=$!
+start_traced
 within 15 box_with_text || fail "no message box at start-up; windows seen: $(windows_seen)"
 [ "$(box_texts | wc -l)" -eq 1 ] || fail "more than one message at start-up"
 text=$(box_texts)

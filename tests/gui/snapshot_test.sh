@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # --snapshot renders deterministic frames: the same moment gives the same bytes, the next second another frame.
-# A snapshot that fails (a skin that cannot be shown, a file it cannot write, an unknown
-# option) exits 1 with its error on standard error, falls back to no other skin, writes no file.
+# A snapshot that fails (a skin that cannot be shown, a file it cannot write, no file name,
+# an unknown option) exits 1 with its error on standard error, falls back to no other
+# skin, writes no file.
 source "$(dirname "$0")/gui_lib.sh"
 
 snap() { "$WINE_RUN" "$EXE" --snapshot "$(win_path "$WORK/$1")" --at "$2" ${3:+--skin "$3"}; }
@@ -21,11 +22,16 @@ snap slate.png "2026-12-08 10:08:30" slate
 convert "$WORK/a.png" -alpha extract -format '%c' histogram:info:- | awk '{print $NF}' | grep -vqE 'gray\((0|255)\)' || fail "no soft edge"
 identify -format '%w %h %[channels]' "$WORK/a.png" | grep -q 'srgba' || fail "the frame has no alpha"
 
-# Exits 1 with the message $2 on standard error and no file $1; the rest are the arguments.
+# Exits 1 with the message $2 on standard error, writes no file $1 and does not run on as the
+# clock; the rest are the arguments.
 expect_failure() {
   local file=$1 words=$2 rc=0
   shift 2
-  "$WINE_RUN" "$EXE" "$@" >"$WORK/out" 2>"$WORK/err" || rc=$?
+  "$WINE_RUN" "$EXE" "$@" >"$WORK/out" 2>"$WORK/err" &
+  pid=$!
+  wait_for_exit "$pid" 20 || rc=$?
+  [ "$rc" -ne 124 ] || fail "$* still ran after 20 s; windows seen: $(windows_seen)"
+  pid=""
   [ "$rc" -eq 1 ] || fail "$* exited with $rc"
   grep -qF -- "$words" "$WORK/err" || fail "$* printed '$(cat "$WORK/err")', not '$words'"
   [ ! -e "$file" ] || fail "$* wrote $file"
@@ -47,4 +53,7 @@ grep -qF 'the face is 60000 x 60000 pixels; at most 2048 x 2048 can be shown' "$
 expect_failure "$WORK/gone.png" 'The skin "gone" cannot be shown:' --snapshot "$(win_path "$WORK/gone.png")" --skin gone
 expect_failure "$WORK/no/such/folder/a.png" 'Cannot write the snapshot to' --snapshot "$(win_path "$WORK/no/such/folder/a.png")"
 expect_failure "$WORK/opt.png" "Unknown command-line argument '--frobnicate'" --snapshot "$(win_path "$WORK/opt.png")" --frobnicate
+# Without a file name it fails too, and does not start the clock instead.
+expect_failure "$WORK/.png" "--snapshot needs the name of the PNG file to write" --snapshot ""
+expect_failure "$WORK/.png" "--snapshot needs the name of the PNG file to write" --at "2026-12-08 10:08:30" --snapshot
 echo "ok"
