@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "image/blend.h"
+#include "skin/flatten_span.h"
 #include "skin/stretch_blend.h"
 
 namespace {
@@ -151,22 +152,10 @@ void FrameComposer::RedrawOverlayAndFrame(SkinSurfaces& s, const PixelRect& r) c
   if (handsShown_) {
     for (const HandInk& hand : hands_) hand.MergeInto(overlay, r);
   }
-  // Face, overlay and glass over transparent black, as the frame is flattened.
+  const FlattenSpan flatten = FastestFlattenSpan();
   for (int y = r.top; y < r.bottom; ++y) {
-    const uint32_t* o = overlay.Row(y);
-    const uint32_t* bare = bare_.Row(y);
-    const uint32_t* face = s.face.Row(y);
-    const uint32_t* glass = glass_.Row(y);
-    uint32_t* frame = s.frame.Row(y);
-    for (int x = r.left; x < r.right; ++x) {
-      if (o[x] == 0) {
-        frame[x] = bare[x];
-        continue;
-      }
-      // At full alpha the face over transparent black is the face itself.
-      const uint32_t faceAlone = alpha_ == 255 ? face[x] : BlendOverPixel(face[x], 0, alpha_);
-      const uint32_t under = BlendOverPixel(o[x], faceAlone, alpha_);
-      frame[x] = BlendOverPixel(glass[x], under, alpha_);
-    }
+    const FlattenRow row{overlay.Row(y) + r.left, s.face.Row(y) + r.left, glass_.Row(y) + r.left,
+                         bare_.Row(y) + r.left, s.frame.Row(y) + r.left};
+    flatten(row, r.Width(), alpha_);
   }
 }
