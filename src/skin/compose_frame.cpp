@@ -40,14 +40,15 @@ void FrameComposer::Prepare(const SkinSurfaces& s, uint8_t constantAlpha) {
   const int w = s.frame.width, h = s.frame.height;
   alpha_ = constantAlpha;
   still_.SetSize(w, h);
-  blank_.SetSize(w, h);
-  blank_.Clear(0);
-  // Over transparent black at full alpha a blend copies its source: the glass and the face
-  // then need no blending of their own.
-  glass_.SetSize(w, h);
-  if (s.glass.width == w && s.glass.height == h) {
-    std::copy(s.glass.pixels.begin(), s.glass.pixels.end(), glass_.pixels.begin());
-  } else {
+  // Painting a hand leaves blank_ transparent again: only a new size needs clearing.
+  if (blank_.width != w || blank_.height != h) {
+    blank_.SetSize(w, h);
+    blank_.Clear(0);
+  }
+  // Over transparent black at full alpha a blend copies its source: a glass of the face's
+  // size is used as it is, and the face needs no blending of its own.
+  if (!GlassFits(s)) {
+    glass_.SetSize(w, h);
     glass_.Clear(0);
     BlendStretched(glass_, w, h, s.glass, 255);
   }
@@ -58,8 +59,14 @@ void FrameComposer::Prepare(const SkinSurfaces& s, uint8_t constantAlpha) {
     bare_.Clear(0);
     BlendOver(bare_, 0, 0, s.face, alpha_);
   }
-  BlendOver(bare_, 0, 0, glass_, alpha_);
+  BlendOver(bare_, 0, 0, Glass(s), alpha_);
 }
+
+bool FrameComposer::GlassFits(const SkinSurfaces& s) {
+  return s.glass.width == s.frame.width && s.glass.height == s.frame.height;
+}
+
+const TBitmap32& FrameComposer::Glass(const SkinSurfaces& s) const { return GlassFits(s) ? s.glass : glass_; }
 
 PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels, FaceButtons buttons,
                                       TextRasterizer& rasterizer, const FrameTexts& texts, const FrameInputs& in) {
@@ -152,9 +159,10 @@ void FrameComposer::RedrawOverlayAndFrame(SkinSurfaces& s, const PixelRect& r) c
   if (handsShown_) {
     for (const HandInk& hand : hands_) hand.MergeInto(overlay, r);
   }
+  const TBitmap32& glass = Glass(s);
   const FlattenSpan flatten = FastestFlattenSpan();
   for (int y = r.top; y < r.bottom; ++y) {
-    const FlattenRow row{overlay.Row(y) + r.left, s.face.Row(y) + r.left, glass_.Row(y) + r.left,
+    const FlattenRow row{overlay.Row(y) + r.left, s.face.Row(y) + r.left, glass.Row(y) + r.left,
                          bare_.Row(y) + r.left, s.frame.Row(y) + r.left};
     flatten(row, r.Width(), alpha_);
   }
