@@ -8,8 +8,8 @@ using namespace blend_sse2;
 
 void FlattenFour(const FlattenRow& row, int x, const ConstantAlpha& c) {
   const __m128i o = Load(row.overlay + x);
-  // Where all four overlay pixels are transparent; where only some are, the blends give
-  // bare for those, as bare is the same blends without the overlay.
+  // Where the overlay is transparent the frame is bare: copied when all four are, and where
+  // only some are the blends give bare for those, as bare is the same blends without it.
   if (AllZero(o)) {
     Store(row.frame + x, Load(row.bare + x));
     return;
