@@ -30,6 +30,7 @@ void FrameComposer::Rects::Coalesce() {
 
 void FrameComposer::Forget() {
   composed_ = false;
+  glassStretched_ = false;
   for (LabelInk& label : labels_) label.Forget();
   for (HandInk& hand : hands_) hand.Forget();
 }
@@ -47,10 +48,12 @@ void FrameComposer::Prepare(const SkinSurfaces& s, uint8_t constantAlpha) {
   }
   // Over transparent black at full alpha a blend copies its source: a glass of the face's
   // size is used as it is, and the face needs no blending of its own.
-  if (!GlassFits(s)) {
+  // A stretched glass is of the skin alone: frames at another alpha (a fade) keep it.
+  if (!GlassFits(s) && (!glassStretched_ || glass_.width != w || glass_.height != h)) {
     glass_.SetSize(w, h);
     glass_.Clear(0);
     BlendStretched(glass_, w, h, s.glass, 255);
+    glassStretched_ = true;
   }
   bare_.SetSize(w, h);
   if (alpha_ == 255) {

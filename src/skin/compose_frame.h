@@ -79,6 +79,7 @@ class FrameComposer {
   void RedrawOverlayAndFrame(SkinSurfaces& surfaces, const PixelRect& r) const;
 
   bool composed_ = false;
+  bool glassStretched_ = false;  // glass_ holds this skin's glass
   uint8_t alpha_ = 255;
   std::array<LabelInk, kLabels> labels_;
   std::array<bool, kLabels> labelShown_{};
