@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "image/blend.h"
+#include "skin/flatten_span.h"
 #include "skin/stretch_blend.h"
 
 namespace {
@@ -29,6 +30,7 @@ void FrameComposer::Rects::Coalesce() {
 
 void FrameComposer::Forget() {
   composed_ = false;
+  glassStretched_ = false;
   for (LabelInk& label : labels_) label.Forget();
   for (HandInk& hand : hands_) hand.Forget();
 }
@@ -39,16 +41,19 @@ void FrameComposer::Prepare(const SkinSurfaces& s, uint8_t constantAlpha) {
   const int w = s.frame.width, h = s.frame.height;
   alpha_ = constantAlpha;
   still_.SetSize(w, h);
-  blank_.SetSize(w, h);
-  blank_.Clear(0);
-  // Over transparent black at full alpha a blend copies its source: the glass and the face
-  // then need no blending of their own.
-  glass_.SetSize(w, h);
-  if (s.glass.width == w && s.glass.height == h) {
-    std::copy(s.glass.pixels.begin(), s.glass.pixels.end(), glass_.pixels.begin());
-  } else {
+  // Painting a hand leaves blank_ transparent again: only a new size needs clearing.
+  if (blank_.width != w || blank_.height != h) {
+    blank_.SetSize(w, h);
+    blank_.Clear(0);
+  }
+  // Over transparent black at full alpha a blend copies its source: a glass of the face's
+  // size is used as it is, and the face needs no blending of its own.
+  // A stretched glass is of the skin alone: frames at another alpha (a fade) keep it.
+  if (!GlassFits(s) && (!glassStretched_ || glass_.width != w || glass_.height != h)) {
+    glass_.SetSize(w, h);
     glass_.Clear(0);
     BlendStretched(glass_, w, h, s.glass, 255);
+    glassStretched_ = true;
   }
   bare_.SetSize(w, h);
   if (alpha_ == 255) {
@@ -57,8 +62,14 @@ void FrameComposer::Prepare(const SkinSurfaces& s, uint8_t constantAlpha) {
     bare_.Clear(0);
     BlendOver(bare_, 0, 0, s.face, alpha_);
   }
-  BlendOver(bare_, 0, 0, glass_, alpha_);
+  BlendOver(bare_, 0, 0, Glass(s), alpha_);
 }
+
+bool FrameComposer::GlassFits(const SkinSurfaces& s) {
+  return s.glass.width == s.frame.width && s.glass.height == s.frame.height;
+}
+
+const TBitmap32& FrameComposer::Glass(const SkinSurfaces& s) const { return GlassFits(s) ? s.glass : glass_; }
 
 PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels, FaceButtons buttons,
                                       TextRasterizer& rasterizer, const FrameTexts& texts, const FrameInputs& in) {
@@ -151,22 +162,11 @@ void FrameComposer::RedrawOverlayAndFrame(SkinSurfaces& s, const PixelRect& r) c
   if (handsShown_) {
     for (const HandInk& hand : hands_) hand.MergeInto(overlay, r);
   }
-  // Face, overlay and glass over transparent black, as the frame is flattened.
+  const TBitmap32& glass = Glass(s);
+  const FlattenSpan flatten = FastestFlattenSpan();
   for (int y = r.top; y < r.bottom; ++y) {
-    const uint32_t* o = overlay.Row(y);
-    const uint32_t* bare = bare_.Row(y);
-    const uint32_t* face = s.face.Row(y);
-    const uint32_t* glass = glass_.Row(y);
-    uint32_t* frame = s.frame.Row(y);
-    for (int x = r.left; x < r.right; ++x) {
-      if (o[x] == 0) {
-        frame[x] = bare[x];
-        continue;
-      }
-      // At full alpha the face over transparent black is the face itself.
-      const uint32_t faceAlone = alpha_ == 255 ? face[x] : BlendOverPixel(face[x], 0, alpha_);
-      const uint32_t under = BlendOverPixel(o[x], faceAlone, alpha_);
-      frame[x] = BlendOverPixel(glass[x], under, alpha_);
-    }
+    const FlattenRow row{overlay.Row(y) + r.left, s.face.Row(y) + r.left, glass.Row(y) + r.left,
+                         bare_.Row(y) + r.left, s.frame.Row(y) + r.left};
+    flatten(row, r.Width(), alpha_);
   }
 }

@@ -72,10 +72,14 @@ class FrameComposer {
   };
 
   void Prepare(const SkinSurfaces& surfaces, uint8_t constantAlpha);
+  // The skin's glass where it is of the face's size, else glass_.
+  static bool GlassFits(const SkinSurfaces& surfaces);
+  const TBitmap32& Glass(const SkinSurfaces& surfaces) const;
   void RedrawStill(const PixelRect& r, FaceButtons buttons);
   void RedrawOverlayAndFrame(SkinSurfaces& surfaces, const PixelRect& r) const;
 
   bool composed_ = false;
+  bool glassStretched_ = false;  // glass_ holds this skin's glass
   uint8_t alpha_ = 255;
   std::array<LabelInk, kLabels> labels_;
   std::array<bool, kLabels> labelShown_{};
@@ -85,6 +89,6 @@ class FrameComposer {
   bool handsShown_ = false;
   TBitmap32 still_;        // labels and buttons: the overlay without hands
   TBitmap32 bare_;         // face and glass: the frame where the overlay is transparent
-  TBitmap32 glass_;        // the glass stretched over the face
+  TBitmap32 glass_;        // a glass of another size, stretched over the face
   TBitmap32 blank_;        // transparent black, for painting hands
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "base/cpu_features.h"
 #include "skin/rot_layer_paint_span.h"
 #include "skin/rot_layer_paint_taps.h"
 
@@ -110,9 +111,8 @@ void PaintRotLayerWith(const TRotLayer& layer, TBitmap32& target, SpanPainter pa
 }
 
 SpanPainter FastestSpanPainter() {
-#ifdef ORMEL_SSE2_PAINTER
-  static const bool hasSse2 = __builtin_cpu_supports("sse2");
-  if (hasSse2) return PaintSpanSse2;
+#ifdef ORMEL_SSE2
+  if (RunsSse2()) return PaintSpanSse2;
 #endif
   return PaintSpanPortable;
 }

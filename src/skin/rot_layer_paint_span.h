@@ -16,7 +16,7 @@ struct HandSpan {
 // 32-bit builds use it only where the processor has SSE2.
 using SpanPainter = void (*)(const TBitmap32& hand, HandSpan span, uint32_t* out);
 void PaintSpanPortable(const TBitmap32& hand, HandSpan span, uint32_t* out);
-#ifdef ORMEL_SSE2_PAINTER
+#ifdef ORMEL_SSE2
 void PaintSpanSse2(const TBitmap32& hand, HandSpan span, uint32_t* out);
 #endif
 // The SSE2 painter where the build has it and the processor runs it, else the portable one.

@@ -1,7 +1,7 @@
 // The span painter in SSE2: a row of six taps is three pmaddwd of 16-bit channels against
 // pairs of weights, and the column one pmaddwd per row. Its integer sums equal the portable
 // painter's, so it gives the same pixels.
-#ifdef ORMEL_SSE2_PAINTER
+#ifdef ORMEL_SSE2
 #include <emmintrin.h>
 
 #include <algorithm>

@@ -60,6 +60,14 @@ struct Face {
   }
 };
 
+// The frame where the overlay is empty: the face, then the glass, both at the fade alpha.
+uint32_t FaceUnderGlass(uint32_t glass, uint8_t alpha) {
+  TBitmap32 expected = Filled(1, 1, 0);
+  BlendOver(expected, 0, 0, Filled(1, 1, kFacePixel), alpha);
+  BlendOver(expected, 0, 0, Filled(1, 1, glass), alpha);
+  return expected.pixels[0];
+}
+
 }  // namespace
 
 TEST(ComposeFrame, LabelColoursFollowBeepAndHover) {
@@ -158,12 +166,8 @@ TEST(ComposeFrame, FlattensFaceOverlayAndStretchedGlass) {
     f.in.constantAlpha = alpha;
     f.Compose();
 
-    // Where the overlay is empty: face, then glass, both attenuated by the fade alpha.
-    TBitmap32 expected = Filled(1, 1, 0);
-    BlendOver(expected, 0, 0, Filled(1, 1, kFacePixel), alpha);
-    BlendOver(expected, 0, 0, f.s.glass, alpha);
-    EXPECT_EQ(f.s.frame.At(0, 0), expected.pixels[0]);
-    EXPECT_EQ(f.s.frame.At(kSize - 1, kSize - 1), expected.pixels[0]);
+    EXPECT_EQ(f.s.frame.At(0, 0), FaceUnderGlass(0x40404040, alpha));
+    EXPECT_EQ(f.s.frame.At(kSize - 1, kSize - 1), FaceUnderGlass(0x40404040, alpha));
 
     // Over the second hand the glass still lies on top.
     TBitmap32 hand = Filled(1, 1, 0);
@@ -172,6 +176,26 @@ TEST(ComposeFrame, FlattensFaceOverlayAndStretchedGlass) {
     BlendOver(hand, 0, 0, f.s.glass, alpha);
     EXPECT_EQ(f.s.frame.At(120, 140), hand.pixels[0]);
   }
+}
+
+// One composer through a fade and a skin load: the fade's frames keep the stretched glass,
+// the next skin's glass replaces it.
+TEST(ComposeFrame, AStretchedGlassLastsUntilTheNextSkin) {
+  Face f;
+  FrameComposer composer;
+  auto compose = [&](uint8_t alpha) {
+    f.in.constantAlpha = alpha;
+    composer.ComposeFrame(f.s, f.labels, {f.left, f.right}, f.text, f.texts, f.in);
+  };
+  f.s.glass = Filled(1, 1, 0x40404040);
+  for (uint8_t alpha : {255, 128, 1, 255}) {
+    compose(alpha);
+    EXPECT_EQ(f.s.frame.At(kSize - 1, 0), FaceUnderGlass(0x40404040, alpha)) << int(alpha);
+  }
+  f.s.glass = Filled(2, 2, 0x80008000);
+  composer.Forget();
+  compose(255);
+  EXPECT_EQ(f.s.frame.At(kSize - 1, 0), FaceUnderGlass(0x80008000, 255));
 }
 
 TEST(ComposeFrame, EachFrameStartsFromAClearOverlay) {

@@ -73,7 +73,7 @@ const Sweep kSweeps[] = {
 // The painters this build has beside the portable one, and PaintRotLayer's own choice.
 std::vector<std::pair<const char*, SpanPainter>> OtherPainters() {
   std::vector<std::pair<const char*, SpanPainter>> painters{{"default", nullptr}};
-#ifdef ORMEL_SSE2_PAINTER
+#ifdef ORMEL_SSE2
   painters.emplace_back("SSE2", PaintSpanSse2);
 #endif
   return painters;

@@ -1,0 +1,26 @@
+#include "skin/flatten_span.h"
+
+#include "base/cpu_features.h"
+#include "image/blend.h"
+
+void FlattenSpanPortable(const FlattenRow& row, int n, uint8_t constantAlpha) {
+  for (int x = 0; x < n; ++x) {
+    const uint32_t o = row.overlay[x];
+    if (o == 0) {
+      row.frame[x] = row.bare[x];
+      continue;
+    }
+    // At full alpha the face over transparent black is the face itself.
+    const uint32_t face = row.face[x];
+    const uint32_t faceAlone = constantAlpha == 255 ? face : BlendOverPixel(face, 0, constantAlpha);
+    const uint32_t under = BlendOverPixel(o, faceAlone, constantAlpha);
+    row.frame[x] = BlendOverPixel(row.glass[x], under, constantAlpha);
+  }
+}
+
+FlattenSpan FastestFlattenSpan() {
+#ifdef ORMEL_SSE2
+  if (RunsSse2()) return FlattenSpanSse2;
+#endif
+  return FlattenSpanPortable;
+}

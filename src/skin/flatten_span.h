@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+
+// One row of a frame as it is flattened, each pointer at the first pixel of the span: the
+// overlay, the face and the glass stretched over it, what face and glass give alone (bare),
+// and the frame.
+struct FlattenRow {
+  const uint32_t* overlay;
+  const uint32_t* face;
+  const uint32_t* glass;
+  const uint32_t* bare;
+  uint32_t* frame;
+};
+
+// Face, overlay and glass over transparent black at the constant alpha, n pixels; where the
+// overlay is transparent that is bare. Both flattens give the same pixels. The SSE2 one exists
+// in builds for x86; its file alone is built for SSE2, so 32-bit builds use it only where the
+// processor has SSE2.
+using FlattenSpan = void (*)(const FlattenRow& row, int n, uint8_t constantAlpha);
+void FlattenSpanPortable(const FlattenRow& row, int n, uint8_t constantAlpha);
+#ifdef ORMEL_SSE2
+void FlattenSpanSse2(const FlattenRow& row, int n, uint8_t constantAlpha);
+#endif
+// The SSE2 flatten where the build has it and the processor runs it, else the portable one.
+FlattenSpan FastestFlattenSpan();
