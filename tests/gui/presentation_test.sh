@@ -18,6 +18,15 @@ desktop_shown() { [ -n "$(xdotool search --onlyvisible --class '^XLogo$' 2>/dev/
 await 5 "the desktop window did not show" desktop_shown
 xdotool mousemove 0 0  # the pointer stays off the face: no hover states
 
+# xwd reads every window on the screen, and fails when one goes meanwhile (Wine makes and
+# drops some while it starts): such a capture is taken again.
+capture_screen() {
+  local try
+  for try in 1 2 3; do xwd -root -silent >"$1" 2>/dev/null && return 0; done
+  rm -f "$1"
+  return 1
+}
+
 # The screen is captured from before the start until the window is found and a little
 # beyond, without pauses: the start-up fade lasts well under a second, and on a loaded machine
 # finding the window can take longer than that.
@@ -25,7 +34,7 @@ xdotool mousemove 0 0  # the pointer stays off the face: no hover states
   i=0
   while [ ! -e "$WORK/stop" ] && [ "$i" -lt 200 ]; do
     i=$((i + 1))
-    xwd -root -silent >"$WORK/start$i.xwd"
+    capture_screen "$WORK/start$i.xwd" || true
   done
 ) &
 capture=$!
@@ -37,11 +46,11 @@ for i in $(seq 3000); do
   [ -n "$win" ] && break
 done
 [ -n "$win" ] || fail "no clock window appeared"
-for i in $(seq 10); do xwd -root -silent >/dev/null; done  # as long again as ten captures
+for i in $(seq 10); do capture_screen "$WORK/pause.xwd" || true; done  # as long again as ten captures
 touch "$WORK/stop"
 wait "$capture"
 wait_for_rest "$win" || fail "the clock did not come to rest after start-up"
-xwd -root -silent >"$WORK/rested.xwd"
+capture_screen "$WORK/rested.xwd" || fail "the screen could not be captured"
 face_point "$win"
 geometry="${WIDTH}x${HEIGHT}+${X}+${Y}"
 xcompmgr -n 2>/dev/null &
