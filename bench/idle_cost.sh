@@ -3,8 +3,9 @@
 # SECONDS (45 by default), then the idle floor (bench/idle_floor_win32.cpp: a layered window
 # of the same size with the same 100 ms timer and one window update a second, and nothing
 # else) under Wine, then `xclock -render -update 1` of the same size at the same place on the
-# same display, each for as long. For each it counts the CPU time, in scheduler ticks
-# (1/CLK_TCK s, from /proc/PID/stat), of the program and of the X server, and for the Wine
+# same display, each for as long. For each it counts the CPU time that the scheduler keeps to
+# the nanosecond for every thread (/proc/PID/task/*/schedstat; 1/100 s ticks were too coarse
+# for xclock's few milliseconds) of the program and of the X server, and for the Wine
 # programs also of the Wine server, which does part of every Wine program's work. The last
 # lines are the ratios of the totals: the clock against xclock, the floor against xclock
 # (what any clock of this design costs under this Wine) and the clock against the floor.
@@ -62,15 +63,16 @@ if [ -z "$x_server" ]; then
     fail "no X server of display $DISPLAY on this machine (no /tmp/.X$number-lock)"
 fi
 
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# The run time of process $1's threads so far, in microseconds.
+cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1} END {printf "%d\n", ns / 1000}'; }
 
-# Prints "NAME TICKS" for each NAME=PID over $seconds, then "total TICKS".
+# Prints "NAME MICROSECONDS" for each NAME=PID over $seconds, then "total MICROSECONDS".
 measure() {
   local pair start=() i=0 used total=0
-  for pair in "$@"; do start+=("$(cpu_ticks "${pair#*=}")"); done
+  for pair in "$@"; do start+=("$(cpu_us "${pair#*=}")"); done
   sleep "$seconds"
   for pair in "$@"; do
-    used=$(($(cpu_ticks "${pair#*=}") - start[i]))
+    used=$(($(cpu_us "${pair#*=}") - start[i]))
     echo "${pair%=*} $used"
     total=$((total + used))
     i=$((i + 1))
@@ -120,21 +122,22 @@ await 30 "xclock showed no window" peer_shown
 sleep 3
 theirs=$(measure xclock="$peer" "X server"="$x_server")
 
-hz=$(getconf CLK_TCK)
-report() { sed -n "s/^$2 //p" <<<"$1"; }
-# ratio NAME A B: A / B to a tenth, or what can be said when B used less than a tick.
+# report RESULT NAME: NAME's time in RESULT, in milliseconds.
+report() { sed -n "s/^$2 //p" <<<"$1" | awk '{printf "%.1f", $1 / 1000}'; }
+total_of() { sed -n 's/^total //p' <<<"$1"; }
+# ratio NAME A B: A / B of two times in microseconds, to a hundredth.
 ratio() {
   if [ "$3" -eq 0 ]; then
-    echo "$1: more than $2 (the second used less than a tick)"
+    echo "$1: more than $2 us (the second used no measurable time)"
   else
-    echo "$1: $(echo "scale=1; $2 / $3" | bc)"
+    echo "$1: $(echo "scale=2; $2 / $3" | bc)"
   fi
 }
-echo "over $seconds s, in ticks of 1/$hz s:"
+echo "CPU time over $seconds s, in milliseconds:"
 echo "ormel clock${zone:+ showing $zone}: clock $(report "$ours" clock), wineserver $(report "$ours" wineserver), X server $(report "$ours" "X server"): $(report "$ours" total)"
 echo "idle floor (tick ${IDLE_FLOOR_TICK:-100} ms): floor $(report "$floor" floor), wineserver $(report "$floor" wineserver), X server $(report "$floor" "X server"): $(report "$floor" total)"
 echo "xclock -render -update 1 (${WIDTH}x$HEIGHT): xclock $(report "$theirs" xclock), X server $(report "$theirs" "X server"): $(report "$theirs" total)"
-ours_total=$(report "$ours" total) floor_total=$(report "$floor" total) theirs_total=$(report "$theirs" total)
+ours_total=$(total_of "$ours") floor_total=$(total_of "$floor") theirs_total=$(total_of "$theirs")
 ratio "ratio (idle floor / xclock)" "$floor_total" "$theirs_total"
 ratio "ratio (ormel clock / idle floor)" "$ours_total" "$floor_total"
 ratio "ratio (ormel clock / xclock)" "$ours_total" "$theirs_total"
