@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The x86_64 build that stands in for the 32-bit program (on hosts that cannot run 32-bit code
+# every test runs it instead) draws the same frames, bit for bit: both do their arithmetic in
+# SSE2, so date-times, hand angles and resampling round alike.
+#   stand_in_snapshots_test.sh DIST_32 DIST_64 PREFIX_64
+set -euo pipefail
+dist32=$1 dist64=$2 prefix64=$3
+wine_run=$(cd "$(dirname "$0")/../.." && pwd)/tools/wine-run
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+win_path() { echo "Z:$(realpath -m "$1" | sed 's|/|\\|g')"; }
+
+# moment | mode | skin | scale: hands on and between the minute marks, the date's turn, a
+# leap day, each skin, and the scales whose resampling rounds most.
+cases='2026-12-08 10:08:30|0|royale|1
+2026-12-31 23:59:59|0|royale|1.25
+2028-02-29 03:47:13|0|slate|1.5
+2026-07-14 18:21:07|3|royale|2
+2026-03-29 01:59:58|4|slate|1
+2026-10-25 12:00:00|1|royale|1.75'
+n=0 differ=0
+while IFS='|' read -r at mode skin scale; do
+  n=$((n + 1))
+  args=(--at "$at" --mode "$mode" --skin "$skin" --scale "$scale")
+  "$wine_run" "$dist32/OrmelClock.exe" --snapshot "$(win_path "$work/32-$n.png")" "${args[@]}"
+  WINEPREFIX=$prefix64 WINEARCH=win64 "$wine_run" "$dist64/OrmelClock.exe" --snapshot "$(win_path "$work/64-$n.png")" "${args[@]}"
+  if ! cmp -s "$work/32-$n.png" "$work/64-$n.png"; then
+    echo "the frames differ at $at, mode $mode, skin $skin, scale $scale"
+    differ=$((differ + 1))
+  fi
+done <<<"$cases"
+echo "$((n - differ)) passed, $differ failed"
+[ "$differ" -eq 0 ]
