@@ -10,6 +10,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 win_path() { echo "Z:$(realpath -m "$1" | sed 's|/|\\|g')"; }
 
+# snap NAME PROGRAM ARGS...: the program's snapshot into $work/NAME, or a failure in its words.
+snap() {
+  local name=$1
+  shift
+  "$wine_run" "$@" --snapshot "$(win_path "$work/$name")" >"$work/out" 2>&1 ||
+    { echo "FAIL: $* gave no snapshot (exit code $?): $(cat "$work/out")"; exit 1; }
+}
+
 # moment | mode | skin | scale: hands on and between the minute marks, the date's turn, a
 # leap day, each skin, and the scales whose resampling rounds most.
 cases='2026-12-08 10:08:30|0|royale|1
@@ -22,8 +30,8 @@ n=0 differ=0
 while IFS='|' read -r at mode skin scale; do
   n=$((n + 1))
   args=(--at "$at" --mode "$mode" --skin "$skin" --scale "$scale")
-  "$wine_run" "$dist32/OrmelClock.exe" --snapshot "$(win_path "$work/32-$n.png")" "${args[@]}"
-  WINEPREFIX=$prefix64 WINEARCH=win64 "$wine_run" "$dist64/OrmelClock.exe" --snapshot "$(win_path "$work/64-$n.png")" "${args[@]}"
+  snap "32-$n.png" "$dist32/OrmelClock.exe" "${args[@]}"
+  WINEPREFIX=$prefix64 WINEARCH=win64 snap "64-$n.png" "$dist64/OrmelClock.exe" "${args[@]}"
   if ! cmp -s "$work/32-$n.png" "$work/64-$n.png"; then
     echo "the frames differ at $at, mode $mode, skin $skin, scale $scale"
     differ=$((differ + 1))
