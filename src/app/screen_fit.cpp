@@ -1,6 +1,7 @@
 #include "app/screen_fit.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "app/closing_steps.h"
@@ -21,10 +22,12 @@ int64_t DistanceSquared(ScreenPoint p, const FormRect& r) {
 // The edges of `areas` that cut through `r` along one axis, with r's own two.
 std::vector<int64_t> Cuts(int32_t from, int32_t to, const std::vector<FormRect>& areas, bool horizontal) {
   std::vector<int64_t> cuts{from, to};
-  for (const FormRect& a : areas)
-    for (int32_t edge : horizontal ? std::initializer_list<int32_t>{a.left, a.right}
-                                   : std::initializer_list<int32_t>{a.top, a.bottom})
+  for (const FormRect& a : areas) {
+    const std::array<int32_t, 2> edges = horizontal ? std::array<int32_t, 2>{a.left, a.right}
+                                                    : std::array<int32_t, 2>{a.top, a.bottom};
+    for (int32_t edge : edges)
       if (from < edge && edge < to) cuts.push_back(edge);
+  }
   std::sort(cuts.begin(), cuts.end());
   cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
   return cuts;
