@@ -46,7 +46,7 @@ int Cover(size_t monitor, bool growLater) {
   WNDCLASSA wc{};
   wc.lpfnWndProc = ProgramProc;
   wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOWTEXT + 1);
   wc.lpszClassName = "OrmelFullScreenProgram";
   RegisterClassA(&wc);
   const int width = growLater ? 200 : m.right - m.left, height = growLater ? 150 : m.bottom - m.top;
