@@ -56,12 +56,24 @@ void FullScreenWatch::WatchMovesOf(HWND foreground) {
 
 void CALLBACK FullScreenWatch::OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD) {
   if (!watch) return;
+  watch->eventsArrive_ = true;
   if (event == EVENT_SYSTEM_FOREGROUND) {
     watch->WatchMovesOf(window);
   } else if (object != OBJID_WINDOW || window != watch->watched_ || event == EVENT_OBJECT_SHOW) {
     return;  // the caret, the cursor, a child window or a window behind: nothing changed
   }
   PostMessageA(watch->clock_, watch->message_, 0, 0);
+}
+
+void FullScreenWatch::Tick() {
+  if (eventsArrive_) return;
+  const HWND foreground = GetForegroundWindow();
+  RECT place{};
+  if (foreground) GetWindowRect(foreground, &place);
+  if (foreground == lastForeground_ && EqualRect(&place, &lastPlace_)) return;
+  lastForeground_ = foreground;
+  lastPlace_ = place;
+  PostMessageA(clock_, message_, 0, 0);
 }
 
 ForegroundView FullScreenWatch::Foreground(HWND clock) {

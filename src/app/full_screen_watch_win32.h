@@ -15,6 +15,10 @@ class FullScreenWatch {
   FullScreenWatch(const FullScreenWatch&) = delete;
   FullScreenWatch& operator=(const FullScreenWatch&) = delete;
 
+  // On the clock's tick: until the system's events prove to arrive (Wine sends none), a look
+  // at the foreground window's handle and place stands in for them.
+  void Tick();
+
   // The foreground window now, as seen from `clock`.
   static ForegroundView Foreground(HWND clock);
   // Whether the shell reports a full-screen Direct3D program or a presentation.
@@ -31,4 +35,7 @@ class FullScreenWatch {
   HWINEVENTHOOK moveHook_ = nullptr;
   HWINEVENTHOOK endHook_ = nullptr;
   HWND watched_ = nullptr;  // the foreground window whose moves and end are followed
+  bool eventsArrive_ = false;
+  HWND lastForeground_ = nullptr;  // what the tick saw last
+  RECT lastPlace_{};
 };

@@ -5,12 +5,12 @@
 #include "app/clock_tray_win32.h"
 #include "app/closing_steps.h"
 #include "app/dialog_commands.h"
+#include "app/monitor_areas_win32.h"
 #include "app/popup_menu.h"
 #include "app/popup_menu_win32.h"
 #include "app/registry_storage_win32.h"
 #include "app/resource_ids.h"
 #include "app/run_key_win32.h"
-#include "app/monitor_areas_win32.h"
 #include "app/saved_zone.h"
 #include "app/screen_fit.h"
 #include "app/settings_placement_win32.h"
@@ -355,7 +355,10 @@ void TfrmMain::ShowHide1Click() { TrayIconClick(); }
 
 void TfrmMain::TrayIconClick() { HideOrShow(fade_, *this); }
 
-void TfrmMain::Timer1Timer() { ::Timer1Timer(state_, *this); }
+void TfrmMain::Timer1Timer() {
+  ::Timer1Timer(state_, *this);
+  if (fullScreen_) fullScreen_->Tick();
+}
 
 TDateTime TfrmMain::DisplayedTime() { return worldTime_.DisplayedTime(state_.FTimeZoneId, clock_.Now()); }
 
