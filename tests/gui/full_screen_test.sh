@@ -17,7 +17,7 @@ start_clock
 await_stacking topmost "the On Top clock did not stay in the topmost band"
 
 for way in cover grow; do
-  "$WINE_RUN" "$PROGRAM" "$way" 0 &
+  "$WINE_RUN" "$PROGRAM" "$way" 0 >/dev/null &
   program=$!
   await_stacking "not topmost" "the clock stayed topmost over a full-screen program ($way)"
   "$WINE_RUN" "$PROGRAM" end || fail "the full-screen program could not be closed"

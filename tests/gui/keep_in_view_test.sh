@@ -22,8 +22,7 @@ while read -r left top want_x want_y what; do
   [ "$want_x" = right ] && want_x=$((SCREEN_W - WIDTH))
   [ "$want_y" = bottom ] && want_y=$((SCREEN_H - HEIGHT))
   [ "$X" -eq "$want_x" ] && [ "$Y" -eq "$want_y" ] || fail "$what: saved at $left,$top, shows at $X,$Y instead of $want_x,$want_y"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
+  exit_clock "$pid" "$win"
   pid=""
 done <<TABLE
 $((SCREEN_W - 80)) $((SCREEN_H - 100)) right bottom only a corner in view

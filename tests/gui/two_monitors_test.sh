@@ -32,6 +32,7 @@ DISPLAY=":$outer" Xephyr ":$inner" -screen 1280x800+0+0 -screen 1280x800+1280+0 
 servers+=($!)
 await 10 "the two-monitor display did not start" display_up "$inner"
 export DISPLAY=":$inner"
+ROOT_WINDOW=$(($(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')))  # of this display
 
 # The registry files are copied (Wine rewrites them); the rest is shared read-only by links.
 source_prefix=${WINEPREFIX:-$(cd "$HERE/../.." && pwd)/build/wineprefix}
@@ -43,7 +44,7 @@ export WINEPREFIX=$WINEPREFIX_COPY
 
 "$WINE_RUN" "$PROGRAM" cover 1 >/dev/null 2>"$WORK/monitors" &
 program=$!
-covering_second() { grep -q . "$WORK/monitors" || xdotool search --name '^Full screen program$' >/dev/null 2>&1; }
+covering_second() { [ -s "$WORK/monitors" ] || xdotool search --name '^Full screen program$' >/dev/null 2>&1; }
 await 30 "the full-screen program did not start on the second monitor" covering_second
 [ ! -s "$WORK/monitors" ] || fail "Wine does not see two monitors: $(cat "$WORK/monitors")"
 "$WINE_RUN" "$PROGRAM" end >/dev/null
