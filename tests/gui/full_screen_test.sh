@@ -4,7 +4,7 @@
 # screen while it is in front (F11). Windows stacks by WS_EX_TOPMOST, so that is what is
 # checked: without a window manager the X stacking order says nothing.
 source "$(dirname "$0")/gui_lib.sh"
-PROGRAM=${ORMEL_FULL_SCREEN:?the full-screen test program}
+PROGRAM=${ORMEL_DESKTOP:?the desktop test program}
 program=""
 trap 'if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi; cleanup' EXIT
 

@@ -6,7 +6,7 @@
 # Xinerama puts both at 0,0). Wine takes its monitors from the display of the prefix's first
 # program, so the clock runs in a copy of the test prefix with a wine server of its own.
 source "$(dirname "$0")/gui_lib.sh"
-PROGRAM=${ORMEL_FULL_SCREEN:?the full-screen test program}
+PROGRAM=${ORMEL_DESKTOP:?the desktop test program}
 servers=() program=""
 stop_all() {
   if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi

@@ -1,10 +1,13 @@
-// Plays a full-screen program for the end-to-end tests, and tells how the clock is stacked:
-//   ormel_full_screen cover N     a borderless window covering monitor N (0 first) takes the
+// Plays what else happens on the desktop for the end-to-end tests, and tells how the clock is
+// stacked:
+//   ormel_desktop cover N     a borderless window covering monitor N (0 first) takes the
 //                                 foreground and stays until the process is ended
-//   ormel_full_screen grow N      the same, but it first takes the foreground as a small window
+//   ormel_desktop grow N      the same, but it first takes the foreground as a small window
 //                                 and covers the monitor a second later, as a program does on F11
-//   ormel_full_screen end         closes the full-screen program, as its user would
-//   ormel_full_screen clock       prints "topmost" or "not topmost" for the clock's window
+//   ormel_desktop end         closes the full-screen program, as its user would
+//   ormel_desktop display-changed  tells the clock the monitors changed, as Windows does when
+//                                 one is added or removed
+//   ormel_desktop clock       prints "topmost" or "not topmost" for the clock's window
 //                                 (exit 0), or "no clock" (exit 1)
 #include <windows.h>
 
@@ -20,8 +23,10 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM list) {
   return TRUE;
 }
 
+HWND Clock() { return FindWindowA("TfrmMain", "Ormel Clock"); }
+
 int ReportClock() {
-  const HWND clock = FindWindowA("TfrmMain", "Ormel Clock");
+  const HWND clock = Clock();
   if (!clock) {
     std::puts("no clock");
     return 1;
@@ -72,12 +77,16 @@ int Cover(size_t monitor, bool growLater) {
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "clock") == 0) return ReportClock();
+  if (argc == 2 && std::strcmp(argv[1], "display-changed") == 0) {
+    const LPARAM size = MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return Clock() && SendMessageA(Clock(), WM_DISPLAYCHANGE, 32, size) == 0 ? 0 : 1;
+  }
   if (argc == 2 && std::strcmp(argv[1], "end") == 0) {
     const HWND program = FindWindowA("OrmelFullScreenProgram", nullptr);
     return program && PostMessageA(program, WM_CLOSE, 0, 0) ? 0 : 1;
   }
   if (argc == 3 && (std::strcmp(argv[1], "cover") == 0 || std::strcmp(argv[1], "grow") == 0))
     return Cover(std::strtoul(argv[2], nullptr, 10), argv[1][0] == 'g');
-  std::fprintf(stderr, "usage: ormel_full_screen cover|grow N | end | clock\n");
+  std::fprintf(stderr, "usage: ormel_desktop cover|grow N | end | display-changed | clock\n");
   return 64;
 }
