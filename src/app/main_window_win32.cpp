@@ -260,7 +260,7 @@ void TfrmMain::WorldClock1Click() {
   }
 }
 
-void TfrmMain::FormClose() { ::FormClose(fade_, *this); }
+void TfrmMain::FormClose() { ::FormClose(state_, fade_, *this); }
 
 void TfrmMain::EndSession() { ::EndSession(state_, *this); }
 
