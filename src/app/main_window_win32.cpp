@@ -51,7 +51,7 @@ constexpr short kNoMousePosition = -1;
 TfrmMain::TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones)
     : instance_(instance),
       zones_(zones),
-      worldTime_(zones, machineZone_),
+      worldTime_(zones),
       state_(clock_),
       writer_(ShowErrorBox) {
   WNDCLASSEXA wc{};
@@ -143,10 +143,6 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         SetCursor(handCursor_);
         return TRUE;
       }
-      return DefWindowProcA(hwnd_, msg, wp, lp);
-    case WM_TIMECHANGE:
-    case WM_SETTINGCHANGE:
-      worldTime_.MachineZoneChanged();
       return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_SHOWWINDOW:
       if (wp) FormShow();
@@ -339,7 +335,7 @@ void TfrmMain::TrayIconClick() { HideOrShow(fade_, *this); }
 
 void TfrmMain::Timer1Timer() { ::Timer1Timer(state_, *this); }
 
-TDateTime TfrmMain::DisplayedTime() { return worldTime_.DisplayedTime(state_.FTimeZoneId, clock_.Now()); }
+TDateTime TfrmMain::DisplayedTime() { return worldTime_.DisplayedTime(state_.FTimeZoneId, clock_); }
 
 void TfrmMain::ShowForAlarm() { RevealForAlarm(fade_, *this); }
 
