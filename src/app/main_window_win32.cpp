@@ -317,7 +317,10 @@ void TfrmMain::TrayIconPopup() {
   CancelMouseModes(hwnd_);
   POINT p;
   GetCursorPos(&p);
-  PopupMenuAt(p, tray_->Window());
+  // The tray's window takes the foreground back once its menu has closed: the command runs
+  // after that, so that the window it shows keeps the keyboard.
+  if (const int command = ChoosePopupCommand(PopupMenuModel(state_, face_.SkinNames()), p, tray_->Window()))
+    PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(command), 0);
 }
 
 void TfrmMain::RunDefaultMenuItem() {
