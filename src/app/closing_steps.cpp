@@ -31,14 +31,15 @@ namespace {
 
 // What every close does before its first save: a hidden clock goes home, so that the centre
 // taken here, and with it every save of this close, is the visible one; the stopwatches fold;
-// the closing fade shrinks toward where the clock stands.
+// the closing fade shrinks toward where the clock stands (home, when a fade is under way).
 void PrepareToClose(ClockState& state, FadeState& fade, ClosingHost& host) {
-  if (!host.WindowVisible()) {
+  const bool visible = host.WindowVisible();
+  if (!visible) {
     const FormRect home = ShownRect(host.WindowRect(), fade, false);
     host.MoveWindowTo(home.left, home.top);
   }
   FoldRunningStopwatches(state);
-  fade.zoomOrigin = fade.homeCenter = WindowCentre(host.WindowRect());
+  fade.zoomOrigin = fade.homeCenter = WindowCentre(ShownRect(host.WindowRect(), fade, visible));
 }
 
 }  // namespace

@@ -95,16 +95,18 @@ TEST_F(ClosingFixture, ExitSavesTheVisibleClockAndClosesTowardItsCentre) {
   struct Case {
     const char* what;
     bool visible;
+    int32_t zoom;
     std::vector<std::string> calls;
     ScreenPoint centre;
   };
   const Case cases[] = {
-      {"shown: saved where it is", true, {"save", "ask to close"}, {196, 146}},
-      {"hidden in the tray: home first", false, {"move 304,204", "save", "ask to close"}, {400, 300}},
+      {"shown: saved where it is", true, 255, {"save", "ask to close"}, {196, 146}},
+      {"while it shrinks into the tray: home", true, 120, {"save", "ask to close"}, {400, 300}},
+      {"hidden in the tray: home first", false, 0, {"move 304,204", "save", "ask to close"}, {400, 300}},
   };
   for (const Case& c : cases) {
     fade = FadeState{};
-    fade.zoom = 0;
+    fade.zoom = c.zoom;
     fade.homeCenter = {400, 300};
     fade.zoomOrigin = {1250, 790};
     host = RecordingClosingHost{};
