@@ -58,6 +58,7 @@ class AllocationCount {
 class StillClock : public WallClock {
  public:
   TDateTime Now() const override { return 46364.42258; }  // 2026-12-09 10:08:31
+  TDateTime UtcNow() const override { return Now(); }
 };
 
 // The royale skin as the clock holds it after loading, drawn at a display scale (in percent).
@@ -93,6 +94,7 @@ BENCHMARK(BM_ComposeRoyaleFrame)->Unit(benchmark::kMicrosecond);
 class SteppedClock : public WallClock {
  public:
   TDateTime Now() const override { return now; }
+  TDateTime UtcNow() const override { return Now(); }
   TDateTime now = 46364.42258;
 };
 

@@ -10,6 +10,7 @@ namespace {
 class StillClock : public WallClock {
  public:
   TDateTime Now() const override { return now; }
+  TDateTime UtcNow() const override { return Now(); }
   TDateTime now = 46364.42258;
 };
 

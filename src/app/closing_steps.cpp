@@ -27,21 +27,34 @@ FormPlacement PlacementToSave(FormPlacement window, bool minimised, const FadeSt
   return window;
 }
 
-void Exit1Click(ClockState& state, FadeState& fade, ClosingHost& host) {
-  // Home before anything else: the centre taken below, and with it every save of this close,
-  // is then the visible one.
-  if (!host.WindowVisible()) {
+namespace {
+
+// What every close does before its first save: a hidden clock goes home, so that the centre
+// taken here, and with it every save of this close, is the visible one; the stopwatches fold;
+// the closing fade shrinks toward where the clock stands (home, when a fade is under way).
+void PrepareToClose(ClockState& state, FadeState& fade, ClosingHost& host) {
+  const bool visible = host.WindowVisible();
+  if (!visible) {
     const FormRect home = ShownRect(host.WindowRect(), fade, false);
     host.MoveWindowTo(home.left, home.top);
   }
   FoldRunningStopwatches(state);
+  fade.zoomOrigin = fade.homeCenter = WindowCentre(ShownRect(host.WindowRect(), fade, visible));
+}
+
+}  // namespace
+
+void Exit1Click(ClockState& state, FadeState& fade, ClosingHost& host) {
+  PrepareToClose(state, fade, host);
   host.SaveSettings(SettingsWriter::WhenRefused::ShowOnce);
   fade.closeAfterFade = true;
-  fade.zoomOrigin = fade.homeCenter = WindowCentre(host.WindowRect());
   host.AskToClose();
 }
 
-void FormClose(FadeState& fade, ClosingHost& host) {
+void FormClose(ClockState& state, FadeState& fade, ClosingHost& host) {
+  // A close that "Exit" or an earlier request did not start (Alt+F4, a close asked by another
+  // program) prepares as "Exit" does.
+  if (!fade.closeAfterFade) PrepareToClose(state, fade, host);
   host.SaveSettings(SettingsWriter::WhenRefused::ShowOnce);
   if (BeginClosingFade(fade))
     host.FreeWindow();

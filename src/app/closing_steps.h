@@ -40,9 +40,9 @@ FormPlacement PlacementToSave(FormPlacement window, bool minimised, const FadeSt
 // close request starts the closing fade toward the window's centre.
 void Exit1Click(ClockState& state, FadeState& fade, ClosingHost& host);
 
-// The close request: saves the settings; the first request starts the closing fade and is
-// refused, the one the fade's end sends frees the window.
-void FormClose(FadeState& fade, ClosingHost& host);
+// The close request, whatever asks for it: saves what "Exit" saves; the first request starts
+// the closing fade and is refused, the one the fade's end sends frees the window.
+void FormClose(ClockState& state, FadeState& fade, ClosingHost& host);
 
 // The session ends the process once this returns: the steps of "Exit", without its fade, and
 // without showing a refused save, which would only hold up the logoff.

@@ -92,10 +92,20 @@ class EmptySection : public SettingsSection {
   void DeleteValue(const std::string&) override {}
 };
 
+// "Countdown" and "TimerDate" are texts in the user's date format; a text written under one
+// regional format may read under the next as another date. So each has a copy beside it as
+// the stopwatch values are written, which a restore prefers.
+std::string LocaleFreeCopyName(const char* name) { return std::string(name) + "Value"; }
+
+void WriteDateTime(SettingsSection& s, const char* name, TDateTime value, const FormatSettings& fs) {
+  s.WriteString(name, EncodeDateTimeText(value, fs));
+  s.WriteString(LocaleFreeCopyName(name), EncodeFloat(value));
+}
+
 // FormStorage1SavePlacement.
 void WriteOwnValues(SettingsSection& s, const ClockState& state) {
-  s.WriteString("Countdown", EncodeDateTimeText(state.FCountdownTo, state.FFormatSettings));
-  s.WriteString("TimerDate", EncodeDateTimeText(state.FTimerLength, state.FFormatSettings));
+  WriteDateTime(s, "Countdown", state.FCountdownTo, state.FFormatSettings);
+  WriteDateTime(s, "TimerDate", state.FTimerLength, state.FFormatSettings);
   s.WriteString("ClockType", EncodeInt(state.FClockType));
   s.WriteString("bDisplayArrows", EncodeBoolNumber(state.FDisplayArrows));
   s.WriteString("FTimeZoneId", EncodeInt(state.FTimeZoneId));
@@ -104,7 +114,11 @@ void WriteOwnValues(SettingsSection& s, const ClockState& state) {
   s.WriteString("ClockSkin", state.FSkinName);
 }
 
+// Values saved before the copy existed are read from their text.
 std::optional<TDateTime> ReadDateTime(const SettingsSection& s, const char* name, const FormatSettings& fs) {
+  // The copy's 15 digits leave a few microseconds off a date: whole milliseconds, as set.
+  if (auto copy = s.ReadString(LocaleFreeCopyName(name)))
+    if (auto v = DecodeFloat(*copy)) return std::round(*v * kMsPerDay) / kMsPerDay;
   auto text = s.ReadString(name);
   return text ? ParseDateTime(*text, fs) : std::nullopt;
 }

@@ -55,7 +55,7 @@ constexpr short kNoMousePosition = -1;
 TfrmMain::TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones)
     : instance_(instance),
       zones_(zones),
-      worldTime_(zones, machineZone_),
+      worldTime_(zones),
       state_(clock_),
       writer_(ShowErrorBox) {
   WNDCLASSEXA wc{};
@@ -148,10 +148,8 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
       }
       return DefWindowProcA(hwnd_, msg, wp, lp);
-    case WM_TIMECHANGE:
     case WM_SETTINGCHANGE:
-      worldTime_.MachineZoneChanged();
-      if (msg == WM_SETTINGCHANGE && wp == SPI_SETWORKAREA) KeepInView();
+      if (wp == SPI_SETWORKAREA) KeepInView();
       return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_DISPLAYCHANGE:
       KeepInView();
@@ -278,7 +276,7 @@ void TfrmMain::WorldClock1Click() {
   }
 }
 
-void TfrmMain::FormClose() { ::FormClose(fade_, *this); }
+void TfrmMain::FormClose() { ::FormClose(state_, fade_, *this); }
 
 void TfrmMain::EndSession() { ::EndSession(state_, *this); }
 
@@ -339,7 +337,10 @@ void TfrmMain::TrayIconPopup() {
   CancelMouseModes(hwnd_);
   POINT p;
   GetCursorPos(&p);
-  PopupMenuAt(p, tray_->Window());
+  // The tray's window takes the foreground back once its menu has closed: the command runs
+  // after that, so that the window it shows keeps the keyboard.
+  if (const int command = ChoosePopupCommand(PopupMenuModel(state_, face_.SkinNames()), p, tray_->Window()))
+    PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(command), 0);
 }
 
 void TfrmMain::RunDefaultMenuItem() {
@@ -360,7 +361,7 @@ void TfrmMain::Timer1Timer() {
   if (fullScreen_) fullScreen_->Tick();
 }
 
-TDateTime TfrmMain::DisplayedTime() { return worldTime_.DisplayedTime(state_.FTimeZoneId, clock_.Now()); }
+TDateTime TfrmMain::DisplayedTime() { return worldTime_.DisplayedTime(state_.FTimeZoneId, clock_); }
 
 void TfrmMain::ShowForAlarm() { RevealForAlarm(fade_, *this); }
 

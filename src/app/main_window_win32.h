@@ -137,7 +137,6 @@ class TfrmMain : public ClockHost,
   HWND hwnd_ = nullptr;
   LocalWallClock clock_;
   const TQvRegistryTimeZones& zones_;
-  Win32MachineZone machineZone_;
   WorldTime worldTime_;
   UptimeCounter uptime_;
   ClockState state_;

@@ -17,6 +17,7 @@ class FixedClock : public WallClock {
  public:
   explicit FixedClock(TDateTime at) : at_(at) {}
   TDateTime Now() const override { return at_; }
+  TDateTime UtcNow() const override { return at_; }
 
  private:
   TDateTime at_;

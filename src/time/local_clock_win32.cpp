@@ -5,6 +5,7 @@
 #include "time/system_time_convert_win32.h"
 
 TDateTime LocalWallClock::Now() const { return LocalTimeNow(); }
+TDateTime LocalWallClock::UtcNow() const { return UtcTimeNow(); }
 
 UptimeCounter::UptimeCounter() {
   // GetTickCount64 exists from Windows Vista on; older systems get the widened 32-bit count.

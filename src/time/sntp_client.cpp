@@ -39,7 +39,7 @@ TDateTime TSntpClient::QueryServerTime() {
   const auto answer = AwaitReply(server, sent);
   if (!answer) return 0.0;
   measurement_ = MeasureSntp(*answer, clock_.LocalNow(), clock_.UtcBias());
-  if (!IsUsableAnswer(*answer, rejectBadStratum_)) return 0.0;
+  if (!IsUsableAnswer(*answer, rejectBadStratum_) || !IsConsistentExchange(*answer, measurement_)) return 0.0;
   return measurement_.T3;
 }
 

@@ -80,4 +80,11 @@ SntpMeasurement MeasureSntp(const SntpAnswer& answer, TDateTime arrival, double 
   return m;
 }
 
+bool IsConsistentExchange(const SntpAnswer& answer, const SntpMeasurement& m) {
+  // The four times keep whole milliseconds only, so a true round trip on a fast network may
+  // come out up to two milliseconds below zero.
+  constexpr double kRoundingSlack = 2.0 / (kSecondsPerDay * 1000);
+  return !answer.receive.IsZero() && m.T2 <= m.T3 && m.delay >= -kRoundingSlack;
+}
+
 TDateTime SyncedLocalTime(const SntpMeasurement& m) { return m.T1 + m.offset + m.delay; }

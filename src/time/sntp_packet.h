@@ -45,5 +45,9 @@ struct SntpMeasurement {
   double offset = 0;  // server clock minus local clock
 };
 SntpMeasurement MeasureSntp(const SntpAnswer& answer, TDateTime arrival, double utcBias);
+// Unusable too: an answer whose times cannot all be true, which would set the clock from a
+// receive time that is missing (read as 2036), after the transmit time or more than the round
+// trip before it.
+bool IsConsistentExchange(const SntpAnswer& answer, const SntpMeasurement& m);
 // The local time to set the machine's clock to.
 TDateTime SyncedLocalTime(const SntpMeasurement& m);

@@ -15,12 +15,23 @@ void TStopWatch::SetRunningTotal(TDateTime total) {
   if (!running_) elapsed_ = total;
 }
 
-void TStopWatch::Update() { elapsed_ = clock_->Now() - startTime_ + runningTotal_; }
+void TStopWatch::SetStartTime(TDateTime start) {
+  startTime_ = start;
+  // A local time from the settings: in UTC by the offset in force now.
+  startUtc_ = start - (clock_->Now() - clock_->UtcNow());
+}
+
+void TStopWatch::Update() { elapsed_ = clock_->UtcNow() - startUtc_ + runningTotal_; }
+
+void TStopWatch::StartNow() {
+  startTime_ = clock_->Now();
+  startUtc_ = clock_->UtcNow();
+}
 
 void TStopWatch::Start() {
   if (running_) return;
   running_ = true;
-  startTime_ = clock_->Now();
+  StartNow();
 }
 
 void TStopWatch::Stop() {
@@ -33,5 +44,5 @@ void TStopWatch::Stop() {
 void TStopWatch::Reset() {
   runningTotal_ = 0;
   elapsed_ = 0;
-  startTime_ = clock_->Now();
+  StartNow();
 }

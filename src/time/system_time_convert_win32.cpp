@@ -24,3 +24,9 @@ TDateTime LocalTimeNow() {
   GetLocalTime(&st);
   return FromSystemTime(st);
 }
+
+TDateTime UtcTimeNow() {
+  SYSTEMTIME st;
+  GetSystemTime(&st);
+  return FromSystemTime(st);
+}

@@ -7,5 +7,6 @@
 TDateTime FromSystemTime(const SYSTEMTIME& st);
 SYSTEMTIME ToSystemTime(TDateTime value);
 
-// The machine's local time now.
+// The machine's local time now, and its UTC.
 TDateTime LocalTimeNow();
+TDateTime UtcTimeNow();

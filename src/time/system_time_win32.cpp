@@ -33,14 +33,6 @@ ZoneInformation MachineZoneInformation(ZoneTimeKind* kind) {
   return info;
 }
 
-// The rules tell standard from daylight time, so the platform's answer is not needed;
-// asked from the tick, a failure must not raise an error box.
-ZoneInformation Win32MachineZone::Current() {
-  ZoneInformation info;
-  FetchMachineZone(info);
-  return info;
-}
-
 TDateTime Win32SntpClock::LocalNow() {
   return LocalTimeNow();
 }

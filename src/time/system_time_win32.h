@@ -1,16 +1,9 @@
 #pragma once
 #include "time/sntp_transport.h"
-#include "time/machine_zone.h"
 #include "time/zone_info.h"
 
 // The machine's zone as the platform reports it; fails with the system's error text.
 ZoneInformation MachineZoneInformation(ZoneTimeKind* kind = nullptr);
-
-// The machine's zone for the world clock, fetched afresh at each call.
-class Win32MachineZone : public MachineZone {
- public:
-  ZoneInformation Current() override;
-};
 
 // The machine's clock; setting it enables the system-time privilege for the call.
 class Win32SntpClock : public SntpClock {

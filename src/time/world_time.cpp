@@ -1,18 +1,12 @@
 #include "time/world_time.h"
 
-TDateTime WorldTime::MachineLocalToUtc(bool preferDaylight, TDateTime local) {
-  const ZoneInformation& now = machine_.At(local);
-  if (now != machineZone_.Zone()) machineZone_ = ZoneConverter(now);
-  return machineZone_.LocalToUtc(preferDaylight, local);
-}
-
-TDateTime WorldTime::DisplayedTime(int32_t zoneId, TDateTime local) {
+TDateTime WorldTime::DisplayedTime(int32_t zoneId, const WallClock& clock) {
   if (zoneId != chosenId_) {
     const auto zone = zones_.ZoneByIndex(zoneId);
-    if (!zone) return local;
+    if (!zone) return clock.Now();
     chosenZone_ = ZoneConverter(zone->info);
     chosenId_ = zoneId;
   }
-  if (chosenId_ == -1) return local;
-  return chosenZone_.UtcToLocal(MachineLocalToUtc(true, local));
+  if (chosenId_ == -1) return clock.Now();
+  return chosenZone_.UtcToLocal(clock.UtcNow());
 }

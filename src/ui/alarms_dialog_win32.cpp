@@ -33,6 +33,10 @@ void TfAlarms::Show() {
   // A minimised window comes back as it was before; a maximised one stays maximised.
   ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(hwnd_);
+  // Typing goes to the control the user left; the first opening gives no control the focus
+  // by itself, so the first in tab order takes it.
+  if (!IsChild(hwnd_, GetFocus()))
+    SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetNextDlgTabItem(hwnd_, nullptr, FALSE)), TRUE);
 }
 
 INT_PTR CALLBACK TfAlarms::DialogProc(HWND hwnd, UINT msg, WPARAM, LPARAM lp) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/fade_driver.h"
 #include "support/fake_clock.h"
 
 TEST(ClosingSteps, RunningStopwatchesFoldTheirTimeAndGoOnRunning) {
@@ -94,16 +95,18 @@ TEST_F(ClosingFixture, ExitSavesTheVisibleClockAndClosesTowardItsCentre) {
   struct Case {
     const char* what;
     bool visible;
+    int32_t zoom;
     std::vector<std::string> calls;
     ScreenPoint centre;
   };
   const Case cases[] = {
-      {"shown: saved where it is", true, {"save", "ask to close"}, {196, 146}},
-      {"hidden in the tray: home first", false, {"move 304,204", "save", "ask to close"}, {400, 300}},
+      {"shown: saved where it is", true, 255, {"save", "ask to close"}, {196, 146}},
+      {"while it shrinks into the tray: home", true, 120, {"save", "ask to close"}, {400, 300}},
+      {"hidden in the tray: home first", false, 0, {"move 304,204", "save", "ask to close"}, {400, 300}},
   };
   for (const Case& c : cases) {
     fade = FadeState{};
-    fade.zoom = 0;
+    fade.zoom = c.zoom;
     fade.homeCenter = {400, 300};
     fade.zoomOrigin = {1250, 790};
     host = RecordingClosingHost{};
@@ -132,16 +135,56 @@ TEST_F(ClosingFixture, ExitAndTheSessionEndSaveTheStopwatchesFolded) {
   EXPECT_TRUE(state.StopWatch1.Running());
 }
 
+TEST_F(ClosingFixture, EveryCloseSavesWhatExitSavesAndShrinksWhereTheClockStands) {
+  struct Case {
+    const char* what;
+    bool exitFirst, visible;
+    std::vector<std::string> calls;
+  };
+  const Case cases[] = {
+      {"Exit, shown", true, true, {"save", "ask to close", "save", "fade timer"}},
+      {"Exit, hidden in the tray", true, false, {"move 304,204", "save", "ask to close", "save", "free"}},
+      {"Alt+F4 or a close asked by another program", false, true, {"save", "fade timer"}},
+      {"a close asked while hidden in the tray", false, false, {"move 304,204", "save", "free"}},
+  };
+  for (const Case& c : cases) {
+    // Moved since the home centre was taken at start-up; the stopwatch ran 6 s.
+    FakeClock clock;
+    ClockState state(clock);
+    state.StopWatch1.Start();
+    clock.AdvanceSeconds(6);
+    fade = FadeState{};
+    fade.zoom = c.visible ? 255 : 0;
+    fade.direction = c.visible ? FadeDirection::Appearing : FadeDirection::Disappearing;
+    fade.homeCenter = fade.zoomOrigin = c.visible ? ScreenPoint{400, 300} : ScreenPoint{900, 700};
+    host = RecordingClosingHost{};
+    host.visible = c.visible;
+    if (!c.visible) fade.homeCenter = {400, 300};
+    host.onSave = [&] {
+      EXPECT_NEAR(state.StopWatch1.RunningTotal() * 86400, 6, 1e-6) << c.what << ": the save holds the time run";
+      const FormRect saved = ShownRect(host.window, fade, host.visible);
+      EXPECT_EQ(WindowCentre(saved), (c.visible ? ScreenPoint{196, 146} : ScreenPoint{400, 300}))
+          << c.what << ": the visible place is saved";
+    };
+    if (c.exitFirst) Exit1Click(state, fade, host);
+    FormClose(state, fade, host);
+    EXPECT_EQ(host.calls, c.calls) << c.what;
+    EXPECT_EQ(fade.zoomOrigin, WindowCentre(host.window)) << c.what << ": shrinks where the clock stands";
+    EXPECT_EQ(fade.homeCenter, WindowCentre(host.window)) << c.what;
+    EXPECT_TRUE(state.StopWatch1.Running()) << c.what;
+  }
+}
+
 TEST_F(ClosingFixture, TheFirstCloseFadesOutAndTheFadesEndFreesTheWindow) {
   fade.direction = FadeDirection::Appearing;
-  FormClose(fade, host);
+  FormClose(state, fade, host);
   EXPECT_EQ(host.calls, (std::vector<std::string>{"save", "fade timer"})) << "refused for now";
   EXPECT_EQ(fade.direction, FadeDirection::Disappearing);
   EXPECT_TRUE(fade.closeAfterFade);
   EXPECT_TRUE(fade.running);
 
   host.calls.clear();
-  FormClose(fade, host);
+  FormClose(state, fade, host);
   EXPECT_EQ(host.calls, (std::vector<std::string>{"save", "free"}));
 }
 

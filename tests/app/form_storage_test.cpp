@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/settings_codec.h"
 #include "support/date_at.h"
 #include "support/fake_clock.h"
 #include "support/memory_storage.h"
@@ -65,7 +66,7 @@ TEST(FormStorage, SaveWritesEveryValueInOrder) {
       "FormVersion", "Flags", "ShowCmd", "PixelsPerInch", "MinMaxPos(1920x1080)", "MinMaxPos",
       "NormPos(1920x1080)", "NormPos", "Visible", "LoadatStartup1_Checked", "OnTop1_Checked", "Chimes1_Checked",
       "StopWatch1_StartTime", "StopWatch1_RunningTotal", "StopWatch1_Running", "swTimer_StartTime",
-      "swTimer_RunningTotal", "swTimer_Running", "AMPM1_Checked", "Countdown", "TimerDate", "ClockType",
+      "swTimer_RunningTotal", "swTimer_Running", "AMPM1_Checked", "Countdown", "CountdownValue", "TimerDate", "TimerDateValue", "ClockType",
       "bDisplayArrows", "FTimeZoneId", "TimeZoneKey", "FClockLabel", "ClockSkin"};
   EXPECT_EQ(storage.WriteOrder(), order);
   auto& v = storage.Section(kMainSection);
@@ -75,6 +76,8 @@ TEST(FormStorage, SaveWritesEveryValueInOrder) {
   EXPECT_EQ(v["swTimer_Running"], "True");
   EXPECT_EQ(v["Countdown"], "02.01.2027 03:04:05");
   EXPECT_EQ(v["TimerDate"], "00:01:30");
+  EXPECT_EQ(v["CountdownValue"], EncodeFloat(At(2027, 1, 2, 3, 4, 5)));
+  EXPECT_EQ(v["TimerDateValue"], EncodeFloat(90.0 / 86400));
   EXPECT_EQ(v["ClockType"], "3");
   EXPECT_EQ(v["bDisplayArrows"], "0");
   EXPECT_EQ(v["FClockLabel"], "Tokyo, Osaka");
@@ -170,6 +173,7 @@ TEST(FormStorage, GarbledValuesFallBackAndTheRestIsKept) {
       SaveMainForm(storage, saved, Current());
     }
     storage.Section(kMainSection)[c.value] = c.text;
+    storage.Section(kMainSection).erase(std::string(c.value) + "Value");  // a date as earlier versions kept it
 
     ClockState state(clock);
     state.FFormatSettings = GermanLocale();
@@ -241,6 +245,56 @@ TEST(FormStorage, TimerDialogKeepsItsPositionAndAutoStart) {
   storage.Section(kTimerSection)["cbAutoStart_Checked"] = "nope";
   RestoreTimerForm(storage, centred, autoStart);
   EXPECT_FALSE(autoStart);
+}
+
+TEST(FormStorage, ARegionalFormatChangeDoesNotMoveTheCountdown) {
+  // 2 January 10:00 saved in a month-first format reads as 1 February in a day-first one.
+  const struct {
+    const char* what;
+    bool withCopy;
+    TDateTime countdown;
+  } cases[] = {
+      {"saved by this version: the copy holds the date", true, At(2027, 1, 2, 10, 0, 0)},
+      {"saved by an earlier version: the text as before", false, At(2027, 2, 1, 10, 0, 0)},
+  };
+  for (const auto& c : cases) {
+    FakeClock clock;
+    MemoryStorage storage;
+    {
+      ClockState before(clock);
+      before.FFormatSettings = UsLocale();
+      before.FCountdownTo = At(2027, 1, 2, 10, 0, 0);
+      before.FTimerLength = 90.0 / 86400;
+      SaveMainForm(storage, before, Current());
+    }
+    EXPECT_EQ(storage.Section(kMainSection)["Countdown"], "1/2/2027 10:00:00 AM") << c.what;
+    if (!c.withCopy) {
+      storage.Section(kMainSection).erase("CountdownValue");
+      storage.Section(kMainSection).erase("TimerDateValue");
+    }
+    ClockState after(clock);
+    after.FFormatSettings = UsLocale();
+    after.FFormatSettings.shortDateFormat = "d/M/yyyy";
+    RecordingHost host(after);
+    RestoreMainForm(storage, after, Current(), host);
+    EXPECT_DOUBLE_EQ(after.FCountdownTo, c.countdown) << c.what;
+    EXPECT_NEAR(after.FTimerLength * 86400, 90, 1e-6) << c.what;
+  }
+}
+
+TEST(FormStorage, ACopyThatDoesNotReadLeavesTheText) {
+  FakeClock clock;
+  MemoryStorage storage;
+  auto& v = storage.Section(kMainSection);
+  v["Countdown"] = "1/2/2027 10:00:00 AM";
+  v["CountdownValue"] = "1/2/2027";
+  v["TimerDate"] = "12:01:30 AM";
+  v["TimerDateValue"] = "-5";  // no timer length: kept as it was
+  ClockState state(clock);
+  RecordingHost host(state);
+  RestoreMainForm(storage, state, Current(), host);
+  EXPECT_DOUBLE_EQ(state.FCountdownTo, At(2027, 1, 2, 10, 0, 0));
+  EXPECT_NEAR(state.FTimerLength * 86400, 10, 1e-6);
 }
 
 TEST(FormStorage, TimerLengthWrittenInAnotherLocaleStillReads) {

@@ -18,6 +18,7 @@ class SntpWallClock : public WallClock {
  public:
   explicit SntpWallClock(const Clock& clock) : clock_(clock) {}
   TDateTime Now() const override { return clock_.now; }
+  TDateTime UtcNow() const override { return Now(); }
 
  private:
   const Clock& clock_;

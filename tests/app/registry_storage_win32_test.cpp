@@ -19,6 +19,7 @@ namespace {
 class StillClock : public WallClock {
  public:
   TDateTime Now() const override { return 46000.5; }
+  TDateTime UtcNow() const override { return Now(); }
 };
 
 class NoHost : public FormStorageHost {

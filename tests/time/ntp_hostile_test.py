@@ -31,12 +31,16 @@ def ntp_stamp(seconds_since_1970):
     return struct.pack(">II", (whole + NTP_EPOCH_OFFSET) & 0xFFFFFFFF, fraction)
 
 
-def answer(request, first=0x24, stratum=2, originate=None, transmit=None):
-    """A server reply (leap 0, version 4, server mode) from a clock 5 s ahead."""
-    now = ntp_stamp(time.time() + SERVER_AHEAD_S)
-    return (bytes([first, stratum, 6, 0xEC]) + bytes(12) + now
-            + (request[40:48] if originate is None else originate) + now
-            + (now if transmit is None else transmit))
+def answer(request, first=0x24, stratum=2, originate=None, receive=None, transmit=None):
+    """A server reply (leap 0, version 4, server mode) from a clock 5 s ahead; receive is
+    seconds from its transmit time, or the stamp itself."""
+    now = time.time() + SERVER_AHEAD_S
+    if isinstance(receive, (int, float)):
+        receive = ntp_stamp(now + receive)
+    return (bytes([first, stratum, 6, 0xEC]) + bytes(12) + ntp_stamp(now)
+            + (request[40:48] if originate is None else originate)
+            + (ntp_stamp(now) if receive is None else receive)
+            + (ntp_stamp(now) if transmit is None else transmit))
 
 
 def wrong_originate(request):
@@ -55,6 +59,13 @@ CASES = [
     ("stratum 16", lambda r: [("server", answer(r, stratum=16))], FULL_TIMEOUT_MS, "none", False),
     ("leap indicator 3", lambda r: [("server", answer(r, first=0xE4))], FULL_TIMEOUT_MS, "none", False),
     ("zero transmit time", lambda r: [("server", answer(r, transmit=bytes(8)))], FULL_TIMEOUT_MS,
+     "none", False),
+    # Times that cannot all be true: "Sync time" would weight the receive time by one and a half.
+    ("zero receive time", lambda r: [("server", answer(r, receive=bytes(8)))], FULL_TIMEOUT_MS,
+     "none", False),
+    ("received after it was sent", lambda r: [("server", answer(r, receive=+10))], FULL_TIMEOUT_MS,
+     "none", False),
+    ("negative round trip", lambda r: [("server", answer(r, receive=-10))], FULL_TIMEOUT_MS,
      "none", False),
     ("wrong originate time", lambda r: [("server", wrong_originate(r))], SHORT_TIMEOUT_MS, "none", True),
     ("client mode", lambda r: [("server", answer(r, first=0x23))], SHORT_TIMEOUT_MS, "none", True),

@@ -100,6 +100,37 @@ TEST(SntpPacket, OffsetDelayAndNewClockOfTheWorkedExample) {
   EXPECT_NEAR(m.T3, At(2026, 3, 1, 10, 0, 5, 20), 1e-9);
 }
 
+TEST(SntpPacket, AnswersWhoseTimesCannotAllBeTrueAreUnusable) {
+  const double bias = -60.0 / 1440;
+  const TDateTime sent = At(2026, 3, 1, 10, 0, 0, 0), arrived = At(2026, 3, 1, 10, 0, 0, 30);
+  const struct {
+    const char* what;
+    NtpTimestamp receive;
+    TDateTime transmit;
+    bool consistent;
+  } cases[] = {
+      {"the worked example", LocalToNtp(At(2026, 3, 1, 10, 0, 5, 10), bias), At(2026, 3, 1, 10, 0, 5, 20), true},
+      {"received and sent in the same millisecond", LocalToNtp(At(2026, 3, 1, 10, 0, 5, 20), bias),
+       At(2026, 3, 1, 10, 0, 5, 20), true},
+      {"the server's time equals the round trip", LocalToNtp(At(2026, 3, 1, 10, 0, 5, 0), bias),
+       At(2026, 3, 1, 10, 0, 5, 30), true},
+      {"rounding: a round trip of -1 ms", LocalToNtp(At(2026, 3, 1, 10, 0, 5, 0), bias),
+       At(2026, 3, 1, 10, 0, 5, 31), true},
+      {"no receive time (2036 by the era rule)", {0, 0}, At(2026, 3, 1, 10, 0, 5, 20), false},
+      {"received after it was sent", LocalToNtp(At(2026, 3, 1, 10, 0, 5, 21), bias), At(2026, 3, 1, 10, 0, 5, 20),
+       false},
+      {"a negative round trip", LocalToNtp(At(2026, 3, 1, 10, 0, 5, 0), bias), At(2026, 3, 1, 10, 0, 5, 33), false},
+      {"received years before", LocalToNtp(At(2019, 1, 1, 0, 0, 0), bias), At(2026, 3, 1, 10, 0, 5, 20), false},
+  };
+  for (const auto& c : cases) {
+    SntpAnswer a;
+    a.originate = LocalToNtp(sent, bias);
+    a.receive = c.receive;
+    a.transmit = LocalToNtp(c.transmit, bias);
+    EXPECT_EQ(IsConsistentExchange(a, MeasureSntp(a, arrived, bias)), c.consistent) << c.what;
+  }
+}
+
 TEST(SocketErrors, TextsFromTheTable) {
   const struct {
     int number;

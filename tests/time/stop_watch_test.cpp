@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "support/date_at.h"
 #include "support/fake_clock.h"
+#include "support/zoned_clock.h"
 #include "time/tick_counter.h"
+#include "time/zone_test_zones.h"
 
 namespace {
 double Seconds(double days) { return days * 86400.0; }
@@ -67,6 +70,42 @@ TEST(StopWatch, FollowsTheWallClockWhenItIsChanged) {
   sw.Start();
   clock.AdvanceSeconds(-30);
   EXPECT_NEAR(Seconds(sw.GetElapsedTime()), -30, 1e-6);
+}
+
+// A 25-minute timer and a stopwatch started 10 minutes before each change of daylight saving,
+// north and south: the change moves the local time by an hour, the elapsed time not at all.
+TEST(StopWatch, DaylightSavingDoesNotMoveIt) {
+  const struct {
+    const char* what;
+    ZoneInformation zone;
+    TDateTime changeUtc;
+    double localJumpHours;
+  } cases[] = {
+      {"north, spring forward", NorthernZone(), At(2027, 3, 28, 1, 0), +1},
+      {"north, autumn back", NorthernZone(), At(2027, 10, 31, 1, 0), -1},
+      {"south, spring forward", SouthernZone(), At(2027, 10, 2, 16, 0), +1},
+      {"south, autumn back", SouthernZone(), At(2027, 4, 3, 16, 0), -1},
+  };
+  for (const auto& c : cases) {
+    ZonedClock clock(c.zone, c.changeUtc - 10.0 / 1440);
+    const double offsetBefore = clock.Now() - clock.UtcNow();
+    TStopWatch timer(clock), stopwatch(clock);
+    timer.Start();
+    stopwatch.Start();
+    for (double minutes : {5, 15, 24, 26}) {
+      clock.AdvanceSeconds(minutes * 60 - Seconds(stopwatch.GetElapsedTime()));
+      EXPECT_NEAR(Seconds(timer.GetElapsedTime()), minutes * 60, 1e-3) << c.what << " at " << minutes;
+      EXPECT_EQ(timer.GetElapsedTime() >= 25.0 / 1440, minutes > 25) << c.what << ": the timer runs out at 25 minutes";
+    }
+    EXPECT_NEAR((clock.Now() - clock.UtcNow() - offsetBefore) * 24, c.localJumpHours, 1e-9) << c.what;
+    // Folded at exit and saved: the total holds what ran, StartTime the local time of the fold.
+    stopwatch.Stop();
+    stopwatch.Start();
+    EXPECT_NEAR(Seconds(stopwatch.RunningTotal()), 26 * 60, 1e-3) << c.what;
+    EXPECT_DOUBLE_EQ(stopwatch.StartTime(), clock.Now()) << c.what;
+    clock.AdvanceSeconds(60);
+    EXPECT_NEAR(Seconds(stopwatch.GetElapsedTime()), 27 * 60, 1e-3) << c.what;
+  }
 }
 
 TEST(TickExtender, CountsOnAcrossTheWrap) {

@@ -116,6 +116,16 @@ TEST_F(AlarmsDialogWin32, TabbingFollowsThePanelsTabOrder) {
   EXPECT_EQ(walked.front(), CheckBoxId("Months:", 0)) << "the months panel comes first";
 }
 
+TEST_F(AlarmsDialogWin32, OpensWithTheKeyboardOnItsFirstControlThenWhereTheUserLeftIt) {
+  fAlarms.Show();
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), CheckBoxId("Months:", 0)) << "the first control in tab order";
+  const HWND june = GetDlgItem(Dialog(), CheckBoxId("Months:", 6));
+  SetFocus(june);
+  SendMessageA(Dialog(), WM_CLOSE, 0, 0);
+  fAlarms.Show();
+  EXPECT_EQ(GetFocus(), june) << "opened again: where the user left it";
+}
+
 TEST_F(AlarmsDialogWin32, ClosingHidesAndTheEntriesStayForTheNextOpening) {
   fAlarms.Show();
   EXPECT_TRUE(IsWindowVisible(Dialog()));
