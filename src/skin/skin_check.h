@@ -21,9 +21,12 @@ class MeasuredFonts {
  public:
   virtual ~MeasuredFonts() = default;
   virtual bool Estimated(const std::string& face) const = 0;
+  // The font whose text the measure took for an estimated face, when it measured a real one
+  // (a machine that lacks the face draws another); empty when it only estimated.
+  virtual std::string MeasuredInstead(const std::string&) const { return {}; }
 };
 
-// The measure of Windows, which knows every font it draws with.
+// A measure that knows every font it draws with.
 class EveryFontMeasured : public MeasuredFonts {
  public:
   bool Estimated(const std::string&) const override { return false; }

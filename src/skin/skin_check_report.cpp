@@ -33,7 +33,8 @@ int ReportSkinCheck(std::string folder, char separator, const SkinServices& serv
   const std::vector<SkinProblem> problems =
       CheckSkin(SkinFolder{folder, separator}, services, lister, measured, &read);
   if (verbose) {
-    for (const std::string& line : DescribeSkin(read, measured)) out << line << '\n';
+    for (const std::string& line : DescribeSkin(read, measured, ReadCarriedFonts(folder, lister)))
+      out << line << '\n';
   }
   int errors = 0, warnings = 0, notes = 0;
   for (const SkinProblem& p : problems) {
