@@ -31,7 +31,8 @@ class LoadedImages : public SkinImageSource {
 }  // namespace
 
 std::vector<SkinProblem> CheckSkin(const SkinFolder& folder, const SkinServices& services,
-                                   FolderLister& lister, const MeasuredFonts& measured, SkinState* read) {
+                                   FolderLister& lister, const MeasuredFonts& measured,
+                                   std::optional<SkinState>* read) {
   std::vector<SkinProblem> problems;
   CollectProblems report;
   SkinState skin;
