@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Skin files as an author previews them: an UpTime preview shows the uptime given, the same on
 # every run; a skin.xml far beyond its cap, or one declaring entities, is refused at once in
-# words; a colour the clock cannot read says which forms it can.
+# words; a colour the clock cannot read says which forms it can. From the Skins menu, the
+# oversized skin.xml is refused at once as well.
 source "$(dirname "$0")/gui_lib.sh"
 
 cp -r "$DIST" "$WORK/dist"
@@ -30,4 +31,25 @@ refused huge "a skin description may be at most 4.0 MB" 'truncate -s 50M "$(xml 
 refused entities "the file declares a document type" \
   'sed -i "s|<skin>|<!DOCTYPE skin [<!ENTITY a \"aaaa\"><!ENTITY b \"\&a;\&a;\&a;\&a;\">]><skin>|" "$(xml entities)"'
 refused colour 'a colour is $00BBGGRR in hexadecimal' 'sed -i "s|\$005CC4FF|white|" "$(xml colour)"'
+
+# Chosen from the Skins menu: refused within the moment the menu waits for the clock, in one
+# message, and the clock keeps royale.
+rm -rf "$WORK/dist/face/slate" "$WORK/dist/face/entities" "$WORK/dist/face/colour"
+reset_settings
+start_traced
+wait_for_window "no clock window appeared"
+face_point "$win"
+saw_box=0
+for n in 1 2; do
+  pick_skin "$n"
+  box=$(error_box)
+  [ -n "$box" ] || continue
+  saw_box=1
+  box_texts | grep -qF "a skin description may be at most 4.0 MB" || fail "the message said: $(box_texts)"
+  face_point "$win"
+  [ "$WIDTH" -eq 192 ] || fail "the refused skin changed the window to $WIDTH wide"
+  close_box "$box"
+done
+[ "$saw_box" = 1 ] || fail "choosing the skin with a 50 MB skin.xml showed no message"
+exit_clock "$pid" "$win"
 echo "ok"
