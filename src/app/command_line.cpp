@@ -15,6 +15,19 @@ std::optional<TDateTime> ParseIsoDateTime(const std::string& text) {
   return EncodeDateTime(f);
 }
 
+std::optional<uint64_t> ParseUptime(const std::string& text) {
+  int days = 0, hours = 0, minutes = 0, seconds = 0, used = 0;
+  const bool withDays = std::sscanf(text.c_str(), "%5d %2d:%2d:%2d%n", &days, &hours, &minutes, &seconds, &used) == 4;
+  if (!withDays) {
+    days = 0;  // the first form may have read a day count before it failed
+    if (std::sscanf(text.c_str(), "%2d:%2d:%2d%n", &hours, &minutes, &seconds, &used) != 3) return std::nullopt;
+  }
+  if (static_cast<size_t>(used) != text.size() || days < 0 || hours < 0 || hours > 23 || minutes < 0 ||
+      minutes > 59 || seconds < 0 || seconds > 59)
+    return std::nullopt;
+  return ((static_cast<uint64_t>(days) * 24 + hours) * 60 + minutes) * 60000ull + seconds * 1000ull;
+}
+
 bool AsksForSnapshot(const std::vector<std::string>& args) {
   for (const std::string& a : args)
     if (a == "--snapshot") return true;
@@ -33,6 +46,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else if (a == "--at" && hasValue) {
       cl.at = ParseIsoDateTime(args[++i]);
       if (!cl.at) throw OrmelError("'" + args[i] + "' is not a date and time of the form YYYY-MM-DD hh:mm:ss");
+    } else if (a == "--uptime" && hasValue) {
+      cl.uptimeMilliseconds = ParseUptime(args[++i]);
+      if (!cl.uptimeMilliseconds)
+        throw OrmelError("'" + args[i] + "' is not an uptime of the form hh:mm:ss or \"D hh:mm:ss\" (D days)");
     } else if (a == "--skin" && hasValue) {
       cl.skin = args[++i];
     } else if (a == "--label" && hasValue) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <optional>
 
 #include "app/clock_skin_win32.h"
 #include "app/clock_tick.h"
@@ -26,9 +27,10 @@ class FixedClock : public WallClock {
 // The tick's view of a window that is always visible and draws into one bitmap.
 class SnapshotHost : public ClockHost {
  public:
-  SnapshotHost(ClockState& state, ClockSkin& skin, TDateTime at) : state_(state), skin_(skin), at_(at) {}
+  SnapshotHost(ClockState& state, ClockSkin& skin, TDateTime at, std::optional<uint64_t> uptime)
+      : state_(state), skin_(skin), at_(at), givenUptime_(uptime) {}
   TDateTime DisplayedTime() override { return at_; }
-  uint64_t UptimeMilliseconds() override { return uptime_.Milliseconds(); }
+  uint64_t UptimeMilliseconds() override { return givenUptime_ ? *givenUptime_ : uptime_.Milliseconds(); }
   bool WindowVisible() override { return true; }
   void ShowForAlarm() override {}
   void SetClockType(ClockType type) override { state_.FClockType = type; }
@@ -45,6 +47,7 @@ class SnapshotHost : public ClockHost {
   ClockState& state_;
   ClockSkin& skin_;
   TDateTime at_;
+  std::optional<uint64_t> givenUptime_;  // a preview that shows the same whenever it runs
   UptimeCounter uptime_;
 };
 
@@ -75,7 +78,7 @@ int RunSnapshot(const CommandLine& cl) {
   // A preview shows the skin asked for or nothing: another skin's face would mislead.
   // At 100 % unless asked: a preview must not depend on the display it happens to run on.
   skin.Load(state.FSkinName, state.FFormatSettings, cl.scale.value_or(1));
-  SnapshotHost host(state, skin, at);
+  SnapshotHost host(state, skin, at, cl.uptimeMilliseconds);
   host.SetClockType(cl.mode.value_or(ctClock));
   Timer1Timer(state, host);
   if (!host.drawn) host.UpdateDisplay();  // modes without a tick redraw of their own

@@ -27,6 +27,13 @@ void GdiTextRasterizer::ForgetFont() {
   fontName_.clear();
 }
 
+std::string GdiTextRasterizer::FaceDrawnFor(const std::string& name) {
+  SelectFont({name, fontHeight_ ? fontHeight_ : 12, 0});
+  char face[LF_FACESIZE] = "";
+  GetTextFaceA(dc_.get(), LF_FACESIZE, face);
+  return face;
+}
+
 TextExtent GdiTextRasterizer::Measure(const FontSpec& font, const std::string& text) {
   SelectFont(font);
   SIZE size{0, 0};

@@ -18,6 +18,8 @@ class GdiTextRasterizer : public TextRasterizer {
   void Draw(TBitmap32& target, const FontSpec& font, const std::string& text, uint32_t ink) override;
   // Drops the cached font, which may have been made from font files about to go away.
   void ForgetFont();
+  // The face GDI draws text of this face name in: another one when the machine lacks it.
+  std::string FaceDrawnFor(const std::string& name);
 
  private:
   // Selects the label's font into the DC and leaves it there: putting the DC's own font back

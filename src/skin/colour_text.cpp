@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 
 #include "base/ormel_error.h"
@@ -60,4 +61,18 @@ uint32_t ParseColourText(const std::string& text) {
   }
   if (!ok) throw OrmelError("'" + text + "' is not a valid integer value");
   return static_cast<uint32_t>(negative ? -value : value);
+}
+
+std::optional<std::string> RedFirstColourHint(const std::string& text) {
+  if (text.size() != 7 || text[0] != '$') return std::nullopt;
+  int64_t value = 0;
+  if (!ParseWhole(text.data() + 1, text.data() + text.size(), 16, value)) return std::nullopt;
+  const unsigned red = value & 0xFF, green = (value >> 8) & 0xFF, blue = (value >> 16) & 0xFF;
+  if (red == blue) return std::nullopt;  // reads the same either way
+  char hint[256];
+  std::snprintf(hint, sizeof hint,
+                "'%s' has six digits and reads as $00%06X: red %u, green %u, blue %u, since a colour is "
+                "$00BBGGRR (blue first); for red %u, green %u, blue %u write $00%02X%02X%02X",
+                text.c_str(), static_cast<unsigned>(value), red, green, blue, blue, green, red, red, green, blue);
+  return std::string(hint);
 }

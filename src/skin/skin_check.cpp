@@ -7,6 +7,7 @@
 #include "skin/skin_check_files.h"
 #include "skin/skin_check_fonts.h"
 #include "skin/skin_check_geometry.h"
+#include "skin/skin_check_labels.h"
 #include "skin/skin_check_names.h"
 #include "skin/skin_check_support.h"
 
@@ -30,7 +31,8 @@ class LoadedImages : public SkinImageSource {
 }  // namespace
 
 std::vector<SkinProblem> CheckSkin(const SkinFolder& folder, const SkinServices& services,
-                                   FolderLister& lister, const MeasuredFonts& measured, SkinState* read) {
+                                   FolderLister& lister, const MeasuredFonts& measured,
+                                   std::optional<SkinState>* read) {
   std::vector<SkinProblem> problems;
   CollectProblems report;
   SkinState skin;
@@ -56,6 +58,7 @@ std::vector<SkinProblem> CheckSkin(const SkinFolder& folder, const SkinServices&
   }
   const std::string where = folder.path + "skin.xml: ";
   CheckNames(where, *doc, problems);
+  CheckLabelValues(where, *doc, skin.labels, problems);
   CheckGeometry(where, *doc, skin, measured, problems);
   CheckFiles(folder, *doc, skin, images.loaded, problems);
   CheckSkinFonts(folder, skin.labels, lister, measured, problems);

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,12 @@ class MeasuredFonts {
  public:
   virtual ~MeasuredFonts() = default;
   virtual bool Estimated(const std::string& face) const = 0;
+  // The font whose text the measure took for an estimated face, when it measured a real one
+  // (a machine that lacks the face draws another); empty when it only estimated.
+  virtual std::string MeasuredInstead(const std::string&) const { return {}; }
 };
 
-// The measure of Windows, which knows every font it draws with.
+// A measure that knows every font it draws with.
 class EveryFontMeasured : public MeasuredFonts {
  public:
   bool Estimated(const std::string&) const override { return false; }
@@ -37,7 +41,8 @@ inline bool BoxEstimated(const TLabel& label, const MeasuredFonts& measured) {
 // Every problem of a skin at once, for skin authors, in the order the skin is read. Holds no
 // error or warning when the skin loads and shows everything as described. `lister` lists the
 // skin folder, for the fonts it carries. `measured` tells which fonts `services.text` only
-// estimates. `read`, when given, receives the skin as the clock reads it.
+// estimates. `read`, when given, receives the skin as the clock reads it, when its
+// description could be read.
 std::vector<SkinProblem> CheckSkin(const SkinFolder& folder, const SkinServices& services,
                                    FolderLister& lister, const MeasuredFonts& measured = EveryFontMeasured(),
-                                   SkinState* read = nullptr);
+                                   std::optional<SkinState>* read = nullptr);

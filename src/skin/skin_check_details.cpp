@@ -39,15 +39,23 @@ std::string Button(const char* id, const TSknButton& b, int side, bool right) {
   // The right button draws its background beside its icon; the left one, the icon beside it.
   const int background = right ? b.left + b.IconOffset : b.left;
   const int icon = right ? b.left + 2 : b.left + b.IconOffset;
-  return Format("button \"%s\": box (%d, %d, %d x %d); background frames 1 to 3 (hover, normal, pressed) at "
+  return Format("button \"%s\": box (%d, %d, %d x %d); background frames 0 to 2 (hover, normal, pressed) at "
                 "(%d, %d), icon %s at (%d, %d), each %d x %d",
                 id, b.left, b.top, b.width, b.height, background, b.top,
-                right ? "frame 6" : "frames 4 and 5 (start, pause)", icon, b.top, side, side);
+                right ? "frame 5" : "frames 3 and 4 (start, pause)", icon, b.top, side, side);
+}
+
+std::string Font(const CarriedFont& font) {
+  if (font.families.empty()) return "font file \"" + font.file + "\": no font the clock can use";
+  std::string line = "font file \"" + font.file + "\": family ";
+  for (size_t i = 0; i < font.families.size(); ++i) line += (i ? ", \"" : "\"") + font.families[i] + "\"";
+  return line;
 }
 
 }  // namespace
 
-std::vector<std::string> DescribeSkin(const SkinState& skin, const MeasuredFonts& measured) {
+std::vector<std::string> DescribeSkin(const SkinState& skin, const MeasuredFonts& measured,
+                                      const std::vector<CarriedFont>& carried) {
   std::vector<std::string> lines;
   for (const auto& [id, label] : LabelsById(skin.labels))
     lines.push_back(Label(id, *label, BoxEstimated(*label, measured)));
@@ -58,5 +66,6 @@ std::vector<std::string> DescribeSkin(const SkinState& skin, const MeasuredFonts
   const int side = s.buttonStrip.height;
   lines.push_back(Button("left", skin.left, side, false));
   lines.push_back(Button("right", skin.right, side, true));
+  for (const CarriedFont& font : carried) lines.push_back(Font(font));
   return lines;
 }

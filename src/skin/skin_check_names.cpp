@@ -1,9 +1,9 @@
 #include "skin/skin_check_names.h"
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 
+#include "skin/probably_meant.h"
 #include "skin/skin_check_support.h"
 
 namespace {
@@ -45,66 +45,22 @@ const KnownElement& Skin() {
 
 const char* const kAlignments[] = {"center", "left", "right"};
 
-size_t EditDistance(const std::string& a, const std::string& b) {
-  std::vector<size_t> row(b.size() + 1);
-  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (size_t i = 1; i <= a.size(); ++i) {
-    size_t diagonal = row[0];
-    row[0] = i;
-    for (size_t j = 1; j <= b.size(); ++j) {
-      const size_t above = row[j];
-      const bool same = std::tolower(static_cast<unsigned char>(a[i - 1])) ==
-                        std::tolower(static_cast<unsigned char>(b[j - 1]));
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
-}
-
-// The known name closest to `found` when it is near enough to be a misspelling of it;
-// empty otherwise.
-std::string ProbablyMeant(const std::string& found, const std::vector<std::string>& known) {
-  // Near enough: a slip of one letter in a short name, of two in a longer one.
-  const size_t nearEnough = found.size() <= 4 ? 1 : 2;
-  std::string best;
-  size_t bestDistance = nearEnough + 1;
-  for (const std::string& name : known) {
-    const size_t d = EditDistance(found, name);
-    if (d < bestDistance) {
-      best = name;
-      bestDistance = d;
-    }
-  }
-  return best;
-}
-
-std::string Suggestion(const std::string& found, const std::vector<std::string>& known) {
-  const std::string meant = ProbablyMeant(found, known);
-  return meant.empty() ? "" : "; did you mean \"" + meant + "\"?";
-}
-
 std::vector<std::string> ChildNames(const KnownElement& element) {
   std::vector<std::string> names;
   for (const KnownElement& child : element.children) names.push_back(child.name);
   return names;
 }
 
-// `path` selects the element by position; `shown` names it for the author.
-void CheckElement(const std::string& where, XmlDocument& doc, const KnownElement& known, const std::string& path,
+// `shown` names the element for the author.
+void CheckElement(const std::string& where, const XmlNode& element, const KnownElement& known,
                   const std::string& shown, std::vector<SkinProblem>& problems) {
-  for (int j = 1;; ++j) {
-    const std::unique_ptr<XmlNode> attribute = doc.SelectSingleNode(path + "/@*[" + std::to_string(j) + "]");
-    if (!attribute) break;
+  for (const std::unique_ptr<XmlNode>& attribute : element.SelectNodes("@*")) {
     const std::string name = attribute->Name();
     if (std::find(known.attributes.begin(), known.attributes.end(), name) == known.attributes.end())
       Warn(problems, where + shown + ": the clock reads no attribute \"" + name + "\"" +
                          Suggestion(name, known.attributes));
   }
-  for (int k = 1;; ++k) {
-    const std::string childPath = path + "/*[" + std::to_string(k) + "]";
-    const std::unique_ptr<XmlNode> child = doc.SelectSingleNode(childPath);
-    if (!child) break;
+  for (const std::unique_ptr<XmlNode>& child : element.SelectNodes("*")) {
     const std::string name = child->Name();
     const auto rule = std::find_if(known.children.begin(), known.children.end(),
                                    [&](const KnownElement& e) { return e.name == name; });
@@ -123,7 +79,7 @@ void CheckElement(const std::string& where, XmlDocument& doc, const KnownElement
         continue;
       }
     }
-    CheckElement(where, doc, *rule, childPath, childShown, problems);
+    CheckElement(where, *child, *rule, childShown, problems);
   }
 }
 
@@ -142,7 +98,8 @@ void CheckAlignments(const std::string& where, XmlDocument& doc, std::vector<Ski
 }  // namespace
 
 void CheckNames(const std::string& where, XmlDocument& doc, std::vector<SkinProblem>& problems) {
-  if (!doc.SelectSingleNode("skin")) return;  // the read reports a description without it
-  CheckElement(where, doc, Skin(), "skin", "skin", problems);
+  const std::unique_ptr<XmlNode> skin = doc.SelectSingleNode("skin");
+  if (!skin) return;  // the read reports a description without it
+  CheckElement(where, *skin, Skin(), "skin", problems);
   CheckAlignments(where, doc, problems);
 }

@@ -29,11 +29,13 @@ std::string SkinCheckFolder(std::string folder, char separator) {
 int ReportSkinCheck(std::string folder, char separator, const SkinServices& services,
                     const MeasuredFonts& measured, FolderLister& lister, std::ostream& out, bool verbose) {
   folder = SkinCheckFolder(folder, separator);
-  SkinState read;
+  std::optional<SkinState> read;
   const std::vector<SkinProblem> problems =
       CheckSkin(SkinFolder{folder, separator}, services, lister, measured, &read);
-  if (verbose) {
-    for (const std::string& line : DescribeSkin(read, measured)) out << line << '\n';
+  // A description that cannot be read leaves nothing of the skin to list.
+  if (verbose && read) {
+    for (const std::string& line : DescribeSkin(*read, measured, ReadCarriedFonts(folder, lister)))
+      out << line << '\n';
   }
   int errors = 0, warnings = 0, notes = 0;
   for (const SkinProblem& p : problems) {

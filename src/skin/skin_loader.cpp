@@ -153,9 +153,10 @@ class SkinReader {
         label.font.color = ParseColourText(*colour);
       } catch (const OrmelError& e) {
         const std::string message = description_ + ": " + fontQuery + "/@color: " + e.what();
-        report_.Error(message, message +
-                                   "; a colour is $00BBGGRR in hexadecimal (blue first: $000000FF is red), "
-                                   "the same as a decimal number, or a name such as clWhite, clRed or clNavy");
+        // The clock's own message says the forms too: the author of the skin is reading it.
+        report_.Error(message +
+                      "; a colour is $00BBGGRR in hexadecimal (blue first: $000000FF is red), "
+                      "the same as a decimal number, or a name such as clWhite, clRed or clNavy");
       }
     }
   }

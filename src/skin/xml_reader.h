@@ -2,6 +2,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // One node that an XPath query selected: an element, a text node or an attribute.
 class XmlNode {
@@ -13,6 +14,9 @@ class XmlNode {
   virtual std::optional<std::string> Attribute(const std::string& name) const = 0;
   // The element's or attribute's name; empty for a text node.
   virtual std::string Name() const = 0;
+  // Every node an XPath query relative to this element selects, in document order: one pass
+  // over them, where a query by position for each would cost a pass for each.
+  virtual std::vector<std::unique_ptr<XmlNode>> SelectNodes(const std::string& xpath) const = 0;
 };
 
 // An open skin.xml. Nodes it hands out live no longer than the document.

@@ -6,10 +6,15 @@
 #include <objbase.h>
 #include <oleauto.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 #include <utility>
 
+#include "base/handles_win32.h"
 #include "base/ormel_error.h"
+#include "skin/skin_xml_guard.h"
 
 namespace {
 
@@ -101,6 +106,18 @@ class MsxmlNode : public XmlNode {
     if (FAILED(node_->get_nodeName(name.out()))) return {};
     return Narrow(name.get());
   }
+  std::vector<std::unique_ptr<XmlNode>> SelectNodes(const std::string& xpath) const override {
+    ComPtr<IXMLDOMNodeList> list;
+    Bstr query(xpath);
+    if (FAILED(node_->selectNodes(query.get(), list.out())) || !list) throw OrmelError("Invalid XPath query: " + xpath);
+    std::vector<std::unique_ptr<XmlNode>> nodes;
+    for (;;) {
+      ComPtr<IXMLDOMNode> node;
+      if (list->nextNode(node.out()) != S_OK || !node) break;
+      nodes.push_back(std::make_unique<MsxmlNode>(std::move(node)));
+    }
+    return nodes;
+  }
 
  private:
   ComPtr<IXMLDOMNode> node_;
@@ -130,27 +147,71 @@ class MsxmlReader : public XmlReader {
   std::unique_ptr<XmlDocument> Open(const std::string& path) override {
     ComPtr<IXMLDOMDocument2> doc = CreateDocument();
     doc->put_async(VARIANT_FALSE);
+    // A skin needs neither a document type nor other files: whichever MSXML loaded, and
+    // whatever its defaults, it reads none, so that a skin can neither expand entities nor
+    // read files it names.
+    doc->put_resolveExternals(VARIANT_FALSE);
+    doc->put_validateOnParse(VARIANT_FALSE);
+    SetProperty(doc.get(), "ProhibitDTD", BoolVariant(true));
+    SetProperty(doc.get(), "ResolveExternals", BoolVariant(false));
+    Bstr wpath(path);
+    // Some parsers report a missing file and a malformed one alike; the file is checked first.
+    const std::string file = ReadGuarded(wpath.get());
     VARIANT source;
     VariantInit(&source);
     source.vt = VT_BSTR;
-    Bstr wpath(path);
-    // Some parsers report a missing file and a malformed one alike; the file is checked first.
-    if (GetFileAttributesW(wpath.get()) == INVALID_FILE_ATTRIBUTES) throw OrmelError("The file does not exist.");
     source.bstrVal = wpath.get();
     VARIANT_BOOL loaded = VARIANT_FALSE;
     doc->load(source, &loaded);
-    if (loaded != VARIANT_TRUE) throw OrmelError(ParseErrorText(doc.get()));  // the loader names the file
+    if (loaded != VARIANT_TRUE) {
+      if (const std::optional<std::string> open = ElementLeftOpen(file)) throw OrmelError(*open);
+      throw OrmelError(ParseErrorText(doc.get()));  // the loader names the file
+    }
     VARIANT language;
     VariantInit(&language);
     language.vt = VT_BSTR;
     Bstr xpath("XPath");
     language.bstrVal = xpath.get();
-    Bstr property("SelectionLanguage");
-    doc->setProperty(property.get(), language);
+    SetProperty(doc.get(), "SelectionLanguage", language);
     return std::make_unique<MsxmlDocument>(std::move(doc));
   }
 
  private:
+  static VARIANT BoolVariant(bool value) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_BOOL;
+    v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+  }
+
+  // A version that lacks the property keeps its default; the file is checked beforehand.
+  static void SetProperty(IXMLDOMDocument2* doc, const char* name, const VARIANT& value) {
+    Bstr property(name);
+    doc->setProperty(property.get(), value);
+  }
+
+  // The file's bytes, once it is known to be within the cap and to declare no document type.
+  static std::string ReadGuarded(const wchar_t* path) {
+    KernelHandle handle(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (handle.get() == INVALID_HANDLE_VALUE) {
+      const DWORD error = GetLastError();
+      throw OrmelError(error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? "The file does not exist."
+                                                                                      : "The file could not be read.");
+    }
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(handle.get(), &size)) throw OrmelError("The file could not be read.");
+    RefuseOversizedSkinXml(static_cast<std::uint64_t>(size.QuadPart));
+    std::string file(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!file.empty() && (!ReadFile(handle.get(), file.data(), static_cast<DWORD>(file.size()), &read, nullptr) ||
+                          read != file.size()))
+      throw OrmelError("The file could not be read.");
+    RefuseDocumentType(file);
+    return file;
+  }
+
   static ComPtr<IXMLDOMDocument2> CreateDocument() {
     for (const wchar_t* progId : {L"Msxml2.DOMDocument.6.0", L"Msxml2.DOMDocument.3.0"}) {
       CLSID clsid;

@@ -17,6 +17,28 @@ TEST(CommandLine, SnapshotArguments) {
   EXPECT_EQ(*ParseCommandLine({"--snapshot", "a.png", "--scale", "1.5"}).scale, 1.5);
   EXPECT_EQ(*ParseCommandLine({"--snapshot", "a.png", "--scale", "2"}).scale, 2.0);
   EXPECT_FALSE(ParseCommandLine({"--snapshot", "a.png"}).scale.has_value());
+  EXPECT_FALSE(ParseCommandLine({"--snapshot", "a.png"}).uptimeMilliseconds.has_value());
+}
+
+// A preview in UpTime mode shows the uptime given, so that it is the same whenever it runs.
+TEST(CommandLine, UptimeIsHoursMinutesSecondsAfterOptionalDays) {
+  const std::pair<const char*, std::optional<uint64_t>> cases[] = {
+      {"00:00:00", 0},
+      {"01:02:03", 3723000},
+      {"3 04:05:06", ((3 * 24 + 4) * 60 + 5) * 60000ull + 6000},
+      {"400 23:59:59", ((400 * 24 + 23) * 60 + 59) * 60000ull + 59000},
+      {"24:00:00", std::nullopt},
+      {"1:60:00", std::nullopt},
+      {"-1 01:00:00", std::nullopt},
+      {"01:02", std::nullopt},
+      {"01:02:03x", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& [text, milliseconds] : cases) EXPECT_EQ(ParseUptime(text), milliseconds) << text;
+  EXPECT_EQ(ParseCommandLine({"--snapshot", "a.png", "--uptime", "3 04:05:06"}).uptimeMilliseconds,
+            ((3 * 24 + 4) * 60 + 5) * 60000ull + 6000);
+  EXPECT_THROW(ParseCommandLine({"--snapshot", "a.png", "--uptime", "soon"}), OrmelError);
+  EXPECT_THROW(ParseCommandLine({"--snapshot", "a.png", "--uptime"}), OrmelError);
 }
 
 TEST(CommandLine, RejectsWhatItCannotRead) {

@@ -26,8 +26,11 @@ TEST(SkinCheckDetails, ListsWhatTheClockReads) {
   skin.surfaces.hours.position = {75, 75};
   skin.surfaces.buttonStrip.SetSize(96, 16);
   skin.right = {110, 65, 30, 16};
-  const std::vector<std::string> lines = DescribeSkin(skin, EveryFontMeasured());
-  EXPECT_EQ(lines.size(), 11u);
+  const std::vector<CarriedFont> carried = {{"oldstd.ttf", {}, {"Old Standard TT"}},
+                                            {"two.otf", {}, {"Digital", "Digital Bold"}},
+                                            {"broken.ttf", {}, {}}};
+  const std::vector<std::string> lines = DescribeSkin(skin, EveryFontMeasured(), carried);
+  EXPECT_EQ(lines.size(), 14u);
   // Colours are blue first: $00123456 is red 0x56.
   EXPECT_EQ(LineStarting(lines, "label \"time\""),
             "label \"time\": box (45, 95, 72 x 19) for \"88:88:88\" in \"Digital\" 19 px; colour $00123456: "
@@ -36,17 +39,21 @@ TEST(SkinCheckDetails, ListsWhatTheClockReads) {
             "hand \"hours\": 8 x 50 image, pivot (4, 42.5) on the face at (75, 75); reaches 42.5 pixels to its tip "
             "and 7.5 behind the pivot");
   EXPECT_EQ(LineStarting(lines, "button \"right\""),
-            "button \"right\": box (110, 65, 30 x 16); background frames 1 to 3 (hover, normal, pressed) at "
-            "(124, 65), icon frame 6 at (112, 65), each 16 x 16");
-  EXPECT_NE(LineStarting(lines, "button \"left\"").find("icon frames 4 and 5 (start, pause) at (34, 65)"),
+            "button \"right\": box (110, 65, 30 x 16); background frames 0 to 2 (hover, normal, pressed) at "
+            "(124, 65), icon frame 5 at (112, 65), each 16 x 16");
+  EXPECT_NE(LineStarting(lines, "button \"left\"").find("icon frames 3 and 4 (start, pause) at (34, 65)"),
             std::string::npos);
+  // An author on Linux learns the family names Windows matches label fonts against.
+  EXPECT_EQ(LineStarting(lines, "font file \"oldstd.ttf\""), "font file \"oldstd.ttf\": family \"Old Standard TT\"");
+  EXPECT_EQ(LineStarting(lines, "font file \"two.otf\""), "font file \"two.otf\": family \"Digital\", \"Digital Bold\"");
+  EXPECT_EQ(LineStarting(lines, "font file \"broken.ttf\""), "font file \"broken.ttf\": no font the clock can use");
 }
 
 TEST(SkinCheckDetails, SaysWhichBoxesAreEstimated) {
   SkinState skin;
   skin.labels.lDate = {62, 112, 40, 11, "date", {"Tahoma", 9, 0}};
   skin.labels.lTitle = {45, 77, 89, 11, "clock", {"Tahoma", 9, 0}, LabelAlignment::Center, false};
-  const std::vector<std::string> lines = DescribeSkin(skin, TahomaEstimated());
+  const std::vector<std::string> lines = DescribeSkin(skin, TahomaEstimated(), {});
   EXPECT_EQ(LineStarting(lines, "label \"date\"").rfind("label \"date\": box (62, 112, 40 x 11), its size estimated, "
                                                         "for \"date\" in \"Tahoma\" 9 px;", 0),
             0u);

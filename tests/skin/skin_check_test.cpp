@@ -141,11 +141,26 @@ TEST_F(SkinCheckTest, ReportsLabelFontsUsersMayLack) {
                                                          {R"(name="Digital" size="14" color="$003C3434")", R"(name="arial" size="14" color="$003C3434")"}}),
        {}},
       {"not carried: one line naming both labels", {}, kSkinXml,
-       {"skin.xml: font \"Digital\" (labels \"time\", \"timebg\")" + missing + "these labels would show in another font"}},
+       {"skin.xml: font \"Digital\" (labels \"time\", \"timebg\")" + missing +
+        "these labels would show in another font; the skin folder carries no font"}},
       {"a file of the font's name is not the font", {{"Digital.ttf", FontFileBuilder().WindowsName(1, "Digitalis").bytes()}},
        Edited(kSkinXml, {{R"(y="52" align="center"><font name="MS Sans Serif")", R"(y="52" align="center"><font name="Papyrus")"}}),
-       {"skin.xml: font \"Papyrus\" (label \"weekday\")" + missing + "the label would show in another font",
-        "skin.xml: font \"Digital\" (labels \"time\", \"timebg\")" + missing + "these labels would show in another font"}},
+       {"skin.xml: font \"Papyrus\" (label \"weekday\")" + missing +
+            "the label would show in another font; the skin folder carries \"Digitalis\"",
+        "skin.xml: font \"Digital\" (labels \"time\", \"timebg\")" + missing +
+            "these labels would show in another font; the skin folder carries \"Digitalis\"; did you mean \"Digitalis\"?"}},
+      {"a family name short of its last word, and one misspelt",
+       {{"oldstd.ttf", FontFileBuilder().WindowsName(1, "Old Standard TT").bytes()},
+        {"dseg14.ttf", FontFileBuilder().WindowsName(1, "DSEG14 Classic").bytes()}},
+       Edited(kSkinXml, {{R"(y="52" align="center"><font name="MS Sans Serif")", R"(y="52" align="center"><font name="Old Standard")"},
+                         {R"(name="Digital" size="14" color="$0096BED3")", R"(name="DSEG14 Clasic" size="14" color="$0096BED3")"},
+                         {R"(name="Digital" size="14" color="$003C3434")", R"(name="DSEG14 Classic" size="14" color="$003C3434")"}}),
+       {"skin.xml: font \"Old Standard\" (label \"weekday\")" + missing +
+            "the label would show in another font; the skin folder carries \"DSEG14 Classic\", \"Old Standard TT\"; "
+            "did you mean \"Old Standard TT\"?",
+        "skin.xml: font \"DSEG14 Clasic\" (label \"time\")" + missing +
+            "the label would show in another font; the skin folder carries \"DSEG14 Classic\", \"Old Standard TT\"; "
+            "did you mean \"DSEG14 Classic\"?"}},
       {"a font file that is none", {{"digital.ttf", digital}, {"broken.ttf", {'n', 'o'}}}, kSkinXml,
        {"broken.ttf: not a TrueType or OpenType font the clock can use"}},
       {"a missing font name is reported once, by the read", {{"digital.ttf", digital}},
@@ -182,8 +197,8 @@ TEST_F(SkinCheckTest, ReportsMistakesTheLoaderPassesOver) {
             "a point off the face"}}},
       {"a strip short of the right button's icon", {}, {{"buttons.png", {80, 16}}},
        {{W, "skin.xml: skin/buttons: buttons.png is 80 x 16, 5 frames of 16 x 16; the clock draws 6 (hover, normal "
-            "and pressed backgrounds, then the start, pause and right button's icons), so frame 6 shows "
-            "nothing"}}},
+            "and pressed backgrounds, then the start, pause and right button's icons), so frame 5 shows "
+            "nothing (frames count from 0)"}}},
       {"a face image of another size", {}, {{"face.png", {300, 250}}},
        {{W, "skin.xml: skin/clockface: width and height say 150 x 150, but face.png is 300 x 250; the clock shows "
             "the image's size"}}},
@@ -195,7 +210,9 @@ TEST_F(SkinCheckTest, ReportsMistakesTheLoaderPassesOver) {
         {E, "skin.xml: no node matches skin/hours/bitmapCenter/@y"},
         {W, "skin.xml: skin/hours: the clock reads no element <bitmapCentre>; did you mean \"bitmapCenter\"?"}}},
       {"a misspelt attribute", {{R"(width="60" height="11")", R"(widht="60" height="11")"}}, {},
-       {{W, "skin.xml: skin/label[@id=\"title\"]: the clock reads no attribute \"widht\"; did you mean \"width\"?"}}},
+       {{W, "skin.xml: skin/label[@id=\"title\"]: the clock reads no attribute \"widht\"; did you mean \"width\"?"},
+        {W, "skin.xml: skin/label[@id=\"title\"]: without \"width\" the title keeps the size it had, 89 x 11 here; its "
+            "box does not follow its text, so give it both"}}},
       {"an unknown name far from every known one", {{"<glass>", "<sparkle/><glass>"}}, {},
        {{W, "skin.xml: skin: the clock reads no element <sparkle>"}}},
       {"a misspelt label id: the missing label is reported once", {{R"(<label id="ampm")", R"(<label id="apm")"}},
@@ -212,6 +229,21 @@ TEST_F(SkinCheckTest, ReportsMistakesTheLoaderPassesOver) {
        {{E, "skin.xml: skin/label[@id=\"date\"]/font/@size: '9pt' is not a number; using 62, the skin format's "
             "default for it (write a size in points from 1 to 720, digits without a unit)"},
         {W, "skin.xml: label \"date\" box (62, 112, 196 x 84) reaches outside the 150 x 150 face"}}},
+      {"a six-digit colour written red first",
+       {{"$0096BED3", "$D9481C"}}, {},
+       {{W, "skin.xml: skin/label[@id=\"time\"]/font/@color: '$D9481C' has six digits and reads as $00D9481C: "
+            "red 28, green 72, blue 217, since a colour is $00BBGGRR (blue first); for red 217, green 72, blue 28 "
+            "write $001C48D9"}}},
+      {"a six-digit grey reads the same either way", {{"$0096BED3", "$808080"}}, {}, {}},
+      {"eight digits are the format's own", {{"$0096BED3", "$00D9481C"}}, {}, {}},
+      {"a title without its size",
+       {{R"(x="45" y="40" width="60" height="11")", R"(x="45" y="40")"}}, {},
+       {{W, "skin.xml: skin/label[@id=\"title\"]: without \"width\" and \"height\" the title keeps the size it "
+            "had, 89 x 11 here; its box does not follow its text, so give it both"}}},
+      {"a title without its height",
+       {{R"(x="45" y="40" width="60" height="11")", R"(x="45" y="40" width="60")"}}, {},
+       {{W, "skin.xml: skin/label[@id=\"title\"]: without \"height\" the title keeps the size it had, 60 x 11 "
+            "here; its box does not follow its text, so give it both"}}},
       {"a font size beyond the limits",
        {{R"(x="62" y="112" align="center"><font name="MS Sans Serif" size="7")",
          R"(x="62" y="112" align="center"><font name="MS Sans Serif" size="0")"}}, {},
@@ -262,8 +294,61 @@ TEST_F(SkinCheckTest, TheChimeIsLookedForInTheProgramFolderOfAnInstalledSkin) {
   EXPECT_EQ(Check(kSkinXml), std::vector<std::string>());
 }
 
-TEST_F(SkinCheckTest, AMalformedDescriptionNamesLineAndColumn) {
-  const std::vector<std::string> problems = Check("<skin>\n  <clockface>face.png</skin>");
-  ASSERT_EQ(problems.size(), 1u);
-  EXPECT_EQ(problems[0].rfind(Folder().path + "skin.xml: line 2, column ", 0), 0u) << problems[0];
+TEST_F(SkinCheckTest, AMalformedDescriptionNamesTheElementLeftOpen) {
+  EXPECT_EQ(Check("<skin>\n  <clockface>face.png\n</skin>"),
+            std::vector<std::string>{Folder().path + "skin.xml: line 3: </skin> comes while <clockface> of line 2 is "
+                                                     "left open; close it with </clockface> first"});
+}
+
+// A skin.xml that would stall the clock is refused as the clock refuses it, in words.
+TEST_F(SkinCheckTest, ADescriptionBeyondTheCapIsTheOneProblem) {
+  const std::vector<std::string> problems = Check(kSkinXml + std::string(5 * 1024 * 1024, ' '));
+  EXPECT_EQ(problems, std::vector<std::string>{Folder().path + "skin.xml: the file is 5.0 MB; a skin description may "
+                                                               "be at most 4.0 MB (a skin's is a few kB), so it is not "
+                                                               "read"});
+}
+
+namespace {
+
+// Counts the queries asked of the whole document.
+class CountingXml : public XmlReader {
+ public:
+  std::unique_ptr<XmlDocument> Open(const std::string& path) override {
+    return std::make_unique<Document>(reader_.Open(path), queries);
+  }
+  int queries = 0;
+
+ private:
+  class Document : public XmlDocument {
+   public:
+    Document(std::unique_ptr<XmlDocument> doc, int& queries) : doc_(std::move(doc)), queries_(queries) {}
+    std::unique_ptr<XmlNode> SelectSingleNode(const std::string& xpath) override {
+      ++queries_;
+      return doc_->SelectSingleNode(xpath);
+    }
+
+   private:
+    std::unique_ptr<XmlDocument> doc_;
+    int& queries_;
+  };
+  PugiXmlReader reader_;
+};
+
+}  // namespace
+
+// A query of the document walks the document; one per unknown element made the check
+// quadratic in their number, minutes for a file of a few MB.
+TEST_F(SkinCheckTest, UnknownElementsCostNoQueryEach) {
+  std::vector<int> queries;
+  for (int unknown : {1, 100, 2000}) {
+    std::string many;
+    for (int i = 0; i < unknown; ++i) many += "<sparkle size=\"1\"/>";
+    CountingXml counting;
+    SkinServices countingServices{counting, images, text, format};
+    dir.Write("skin/skin.xml", Edited(kSkinXml, {{"<glass>", many + "<glass>"}}));
+    EXPECT_EQ(CheckSkin(Folder(), countingServices, lister).size(), static_cast<size_t>(unknown)) << unknown;
+    queries.push_back(counting.queries);
+  }
+  EXPECT_EQ(queries[1], queries[0]);
+  EXPECT_EQ(queries[2], queries[0]);
 }

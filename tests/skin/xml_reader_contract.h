@@ -10,12 +10,14 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "base/ormel_error.h"
 #include "skin/temp_folder.h"
 #include "skin/xml_reader.h"
+#include "skin/skin_xml_guard.h"
 
 namespace xml_contract {
 
@@ -122,22 +124,73 @@ TYPED_TEST_P(XmlReaderContract, FailuresCarryTheServiceMessage) {
   EXPECT_THROW(doc->SelectSingleNode("skin/label[@id="), OrmelError);
 }
 
-// The checker walks the description by position to find names the loader does not read.
-TYPED_TEST_P(XmlReaderContract, NamesElementsAndAttributes) {
+// The checker walks the description element by element to find names the loader does not read.
+TYPED_TEST_P(XmlReaderContract, ListsElementsAndAttributesInOrder) {
   auto doc = this->reader->Open(TypeParam::PathOf(this->dir.Write("skin.xml", kWrittenSkin)));
-  const std::pair<const char*, const char*> named[] = {
-      {"skin/*[1]", "clockface"}, {"skin/*[3]", "label"}, {"skin/*[2]/*[1]", "chime"},
-      {"skin/*[1]/@*[2]", "height"}, {"skin/*[3]/font", "font"}, {"skin/*[1]/text()", ""}};
-  for (const auto& [xpath, name] : named) {
-    auto node = doc->SelectSingleNode(xpath);
-    ASSERT_NE(node, nullptr) << xpath;
-    EXPECT_EQ(node->Name(), name) << xpath;
+  auto skin = doc->SelectSingleNode("skin");
+  ASSERT_NE(skin, nullptr);
+  const std::pair<const char*, std::vector<std::string>> listed[] = {
+      {"*", {"clockface", "sounds", "label", "label"}},
+      {"clockface/@*", {"width", "height"}},
+      {"label[1]/@*", {"id", "text", "x"}},
+      {"sounds/*", {"chime"}},
+      {"glass/*", {}},
+  };
+  for (const auto& [xpath, names] : listed) {
+    std::vector<std::string> found;
+    for (const auto& node : skin->SelectNodes(xpath)) found.push_back(node->Name());
+    EXPECT_EQ(found, names) << xpath;
   }
-  EXPECT_EQ(doc->SelectSingleNode("skin/*[5]"), nullptr);
-  EXPECT_EQ(doc->SelectSingleNode("skin/*[1]/@*[3]"), nullptr);
+  EXPECT_THROW(skin->SelectNodes("label[@id="), OrmelError);
+}
+
+// A skin can neither expand entities nor read other files, nor stall the clock with its size:
+// both readers refuse such a description in the same words, before parsing it.
+TYPED_TEST_P(XmlReaderContract, RefusesDocumentTypesAndOversizedFiles) {
+  XmlReader& reader = *this->reader;
+  const std::string secret = this->dir.Write("secret.txt", "face.png");
+  const std::pair<const char*, std::string> refused[] = {
+      {"entity expansion",
+       "<?xml version=\"1.0\"?>\n<!DOCTYPE skin [\n <!ENTITY a \"aaaaaaaaaaaaaaaa\">\n"
+       " <!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">\n"
+       " <!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">\n]>\n"
+       "<skin><clockface>&c;</clockface></skin>"},
+      {"external entity",
+       "<?xml version=\"1.0\"?>\n<!DOCTYPE skin [<!ENTITY face SYSTEM \"" + TypeParam::PathOf(secret) +
+           "\">]>\n<skin><clockface>&face;</clockface></skin>"},
+      {"external document type",
+       "<!-- <skin/> -->\n<!DOCTYPE skin SYSTEM \"skin.dtd\">\n<skin><clockface>face.png</clockface></skin>"},
+  };
+  for (const auto& [what, xml] : refused) {
+    const std::string failure = OpenFailure(reader, TypeParam::PathOf(this->dir.Write("skin.xml", xml)));
+    EXPECT_NE(failure.find("declares a document type"), std::string::npos) << what << ": " << failure;
+    EXPECT_EQ(failure.find("face.png"), std::string::npos) << what;
+  }
+  // A declaration only written in a comment or a CDATA section is no declaration.
+  const char kMentioned[] = "<skin><!-- no <!DOCTYPE> here --><clockface><![CDATA[<!DOCTYPE>]]></clockface></skin>";
+  auto doc = reader.Open(TypeParam::PathOf(this->dir.Write("skin.xml", kMentioned)));
+  EXPECT_NE(doc->SelectSingleNode("skin/clockface"), nullptr);
+
+  const std::string padding(kMaxSkinXmlBytes, ' ');
+  EXPECT_NO_THROW(reader.Open(TypeParam::PathOf(this->dir.Write("skin.xml", "<skin/>" + padding.substr(7)))));
+  EXPECT_EQ(OpenFailure(reader, TypeParam::PathOf(this->dir.Write("skin.xml", "<skin/>" + padding))),
+            "the file is 4.0 MB; a skin description may be at most 4.0 MB (a skin's is a few kB), so it is not read");
+}
+
+// An element left open is named with the line it opens on, whichever tag the parser stops at.
+TYPED_TEST_P(XmlReaderContract, NamesTheElementLeftOpen) {
+  const std::pair<const char*, const char*> malformed[] = {
+      {"<skin>\n  <label id=\"title\" text=\"a>b\">\n    <font name=\"Tahoma\"/>\n</skin>",
+       "line 4: </skin> comes while <label> of line 2 is left open; close it with </label> first"},
+      {"<skin>\n<!-- <glass> -->\n  <sounds>\n    <chime>c.mp3</chime>\n",
+       "the file ends, but <sounds> of line 3 is left open; close it with </sounds>"},
+  };
+  for (const auto& [xml, expected] : malformed)
+    EXPECT_EQ(OpenFailure(*this->reader, TypeParam::PathOf(this->dir.Write("skin.xml", xml))), expected) << xml;
 }
 
 REGISTER_TYPED_TEST_SUITE_P(XmlReaderContract, AnswersTheLoadersQueries, AnswersTheLoadersQueriesOnRoyale,
-                            FailuresCarryTheServiceMessage, NamesElementsAndAttributes);
+                            FailuresCarryTheServiceMessage, ListsElementsAndAttributesInOrder,
+                            RefusesDocumentTypesAndOversizedFiles, NamesTheElementLeftOpen);
 
 }  // namespace xml_contract

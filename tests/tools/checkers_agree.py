@@ -2,8 +2,8 @@
 """checkers_agree.py NATIVE_TOOL WINE_RUN WINDOWS_TOOL FOLDER...: the native `ormel-skin check` and
 ormel-skin.exe under Wine give every skin folder the same verdict (exit code, numbers of errors and
 warnings), list the same hands and buttons, and measure every label within a pixel of each other.
-A label the native check could only estimate (its font is not in the skin) must be noted there as
-such, and its box is not compared."""
+A label the native check could only estimate (its font is not in the skin), or that Windows measured
+in a stand-in for a font it lacks, must be noted as such, and its box is not compared."""
 import re
 import subprocess
 import sys
@@ -45,12 +45,12 @@ def differences(native, windows):
         if label not in windows.labels:
             continue
         other, windows_estimated = windows.labels[label]
-        if windows_estimated:
-            found.append(f'label "{label}": estimated on Windows')
+        if windows_estimated and not any(f'"{label}"' in note for note in windows.notes):
+            found.append(f'label "{label}": measured in a stand-in font on Windows, but no note says so')
         if estimated:
             if not any(f'"{label}"' in note for note in native.notes):
                 found.append(f'label "{label}": estimated natively, but no note says so')
-        elif any(abs(a - b) > 1 for a, b in zip(box, other)):
+        elif not windows_estimated and any(abs(a - b) > 1 for a, b in zip(box, other)):
             found.append(f'label "{label}": box {box} natively, {other} on Windows')
     return found
 
