@@ -9,7 +9,6 @@
 #include "app/popup_menu_win32.h"
 #include "app/registry_storage_win32.h"
 #include "app/resource_ids.h"
-#include "app/run_key_win32.h"
 #include "app/saved_zone.h"
 #include "app/settings_placement_win32.h"
 #include "app/settings_run_value.h"
@@ -17,6 +16,7 @@
 #include "base/display_scale.h"
 #include "base/error_box_win32.h"
 #include "base/ormel_error.h"
+#include "base/wide_text_win32.h"
 #include "base/window_scale_win32.h"
 #include "skin/skin_scan.h"
 #include "time/countdown_dialog_win32.h"
@@ -32,7 +32,7 @@ constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 100;
 constexpr UINT_PTR kFadeTimer = 2;
 constexpr UINT kFadeTimerInterval = 10;
-const char kWindowClass[] = "TfrmMain";
+const wchar_t kWindowClass[] = L"TfrmMain";
 const char kTitle[] = "Ormel Clock";
 // The window as designed; the first skin load gives it the face's size, and a restored
 // position keeps this size until then.
@@ -54,16 +54,16 @@ TfrmMain::TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones)
       worldTime_(zones, machineZone_),
       state_(clock_),
       writer_(ShowErrorBox) {
-  WNDCLASSEXA wc{};
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hIcon = LoadIcon(instance, MAKEINTRESOURCE(IDI_ORMEL_CLOCK));
   wc.lpszClassName = kWindowClass;
-  RegisterClassExA(&wc);
+  RegisterClassExW(&wc);
   // The tool-window style keeps the clock off the task bar.
-  hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kTitle, WS_POPUP, kDesignLeft, kDesignTop, kDesignWidth,
+  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, Wide(kTitle).c_str(), WS_POPUP, kDesignLeft, kDesignTop, kDesignWidth,
                           kDesignHeight, nullptr, nullptr, instance, this);
   if (!hwnd_) throw OrmelError(LastErrorText());
   try {
@@ -82,12 +82,12 @@ TfrmMain::~TfrmMain() {
 
 LRESULT CALLBACK TfrmMain::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TfrmMain*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    auto* self = static_cast<TfrmMain*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     BindWindow(hwnd, self);
     self->hwnd_ = hwnd;
   }
   auto* self = BoundOwner<TfrmMain>(hwnd);
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   try {
     return self->HandleMessage(msg, wp, lp);
   } catch (const std::exception& e) {
@@ -136,21 +136,21 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       ScreenToClient(hwnd_, &p);
       FaceHitAreas areas = face_.Skin().HitAreas();
       FormMouseUp(state_, areas, *this, p.x, p.y);
-      return DefWindowProcA(hwnd_, msg, wp, lp);  // a right release goes on to the context menu
+      return DefWindowProcW(hwnd_, msg, wp, lp);  // a right release goes on to the context menu
     }
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT && ShowsHandCursor(state_, face_.Skin().HitAreas())) {
         SetCursor(handCursor_);
         return TRUE;
       }
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_TIMECHANGE:
     case WM_SETTINGCHANGE:
       worldTime_.MachineZoneChanged();
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_SHOWWINDOW:
       if (wp) FormShow();
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_CLOSE:
       FormClose();
       return 0;
@@ -175,14 +175,14 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       hwnd_ = nullptr;
       return 0;
     default:
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
   }
 }
 
 void TfrmMain::FormCreate() {
-  const LONG_PTR ex = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
+  const LONG_PTR ex = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
   SetLastError(0);
-  if (!SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED) && GetLastError() != 0) ShowLastErrorBox();
+  if (!SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED) && GetLastError() != 0) ShowLastErrorBox();
 
   state_.FSkinName = kDefaultSkin;
   state_.FCountdownTo = clock_.Now();
@@ -213,7 +213,7 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::FormShow() {
-  SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetDesktopWindow()));
+  SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetDesktopWindow()));
   OnTop1Click();
   SetForegroundWindow(hwnd_);
 }
@@ -300,7 +300,7 @@ void TfrmMain::ComposeFrame() {
 }
 
 void TfrmMain::PresentFrame() { face_.PresentFrame(hwnd_); }
-void TfrmMain::AskToClose() { PostMessageA(hwnd_, WM_CLOSE, 0, 0); }
+void TfrmMain::AskToClose() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 void TfrmMain::FreeWindow() { DestroyWindow(hwnd_); }
 
 void TfrmMain::fadeTimerTimer() { ::fadeTimerTimer(fade_, face_.Skin().Frame(), face_.Skin().Zoom(), *this); }
@@ -424,7 +424,7 @@ void TfrmMain::StartSystemDrag() {
   // Only a press-and-move drags: a plain hover must not start the system's move loop.
   if (GetKeyState(VK_LBUTTON) >= 0) return;
   ReleaseCapture();
-  SendMessageA(hwnd_, WM_SYSCOMMAND, kMoveByCaption, 0);
+  SendMessageW(hwnd_, WM_SYSCOMMAND, kMoveByCaption, 0);
 }
 
 void TfrmMain::PopupMenuAt(POINT screen, HWND owner) {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/form_storage.h"
-#include "app/run_key_win32.h"
+#include "ui/program_folder_win32.h"
 #include "app/settings_codec.h"
 #include "app/settings_run_value.h"
 #include "app/settings_writer.h"
