@@ -5,10 +5,20 @@ target_compile_definitions(ormel_base PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32
 
 set(ORMEL_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
+# The programs' own sources call Windows with UTF-16 text only: without a suffix a call is the
+# "W" one, and the test windows.wide_calls_only fails on an "A" one.
+function(ormel_wide_calls)
+  foreach(target ${ARGN})
+    target_compile_definitions(${target} PRIVATE UNICODE _UNICODE)
+  endforeach()
+endfunction()
+ormel_wide_calls(ormel_base ormel_time ormel_image ormel_skin ormel_ui ormel_app)
+
 add_executable(OrmelClock WIN32 src/app/main_win32.cpp res/ormel.rc)
 target_link_libraries(OrmelClock PRIVATE ormel_app)
-target_link_options(OrmelClock PRIVATE ${ORMEL_STATIC_LINK})
+target_link_options(OrmelClock PRIVATE ${ORMEL_STATIC_LINK} -municode)
 set_target_properties(OrmelClock PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORMEL_DIST})
+ormel_wide_calls(OrmelClock)
 
 # Each exe carries a version resource made from the project version.
 function(ormel_version_resource target description)
@@ -41,6 +51,7 @@ add_executable(ormel-skin ${ORMEL_SKIN_TOOL_SOURCES})
 target_link_libraries(ormel-skin PRIVATE ormel_skin)
 target_link_options(ormel-skin PRIVATE ${ORMEL_STATIC_LINK})
 set_target_properties(ormel-skin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORMEL_DIST})
+ormel_wide_calls(ormel-skin)
 ormel_version_resource(ormel-skin "Ormel Clock skin tool")
 
 include(cmake/package.cmake)
