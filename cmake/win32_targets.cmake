@@ -17,9 +17,20 @@ function(ormel_shipped_program target)
     VERBATIM)
 endfunction()
 
+# The programs' own sources call Windows with UTF-16 text only: without a suffix a call is the
+# "W" one, and the test windows.wide_calls_only fails on an "A" one.
+function(ormel_wide_calls)
+  foreach(target ${ARGN})
+    target_compile_definitions(${target} PRIVATE UNICODE _UNICODE)
+  endforeach()
+endfunction()
+ormel_wide_calls(ormel_base ormel_time ormel_image ormel_skin ormel_ui ormel_app)
+
 add_executable(OrmelClock WIN32 src/app/main_win32.cpp res/ormel.rc)
 target_link_libraries(OrmelClock PRIVATE ormel_app)
 ormel_shipped_program(OrmelClock)
+target_link_options(OrmelClock PRIVATE -municode)
+ormel_wide_calls(OrmelClock)
 
 # Each exe carries a version resource made from the project version.
 function(ormel_version_resource target description)
@@ -51,6 +62,7 @@ file(GLOB ORMEL_SKIN_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/or
 add_executable(ormel-skin ${ORMEL_SKIN_TOOL_SOURCES} res/ormel-skin.rc)
 target_link_libraries(ormel-skin PRIVATE ormel_skin)
 ormel_shipped_program(ormel-skin)
+ormel_wide_calls(ormel-skin)
 set(ORMEL_SKIN_TOOL ${ORMEL_DIST}/ormel-skin.exe)
 ormel_version_resource(ormel-skin "Ormel Clock skin tool")
 

@@ -1,9 +1,9 @@
 // ormel-skin: command-line helpers for skin authors.
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "base/program_arguments.h"
 #include "image/png_format.h"
 #include "ormel_skin_commands.h"
 
@@ -30,10 +30,12 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage();
+  const Utf8ConsoleOutput console;  // skins and their labels may be named in any script
+  const std::vector<std::string> args = ProgramArguments(argc, argv);
+  if (args.empty()) return Usage();
   const PngFormatRegistration png;
   for (const SkinToolEntry& c : kCommands) {
-    if (std::strcmp(argv[1], c.name) == 0) return c.run(std::vector<std::string>(argv + 2, argv + argc));
+    if (args[0] == c.name) return c.run(std::vector<std::string>(args.begin() + 1, args.end()));
   }
   return Usage();
 }

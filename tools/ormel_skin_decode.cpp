@@ -4,13 +4,14 @@
 #include <fstream>
 
 #include "base/ormel_error.h"
+#include "base/unicode_text.h"
 #include "image/image_loader_registry.h"
 #include "ormel_skin_commands.h"
 
 namespace {
 
 void WritePam(const std::string& path, const TPngImage& image) {
-  std::ofstream out(path, std::ios::binary);
+  std::ofstream out(PathFromUtf8(path), std::ios::binary);
   if (!out) throw OrmelError("Cannot create \"" + path + "\".");
   out << "P7\nWIDTH " << image.Width() << "\nHEIGHT " << image.Height()
       << "\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";

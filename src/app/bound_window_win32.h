@@ -5,7 +5,7 @@
 void BindWindow(HWND hwnd, void* owner);
 template <class Owner>
 Owner* BoundOwner(HWND hwnd) {
-  return reinterpret_cast<Owner*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  return reinterpret_cast<Owner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 // Unbinds the window from its object, then destroys it: its last messages (WM_DESTROY, which

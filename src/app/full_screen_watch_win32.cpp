@@ -2,7 +2,8 @@
 
 #include <shellapi.h>
 
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 
 namespace {
 
@@ -10,10 +11,10 @@ FullScreenWatch* watch = nullptr;
 
 bool IsShellWindow(HWND window) {
   if (window == GetDesktopWindow() || window == GetShellWindow()) return true;
-  char name[32] = "";
-  GetClassNameA(window, name, sizeof name);
-  for (const char* shell : {"Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd"})
-    if (std::strcmp(name, shell) == 0) return true;
+  wchar_t name[32] = L"";
+  GetClassNameW(window, name, static_cast<int>(std::size(name)));
+  for (const wchar_t* shell : {L"Progman", L"WorkerW", L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd"})
+    if (std::wcscmp(name, shell) == 0) return true;
   return false;
 }
 
@@ -62,7 +63,7 @@ void CALLBACK FullScreenWatch::OnEvent(HWINEVENTHOOK, DWORD event, HWND window, 
   } else if (object != OBJID_WINDOW || window != watch->watched_ || event == EVENT_OBJECT_SHOW) {
     return;  // the caret, the cursor, a child window or a window behind: nothing changed
   }
-  PostMessageA(watch->clock_, watch->message_, 0, 0);
+  PostMessageW(watch->clock_, watch->message_, 0, 0);
 }
 
 void FullScreenWatch::Tick() {
@@ -73,7 +74,7 @@ void FullScreenWatch::Tick() {
   if (foreground == lastForeground_ && EqualRect(&place, &lastPlace_)) return;
   lastForeground_ = foreground;
   lastPlace_ = place;
-  PostMessageA(clock_, message_, 0, 0);
+  PostMessageW(clock_, message_, 0, 0);
 }
 
 ForegroundView FullScreenWatch::Foreground(HWND clock) {

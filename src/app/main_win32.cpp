@@ -1,8 +1,6 @@
 // Program entry of OrmelClock.exe.
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,26 +10,13 @@
 #include "app/resource_ids.h"
 #include "app/snapshot_win32.h"
 #include "base/error_box_win32.h"
+#include "base/program_arguments.h"
 #include "image/png_format.h"
 #include "time/registry_zone_source_win32.h"
 #include "time/zone_list.h"
 #include "ui/alarms_dialog_win32.h"
 
 namespace {
-
-std::vector<std::string> Arguments() {
-  int argc = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  std::vector<std::string> args;
-  for (int i = 1; argv && i < argc; ++i) {
-    const int n = WideCharToMultiByte(CP_ACP, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
-    std::string s(n > 0 ? n - 1 : 0, '\0');
-    WideCharToMultiByte(CP_ACP, 0, argv[i], -1, s.data(), n, nullptr, nullptr);
-    args.push_back(s);
-  }
-  LocalFree(argv);
-  return args;
-}
 
 int RunClock(HINSTANCE instance) {
   // Read once, before any window: the world clock's zones for the program's whole run.
@@ -42,24 +27,24 @@ int RunClock(HINSTANCE instance) {
   frmMain->SetAlarmsForm(&fAlarms);
   ShowWindow(frmMain->Handle(), SW_SHOWNORMAL);
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     // The digit keys switch modes only on the clock: in the alarms dialog they are typed.
     if (msg.hwnd && msg.hwnd == frmMain->Handle() &&
-        TranslateAcceleratorA(frmMain->Handle(), frmMain->Accelerators(), &msg))
+        TranslateAcceleratorW(frmMain->Handle(), frmMain->Accelerators(), &msg))
       continue;
-    if (fAlarms.Handle() && IsDialogMessageA(fAlarms.Handle(), &msg)) continue;
+    if (fAlarms.Handle() && IsDialogMessageW(fAlarms.Handle(), &msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return static_cast<int>(msg.wParam);
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
   SetThreadLocale(LOCALE_USER_DEFAULT);
   const PngFormatRegistration png;  // skin images open through it until the program ends
-  const std::vector<std::string> args = Arguments();
+  const std::vector<std::string> args = ProgramArguments(0, nullptr);
   try {
     const CommandLine cl = ParseCommandLine(args);
     if (!cl.snapshotPath.empty()) return RunSnapshot(cl);

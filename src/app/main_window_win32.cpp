@@ -10,7 +10,6 @@
 #include "app/popup_menu_win32.h"
 #include "app/registry_storage_win32.h"
 #include "app/resource_ids.h"
-#include "app/run_key_win32.h"
 #include "app/saved_zone.h"
 #include "app/screen_fit.h"
 #include "app/settings_placement_win32.h"
@@ -19,6 +18,7 @@
 #include "base/display_scale.h"
 #include "base/error_box_win32.h"
 #include "base/ormel_error.h"
+#include "base/wide_text_win32.h"
 #include "base/window_scale_win32.h"
 #include "skin/skin_scan.h"
 #include "time/countdown_dialog_win32.h"
@@ -34,7 +34,7 @@ constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 100;
 constexpr UINT_PTR kFadeTimer = 2;
 constexpr UINT kFadeTimerInterval = 10;
-const char kWindowClass[] = "TfrmMain";
+const wchar_t kWindowClass[] = L"TfrmMain";
 const char kTitle[] = "Ormel Clock";
 // The window as designed; the first skin load gives it the face's size, and a restored
 // position keeps this size until then.
@@ -58,16 +58,16 @@ TfrmMain::TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones)
       worldTime_(zones),
       state_(clock_),
       writer_(ShowErrorBox) {
-  WNDCLASSEXA wc{};
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hIcon = LoadIcon(instance, MAKEINTRESOURCE(IDI_ORMEL_CLOCK));
   wc.lpszClassName = kWindowClass;
-  RegisterClassExA(&wc);
+  RegisterClassExW(&wc);
   // The tool-window style keeps the clock off the task bar.
-  hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, kTitle, WS_POPUP, kDesignLeft, kDesignTop, kDesignWidth,
+  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, Wide(kTitle).c_str(), WS_POPUP, kDesignLeft, kDesignTop, kDesignWidth,
                           kDesignHeight, nullptr, nullptr, instance, this);
   if (!hwnd_) throw OrmelError(LastErrorText());
   try {
@@ -86,12 +86,12 @@ TfrmMain::~TfrmMain() {
 
 LRESULT CALLBACK TfrmMain::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TfrmMain*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    auto* self = static_cast<TfrmMain*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     BindWindow(hwnd, self);
     self->hwnd_ = hwnd;
   }
   auto* self = BoundOwner<TfrmMain>(hwnd);
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   try {
     return self->HandleMessage(msg, wp, lp);
   } catch (const std::exception& e) {
@@ -140,30 +140,30 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       ScreenToClient(hwnd_, &p);
       FaceHitAreas areas = face_.Skin().HitAreas();
       FormMouseUp(state_, areas, *this, p.x, p.y);
-      return DefWindowProcA(hwnd_, msg, wp, lp);  // a right release goes on to the context menu
+      return DefWindowProcW(hwnd_, msg, wp, lp);  // a right release goes on to the context menu
     }
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT && ShowsHandCursor(state_, face_.Skin().HitAreas())) {
         SetCursor(handCursor_);
         return TRUE;
       }
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_SETTINGCHANGE:
       if (wp == SPI_SETWORKAREA) KeepInView();
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_DISPLAYCHANGE:
       KeepInView();
       PlaceInBand(false);
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case kForegroundChanged:
       PlaceInBand(false);
       return 0;
     case WM_EXITSIZEMOVE:  // dragged, perhaps onto another monitor
       PlaceInBand(false);
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_SHOWWINDOW:
       if (wp) FormShow();
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_CLOSE:
       FormClose();
       return 0;
@@ -189,14 +189,14 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       hwnd_ = nullptr;
       return 0;
     default:
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
   }
 }
 
 void TfrmMain::FormCreate() {
-  const LONG_PTR ex = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
+  const LONG_PTR ex = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
   SetLastError(0);
-  if (!SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED) && GetLastError() != 0) ShowLastErrorBox();
+  if (!SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED) && GetLastError() != 0) ShowLastErrorBox();
 
   state_.FSkinName = kDefaultSkin;
   state_.FCountdownTo = clock_.Now();
@@ -229,7 +229,7 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::FormShow() {
-  SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetDesktopWindow()));
+  SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetDesktopWindow()));
   OnTop1Click();
   SetForegroundWindow(hwnd_);
 }
@@ -316,7 +316,7 @@ void TfrmMain::ComposeFrame() {
 }
 
 void TfrmMain::PresentFrame() { face_.PresentFrame(hwnd_); }
-void TfrmMain::AskToClose() { PostMessageA(hwnd_, WM_CLOSE, 0, 0); }
+void TfrmMain::AskToClose() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 void TfrmMain::FreeWindow() { DestroyWindow(hwnd_); }
 
 void TfrmMain::fadeTimerTimer() { ::fadeTimerTimer(fade_, face_.Skin().Frame(), face_.Skin().Zoom(), *this); }
@@ -340,7 +340,7 @@ void TfrmMain::TrayIconPopup() {
   // The tray's window takes the foreground back once its menu has closed: the command runs
   // after that, so that the window it shows keeps the keyboard.
   if (const int command = ChoosePopupCommand(PopupMenuModel(state_, face_.SkinNames()), p, tray_->Window()))
-    PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    PostMessageW(hwnd_, WM_COMMAND, static_cast<WPARAM>(command), 0);
 }
 
 void TfrmMain::RunDefaultMenuItem() {
@@ -417,7 +417,7 @@ void TfrmMain::PlaceInBand(bool always) {
   // Leaving the topmost band puts the clock at the top of the normal one, above a
   // full-screen program that is not topmost itself: it goes beneath that program instead.
   const HWND program = GetForegroundWindow();
-  if (aside && !(GetWindowLongPtrA(program, GWL_EXSTYLE) & WS_EX_TOPMOST))
+  if (aside && !(GetWindowLongPtrW(program, GWL_EXSTYLE) & WS_EX_TOPMOST))
     SetWindowPos(hwnd_, program, 0, 0, 0, 0, kBandOnly);
 }
 
@@ -460,7 +460,7 @@ void TfrmMain::StartSystemDrag() {
   // Only a press-and-move drags: a plain hover must not start the system's move loop.
   if (GetKeyState(VK_LBUTTON) >= 0) return;
   ReleaseCapture();
-  SendMessageA(hwnd_, WM_SYSCOMMAND, kMoveByCaption, 0);
+  SendMessageW(hwnd_, WM_SYSCOMMAND, kMoveByCaption, 0);
 }
 
 void TfrmMain::PopupMenuAt(POINT screen, HWND owner) {

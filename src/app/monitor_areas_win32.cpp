@@ -9,7 +9,7 @@ FormRect ToFormRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
-  if (GetMonitorInfoA(monitor, &info))
+  if (GetMonitorInfoW(monitor, &info))
     reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back({ToFormRect(info.rcMonitor), ToFormRect(info.rcWork)});
   return TRUE;
 }

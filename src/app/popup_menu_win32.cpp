@@ -2,11 +2,13 @@
 
 #include "base/error_box_win32.h"
 #include "base/ormel_error.h"
+#include "base/wide_text_win32.h"
 
 namespace {
 
 void AppendItem(HMENU menu, const MenuItem& item) {
-  MENUITEMINFOA mii{};
+  std::wstring caption = Wide(item.caption);  // the menu copies it
+  MENUITEMINFOW mii{};
   mii.cbSize = sizeof mii;
   mii.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID;
   mii.fType = item.kind == MenuItemKind::Separator ? MFT_SEPARATOR
@@ -16,7 +18,7 @@ void AppendItem(HMENU menu, const MenuItem& item) {
   mii.wID = static_cast<UINT>(item.command);
   if (item.kind != MenuItemKind::Separator) {
     mii.fMask |= MIIM_STRING;
-    mii.dwTypeData = const_cast<char*>(item.caption.c_str());
+    mii.dwTypeData = caption.data();
   }
   MenuHandle submenu;
   if (item.kind == MenuItemKind::Submenu) {
@@ -24,7 +26,7 @@ void AppendItem(HMENU menu, const MenuItem& item) {
     mii.fMask |= MIIM_SUBMENU;
     mii.hSubMenu = submenu.get();
   }
-  if (!InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &mii)) throw OrmelError(LastErrorText());
+  if (!InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &mii)) throw OrmelError(LastErrorText());
   submenu.release();  // the parent destroys it with itself
 }
 
@@ -43,7 +45,7 @@ int ChoosePopupCommand(const std::vector<MenuItem>& model, POINT screen, HWND ow
   const int command =
       TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, owner, nullptr);
   // Without it, the next menu opened from the tray would not close on a click elsewhere.
-  PostMessageA(owner, WM_NULL, 0, 0);
+  PostMessageW(owner, WM_NULL, 0, 0);
   return command;
 }
 
@@ -51,5 +53,5 @@ AccelHandle BuildModeShortcuts() {
   ACCEL keys[kModeActionCount];
   for (int tag = 0; tag < kModeActionCount; ++tag)
     keys[tag] = ACCEL{FVIRTKEY, static_cast<WORD>(ModeShortcutKey(tag)), static_cast<WORD>(cmdClock + tag)};
-  return AccelHandle(CreateAcceleratorTableA(keys, kModeActionCount));
+  return AccelHandle(CreateAcceleratorTableW(keys, kModeActionCount));
 }

@@ -2,6 +2,7 @@
 
 #include "base/ormel_error.h"
 #include "base/registry_key_win32.h"
+#include "base/wide_text_win32.h"
 
 namespace {
 
@@ -9,10 +10,10 @@ namespace {
 constexpr REGSAM kReadAccess = 0x20019;
 
 std::string SystemText(LONG code) {
-  char* text = nullptr;
-  FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string message = text ? text : "Registry error " + std::to_string(code);
+  wchar_t* text = nullptr;
+  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                 static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::string message = text ? Utf8(text) : "Registry error " + std::to_string(code);
   if (text) LocalFree(text);
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
   return message;
@@ -31,30 +32,33 @@ RegistryKey CreateForWriting(HKEY parent, const std::string& path) {
 }  // namespace
 
 std::optional<std::string> RegistrySection::ReadString(const std::string& name) const {
+  const std::wstring wideName = Wide(name);
   DWORD type = 0, size = 0;
-  if (RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+  if (RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    return std::nullopt;
   // A value of another type is not one of ours: it reads as missing.
   if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-  std::string text(size, '\0');
-  if (size && RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&text[0]),
+  std::wstring text((size + 1) / sizeof(wchar_t), L'\0');
+  if (size && RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&text[0]),
                                &size) != ERROR_SUCCESS)
     return std::nullopt;
-  // The stored size may or may not count a terminating zero.
-  text.resize(std::min<size_t>(size, text.size()));
-  const size_t zero = text.find('\0');
-  if (zero != std::string::npos) text.resize(zero);
-  return text;
+  // The stored size may or may not count a terminating zero (or be odd, when written by hand).
+  text.resize(std::min<size_t>(size / sizeof(wchar_t), text.size()));
+  const size_t zero = text.find(L'\0');
+  if (zero != std::wstring::npos) text.resize(zero);
+  return Utf8(text);
 }
 
 void RegistrySection::WriteString(const std::string& name, const std::string& value) {
-  const LONG rc = RegSetValueExA(key_.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                 static_cast<DWORD>(value.size() + 1));
+  const std::wstring text = Wide(value);
+  const LONG rc = RegSetValueExW(key_.get(), Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
   if (rc != ERROR_SUCCESS)
     throw OrmelError("The registry refused to write the value \"" + name + "\": " + SystemText(rc));
 }
 
 void RegistrySection::DeleteValue(const std::string& name) {
-  const LONG rc = RegDeleteValueA(key_.get(), name.c_str());
+  const LONG rc = RegDeleteValueW(key_.get(), Wide(name).c_str());
   // A value that is not there is already deleted.
   if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND)
     throw OrmelError("The registry refused to remove the value \"" + name + "\": " + SystemText(rc));

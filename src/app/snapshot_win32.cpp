@@ -1,12 +1,12 @@
 #include "app/snapshot_win32.h"
 
-#include <cstdio>
 #include <fstream>
 #include <optional>
 
 #include "app/clock_skin_win32.h"
 #include "app/clock_tick.h"
 #include "base/ormel_error.h"
+#include "base/unicode_text.h"
 #include "image/png_encoder.h"
 #include "time/local_clock_win32.h"
 #include "time/locale_win32.h"
@@ -53,13 +53,14 @@ class SnapshotHost : public ClockHost {
 
 // Writes the whole file or none of it.
 void WriteSnapshot(const std::string& path, const std::vector<uint8_t>& png) {
+  std::error_code ignored;
   {
-    std::ofstream out(path, std::ios::binary);
+    std::ofstream out(PathFromUtf8(path), std::ios::binary);
     out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     out.close();
     if (out) return;
   }
-  std::remove(path.c_str());
+  std::filesystem::remove(PathFromUtf8(path), ignored);
   throw OrmelError("Cannot write the snapshot to " + path);
 }
 

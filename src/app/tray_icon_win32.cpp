@@ -9,25 +9,26 @@
 #include "app/tray_mouse.h"
 #include "app/tray_registration.h"
 #include "base/error_box_win32.h"
+#include "base/wide_text_win32.h"
 
 namespace {
 
-const char kTrayWindowClass[] = "OrmelClockTray";
+const wchar_t kTrayWindowClass[] = L"OrmelClockTray";
 constexpr UINT_PTR kRetryTimer = 1;
 constexpr UINT kRetryInterval = 2000;
 
 // The old form of the shell record ends after a tip of 64 characters (63 and the zero);
-// the newer forms only add fields behind it.
+// the newer forms only add fields behind it. The tip is UTF-16, so any script shows.
 constexpr size_t kOldTipSize = 64;
-constexpr DWORD kRecordSize = offsetof(NOTIFYICONDATAA, szTip) + kOldTipSize;
-static_assert(sizeof(NOTIFYICONDATAA::szTip) >= kOldTipSize, "room for the old tip");
+constexpr DWORD kRecordSize = offsetof(NOTIFYICONDATAW, szTip) + kOldTipSize * sizeof(wchar_t);
+static_assert(sizeof(NOTIFYICONDATAW::szTip) >= kOldTipSize * sizeof(wchar_t), "room for the old tip");
 #ifndef _WIN64
 // The 32-bit program's layout as the shell reads it.
-static_assert(kRecordSize == 88, "88-byte NOTIFYICONDATA");
-static_assert(offsetof(NOTIFYICONDATAA, cbSize) == 0 && offsetof(NOTIFYICONDATAA, hWnd) == 4 &&
-                  offsetof(NOTIFYICONDATAA, uID) == 8 && offsetof(NOTIFYICONDATAA, uFlags) == 12 &&
-                  offsetof(NOTIFYICONDATAA, uCallbackMessage) == 16 && offsetof(NOTIFYICONDATAA, hIcon) == 20 &&
-                  offsetof(NOTIFYICONDATAA, szTip) == 24,
+static_assert(kRecordSize == 152, "152-byte NOTIFYICONDATAW");
+static_assert(offsetof(NOTIFYICONDATAW, cbSize) == 0 && offsetof(NOTIFYICONDATAW, hWnd) == 4 &&
+                  offsetof(NOTIFYICONDATAW, uID) == 8 && offsetof(NOTIFYICONDATAW, uFlags) == 12 &&
+                  offsetof(NOTIFYICONDATAW, uCallbackMessage) == 16 && offsetof(NOTIFYICONDATAW, hIcon) == 20 &&
+                  offsetof(NOTIFYICONDATAW, szTip) == 24,
               "NOTIFYICONDATA field offsets");
 #endif
 
@@ -68,7 +69,7 @@ class TTrayIcon::TrayWindow : public std::enable_shared_from_this<TrayWindow>, p
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
-  NOTIFYICONDATAA Record() const;
+  NOTIFYICONDATAW Record() const;
   bool Notify(TrayShellCall call) override;
   void OnMouse(UINT mouseMessage);
 
@@ -84,15 +85,15 @@ class TTrayIcon::TrayWindow : public std::enable_shared_from_this<TrayWindow>, p
 
 TTrayIcon::TrayWindow::TrayWindow(HINSTANCE instance, IconHandle icon, std::string hint, Events events)
     : icon_(std::move(icon)), hint_(std::move(hint)), events_(std::move(events)) {
-  WNDCLASSA wc{};
+  WNDCLASSW wc{};
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
   wc.lpszClassName = kTrayWindowClass;
-  RegisterClassA(&wc);
-  hwnd_ = CreateWindowExA(0, kTrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  RegisterClassW(&wc);
+  hwnd_ = CreateWindowExW(0, kTrayWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
   BindWindow(hwnd_, this);
   // Explorer broadcasts this after it restarts; the icon must be added again then.
-  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+  taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 }
 
 TTrayIcon::TrayWindow::~TrayWindow() {
@@ -107,23 +108,25 @@ void TTrayIcon::TrayWindow::Close() {
   registration_.Remove();
 }
 
-NOTIFYICONDATAA TTrayIcon::TrayWindow::Record() const {
-  NOTIFYICONDATAA nid{};
+NOTIFYICONDATAW TTrayIcon::TrayWindow::Record() const {
+  NOTIFYICONDATAW nid{};
   nid.cbSize = kRecordSize;
   nid.hWnd = hwnd_;
   nid.uID = 0;
   nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   nid.uCallbackMessage = kCallbackMessage;
   nid.hIcon = icon_.get();
-  const std::string tip = hint_.substr(0, hint_.find('|')).substr(0, kOldTipSize - 1);
-  std::memcpy(nid.szTip, tip.c_str(), tip.size() + 1);
+  std::wstring tip = Wide(hint_.substr(0, hint_.find('|'))).substr(0, kOldTipSize - 1);
+  // A surrogate pair is not cut in half.
+  if (tip.size() == kOldTipSize - 1 && IS_HIGH_SURROGATE(tip.back())) tip.pop_back();
+  std::memcpy(nid.szTip, tip.c_str(), (tip.size() + 1) * sizeof(wchar_t));
   return nid;
 }
 
 bool TTrayIcon::TrayWindow::Notify(TrayShellCall call) {
-  NOTIFYICONDATAA nid = Record();
+  NOTIFYICONDATAW nid = Record();
   const DWORD message = call == TrayShellCall::Add ? NIM_ADD : call == TrayShellCall::Modify ? NIM_MODIFY : NIM_DELETE;
-  return Shell_NotifyIconA(message, &nid) != FALSE;
+  return Shell_NotifyIconW(message, &nid) != FALSE;
 }
 
 void TTrayIcon::TrayWindow::Show() {
@@ -151,7 +154,7 @@ void TTrayIcon::TrayWindow::OnMouse(UINT mouseMessage) {
     if (events_.popup) events_.popup();
     // The menu closes properly only after our window was foreground again.
     SetForegroundWindow(hwnd_);
-    PostMessageA(hwnd_, WM_NULL, 0, 0);
+    PostMessageW(hwnd_, WM_NULL, 0, 0);
   } else if (events_.click) {
     events_.click();
   }
@@ -159,7 +162,7 @@ void TTrayIcon::TrayWindow::OnMouse(UINT mouseMessage) {
 
 LRESULT CALLBACK TTrayIcon::TrayWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* self = BoundOwner<TrayWindow>(hwnd);
-  if (!self || self->closed_) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (!self || self->closed_) return DefWindowProcW(hwnd, msg, wp, lp);
   // Whatever the handler calls may let the owner go; the object goes only after it returns.
   const std::shared_ptr<TrayWindow> running = self->shared_from_this();
   return self->HandleMessage(msg, wp, lp);
@@ -178,7 +181,7 @@ LRESULT TTrayIcon::TrayWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     Show();
     return 0;
   }
-  return DefWindowProcA(hwnd_, msg, wp, lp);
+  return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 TTrayIcon::TTrayIcon(HINSTANCE instance, IconHandle icon, const std::string& hint, Events events)

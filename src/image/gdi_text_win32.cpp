@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/wide_text_win32.h"
 #include "image/dib_section_win32.h"
 
 GdiTextRasterizer::GdiTextRasterizer() : dc_(CreateCompatibleDC(nullptr)) {}
 
 void GdiTextRasterizer::SelectFont(const FontSpec& font) {
   if (!font_ || font.name != fontName_ || font.height != fontHeight_) {
-    FontHandle made(CreateFontA(-font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    FontHandle made(CreateFontW(-font.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH,
-                                font.name.c_str()));
+                                Wide(font.name).c_str()));
     SelectObject(dc_.get(), made.get());  // the old font leaves the DC before it is freed
     font_ = std::move(made);
     fontName_ = font.name;
@@ -29,18 +30,19 @@ void GdiTextRasterizer::ForgetFont() {
 
 std::string GdiTextRasterizer::FaceDrawnFor(const std::string& name) {
   SelectFont({name, fontHeight_ ? fontHeight_ : 12, 0});
-  char face[LF_FACESIZE] = "";
-  GetTextFaceA(dc_.get(), LF_FACESIZE, face);
-  return face;
+  wchar_t face[LF_FACESIZE] = L"";
+  GetTextFaceW(dc_.get(), LF_FACESIZE, face);
+  return Utf8(face);
 }
 
 TextExtent GdiTextRasterizer::Measure(const FontSpec& font, const std::string& text) {
   SelectFont(font);
   SIZE size{0, 0};
-  GetTextExtentPoint32A(dc_.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  const std::wstring wide = Wide(text);
+  GetTextExtentPoint32W(dc_.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
   if (size.cy == 0) {  // an empty text still has the font's height
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc_.get(), &tm);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc_.get(), &tm);
     size.cy = tm.tmHeight;
   }
   return {size.cx, size.cy};
@@ -69,7 +71,8 @@ void GdiTextRasterizer::Draw(TBitmap32& target, const FontSpec& font, const std:
     SelectFont(font);
     SetBkMode(dc_.get(), TRANSPARENT);
     SetTextColor(dc_.get(), ink);
-    TextOutA(dc_.get(), 0, 0, text.c_str(), static_cast<int>(text.size()));
+    const std::wstring wide = Wide(text);
+    TextOutW(dc_.get(), 0, 0, wide.c_str(), static_cast<int>(wide.size()));
     GdiFlush();
   }
   // GDI leaves the alpha byte alone only sometimes; the caller owns alpha, so keep ours.

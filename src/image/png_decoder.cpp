@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "base/ormel_error.h"
+#include "base/unicode_text.h"
 #include "image/png_chunk_stream.h"
 #include "image/png_chunks.h"
 #include "image/png_idat_stream.h"
@@ -74,7 +75,7 @@ TPngImage DecodePng(const uint8_t* data, size_t size) {
 }
 
 TPngImage DecodePngFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   if (!in) throw OrmelError("Cannot open the image file \"" + path + "\".");
   const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                    std::istreambuf_iterator<char>());

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <utility>
 
+#include "base/unicode_text.h"
 #include "skin/skin_check_support.h"
 
 namespace {
@@ -49,7 +50,7 @@ void CheckChime(const SkinFolder& folder, const std::string& where, const std::s
   if (!program || chime.empty()) return;
   std::string relative = chime;
   for (char& c : relative) c = c == '\\' ? folder.separator : c;
-  if (std::ifstream(*program + relative).good()) return;
+  if (std::ifstream(PathFromUtf8(*program + relative)).good()) return;
   Fail(problems, where + "skin/sounds/chime: " + chime + " is not in the program folder (" + *program +
                      "), so the clock chimes with its own sound\\chime.mp3");
 }

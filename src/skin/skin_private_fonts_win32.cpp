@@ -1,6 +1,6 @@
 #include "skin/skin_private_fonts_win32.h"
 
-#include <windows.h>
+#include "base/wide_text_win32.h"
 
 #include "skin/folder_lister_win32.h"
 #include "skin/skin_fonts.h"
@@ -8,7 +8,7 @@
 SkinPrivateFonts::SkinPrivateFonts(const std::string& folder) {
   for (const std::string& file : SkinFontFiles(Win32FolderLister().List(folder))) {
     const std::string path = folder + file;
-    if (AddFontResourceExA(path.c_str(), FR_PRIVATE, nullptr) > 0) paths_.push_back(path);
+    if (AddFontResourceExW(Wide(path).c_str(), FR_PRIVATE, nullptr) > 0) paths_.push_back(path);
   }
 }
 
@@ -28,6 +28,6 @@ SkinPrivateFonts& SkinPrivateFonts::operator=(SkinPrivateFonts&& other) noexcept
 }
 
 void SkinPrivateFonts::RemoveAll() {
-  for (const std::string& path : paths_) RemoveFontResourceExA(path.c_str(), FR_PRIVATE, nullptr);
+  for (const std::string& path : paths_) RemoveFontResourceExW(Wide(path).c_str(), FR_PRIVATE, nullptr);
   paths_.clear();
 }

@@ -14,6 +14,7 @@
 
 #include "base/handles_win32.h"
 #include "base/ormel_error.h"
+#include "base/wide_text_win32.h"
 #include "skin/skin_xml_guard.h"
 
 namespace {
@@ -44,10 +45,8 @@ class Bstr {
  public:
   Bstr() = default;
   explicit Bstr(const std::string& s) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, nullptr, 0);
-    std::wstring w(n > 0 ? n - 1 : 0, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, w.data(), n);
-    b_ = SysAllocString(w.c_str());
+    const std::wstring w = Wide(s);
+    b_ = SysAllocStringLen(w.data(), static_cast<UINT>(w.size()));
   }
   ~Bstr() { SysFreeString(b_); }
   Bstr(const Bstr&) = delete;
@@ -73,12 +72,10 @@ class Variant {
   VARIANT v_;
 };
 
-std::string Narrow(const wchar_t* w) {
+// A BSTR carries its length: a NUL inside it is text, not its end.
+std::string Narrow(BSTR w) {
   if (!w) return {};
-  const int n = WideCharToMultiByte(CP_ACP, 0, w, -1, nullptr, 0, nullptr, nullptr);
-  std::string s(n > 0 ? n - 1 : 0, '\0');
-  WideCharToMultiByte(CP_ACP, 0, w, -1, s.data(), n, nullptr, nullptr);
-  return s;
+  return Utf8(std::wstring_view(w, SysStringLen(w)));
 }
 
 std::string NodeValue(IXMLDOMNode* node) {

@@ -15,9 +15,9 @@ class TfrmCountdown : public PickerDialog {
 
  private:
   void OnInit() override {
-    AddControl("STATIC", "Date:", 0, {8, 48, 153, 62}, -1);
+    AddControl(L"STATIC", "Date:", 0, {8, 48, 153, 62}, -1);
     HWND date = AddPicker(DTS_SHORTDATEFORMAT, nullptr, {8, 64, 153, 85}, kCountdownDateId);
-    AddControl("STATIC", "Time", 0, {160, 48, 265, 62}, -1);
+    AddControl(L"STATIC", "Time", 0, {160, 48, 265, 62}, -1);
     HWND time = AddPicker(DTS_TIMEFORMAT | DTS_UPDOWN, "H:mm:ss", {160, 64, 265, 85}, kCountdownTimeId);
     AddButtonRow(95);
     CountdownPickers p{PickerValue(date), PickerValue(time)};

@@ -10,7 +10,7 @@ TDateTime LocalWallClock::UtcNow() const { return UtcTimeNow(); }
 UptimeCounter::UptimeCounter() {
   // GetTickCount64 exists from Windows Vista on; older systems get the widened 32-bit count.
   tickCount64_ = reinterpret_cast<TickCount64Fn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetTickCount64")));
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetTickCount64")));
 }
 
 uint64_t UptimeCounter::Milliseconds() {

@@ -1,20 +1,23 @@
 #include "time/locale_win32.h"
 
-#include <windows.h>
+#include <iterator>
 
+#include "base/wide_text_win32.h"
 #include "time/locale_formats.h"
 
 namespace {
 
 std::string LocaleText(LCTYPE type, const std::string& fallback) {
-  char buf[128];
-  const int n = GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buf, sizeof buf);
-  return n > 1 ? std::string(buf, n - 1) : fallback;
+  // Wide: the names come in the user's script, which the system's code page may lack.
+  wchar_t buf[128];
+  const int n = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buf, static_cast<int>(std::size(buf)));
+  return n > 1 ? Utf8(std::wstring_view(buf, static_cast<size_t>(n - 1))) : fallback;
 }
 
 char LocaleChar(LCTYPE type, char fallback) {
+  // The formats keep a separator in one byte: one outside ASCII falls back to ours.
   const std::string s = LocaleText(type, "");
-  return s.empty() ? fallback : s[0];
+  return s.empty() || static_cast<unsigned char>(s[0]) >= 0x80 ? fallback : s[0];
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "base/handles_win32.h"
 #include "time/date_time.h"
 
@@ -24,7 +26,7 @@ class PickerDialog {
   virtual void OnDestroy() {}
 
   HWND Handle() const { return hwnd_; }
-  HWND AddControl(const char* className, const char* text, DWORD style, RECT box, int id);
+  HWND AddControl(const wchar_t* className, const std::string& text, DWORD style, RECT box, int id);
   HWND AddPicker(DWORD style, const char* format, RECT box, int id);
   // The separator line and the OK and Cancel buttons along the bottom right.
   void AddButtonRow(int separatorTop);
@@ -45,3 +47,5 @@ class PickerDialog {
 // A picker's value as a date-time, and back.
 TDateTime PickerValue(HWND picker);
 void SetPickerValue(HWND picker, TDateTime value);
+// A picker's display format, in the pickers' own format letters.
+void SetPickerFormat(HWND picker, const char* format);

@@ -1,8 +1,10 @@
 #include "time/registry_zone_source_win32.h"
 
-#include <windows.h>
+#include <algorithm>
+#include <iterator>
 
 #include "base/registry_key_win32.h"
+#include "base/wide_text_win32.h"
 #include "time/sub_key_listing.h"
 
 namespace {
@@ -10,32 +12,24 @@ namespace {
 const char kZonesKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
 
 // The raw data of a value, or nullopt when it is missing.
-std::optional<std::vector<uint8_t>> ReadValue(HKEY key, const char* name, DWORD& type) {
+std::optional<std::vector<uint8_t>> ReadValue(HKEY key, const wchar_t* name, DWORD& type) {
   DWORD size = 0;
-  if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+  if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
   std::vector<uint8_t> data(size);
-  if (RegQueryValueExA(key, name, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+  if (RegQueryValueExW(key, name, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
     return std::nullopt;
   data.resize(size);
   return data;
 }
 
 // A missing or non-string value reads as empty text, as the zone is still usable.
-std::string ReadAnsi(HKEY key, const char* name) {
+std::u16string ReadText(HKEY key, const wchar_t* name) {
   DWORD type = 0;
   const auto data = ReadValue(key, name, type);
-  if (!data || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::string();
-  std::string text(data->begin(), data->end());
-  return text.substr(0, text.find('\0'));
-}
-
-std::u16string AnsiToUtf16(const std::string& text) {
-  if (text.empty()) return std::u16string();
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::u16string wide(static_cast<size_t>(n), u'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                      reinterpret_cast<wchar_t*>(&wide[0]), n);
-  return wide;
+  if (!data || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::u16string();
+  std::u16string text(data->size() / sizeof(char16_t), u'\0');
+  std::copy(data->begin(), data->begin() + text.size() * sizeof(char16_t), reinterpret_cast<uint8_t*>(&text[0]));
+  return text.substr(0, text.find(u'\0'));
 }
 
 }  // namespace
@@ -44,10 +38,10 @@ std::optional<std::vector<std::string>> RegistryZoneSource::ZoneKeyNames() {
   const RegistryKey zones = OpenRegistryKey(HKEY_LOCAL_MACHINE, kZonesKey, KEY_READ);
   if (!zones) return std::nullopt;
   return ListSubKeyNames([&zones](uint32_t index) {
-    char name[256];
-    DWORD length = sizeof name;
-    const LONG rc = RegEnumKeyExA(zones.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
-    if (rc == ERROR_SUCCESS) return SubKeyAt{SubKeyAt::Answer::Name, std::string(name, length)};
+    wchar_t name[256];
+    DWORD length = static_cast<DWORD>(std::size(name));
+    const LONG rc = RegEnumKeyExW(zones.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (rc == ERROR_SUCCESS) return SubKeyAt{SubKeyAt::Answer::Name, Utf8(std::wstring_view(name, length))};
     return SubKeyAt{rc == ERROR_NO_MORE_ITEMS ? SubKeyAt::Answer::NoMoreItems : SubKeyAt::Answer::Error, {}};
   });
 }
@@ -56,11 +50,11 @@ std::optional<StoredZone> RegistryZoneSource::ReadZone(const std::string& keyNam
   const RegistryKey zone = OpenRegistryKey(HKEY_LOCAL_MACHINE, std::string(kZonesKey) + "\\" + keyName, KEY_READ);
   if (!zone) return std::nullopt;
   StoredZone stored;
-  stored.display = ReadAnsi(zone.get(), "Display");
-  stored.standardName = AnsiToUtf16(ReadAnsi(zone.get(), "Std"));
-  stored.daylightName = AnsiToUtf16(ReadAnsi(zone.get(), "Dlt"));
+  stored.display = Utf16ToUtf8(ReadText(zone.get(), L"Display"));
+  stored.standardName = ReadText(zone.get(), L"Std");
+  stored.daylightName = ReadText(zone.get(), L"Dlt");
   DWORD type = 0;
-  const auto tzi = ReadValue(zone.get(), "TZI", type);
+  const auto tzi = ReadValue(zone.get(), L"TZI", type);
   if (!tzi || type != REG_BINARY) return std::nullopt;
   stored.tzi = *tzi;
   return stored;

@@ -50,7 +50,7 @@ bool Win32SntpClock::SetLocalTime(TDateTime local) {
   TOKEN_PRIVILEGES wanted = {};
   wanted.PrivilegeCount = 1;
   wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  if (!LookupPrivilegeValueA(nullptr, SE_SYSTEMTIME_NAME, &wanted.Privileges[0].Luid)) return false;
+  if (!LookupPrivilegeValueW(nullptr, SE_SYSTEMTIME_NAME, &wanted.Privileges[0].Luid)) return false;
   TOKEN_PRIVILEGES previous = {};
   DWORD previousSize = sizeof previous;
   // AdjustTokenPrivileges reports success even when the privilege is not held.

@@ -17,9 +17,9 @@ class TfrmTimer : public PickerDialog {
 
  private:
   void OnInit() override {
-    AddControl("STATIC", "hh:mm:ss", 0, {8, 44, 169, 58}, -1);
+    AddControl(L"STATIC", "hh:mm:ss", 0, {8, 44, 169, 58}, -1);
     HWND time = AddPicker(DTS_TIMEFORMAT | DTS_UPDOWN, "HH:mm:ss", {8, 60, 169, 81}, kTimerTimeId);
-    AddControl("BUTTON", "Auto Start", WS_TABSTOP | BS_AUTOCHECKBOX, {8, 86, 169, 104}, kTimerAutoStartId);
+    AddControl(L"BUTTON", "Auto Start", WS_TABSTOP | BS_AUTOCHECKBOX, {8, 86, 169, 104}, kTimerAutoStartId);
     AddButtonRow(108);
     SetPickerValue(time, result_.duration);
     result_.autoStart = settings_.Restore(Handle(), result_.autoStart);

@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "base/ormel_error.h"
+#include "base/wide_text_win32.h"
 #include "time/socket_errors.h"
 
 namespace {
@@ -46,7 +47,7 @@ void StartNetworkLayer() {
     ++gUsers;
     return;
   }
-  gLibrary = LoadLibraryA(kLibraryName);
+  gLibrary = LoadLibraryW(Wide(kLibraryName).c_str());
   const bool found = gLibrary && Resolve(gWs.WSAStartup, "WSAStartup") &&
                      Resolve(gWs.WSACleanup, "WSACleanup") &&
                      Resolve(gWs.WSAGetLastError, "WSAGetLastError") && Resolve(gWs.socket, "socket") &&

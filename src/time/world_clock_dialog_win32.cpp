@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <vector>
-
+#include "base/wide_text_win32.h"
 #include "time/picker_dialog_win32.h"
 
 namespace {
@@ -16,15 +15,15 @@ class WorldClockDialog : public PickerDialog {
 
  private:
   void OnInit() override {
-    AddControl("STATIC", "Clock Label:", 0, {16, 44, 161, 58}, -1);
-    label_ = AddControl("COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+    AddControl(L"STATIC", "Clock Label:", 0, {16, 44, 161, 58}, -1);
+    label_ = AddControl(L"COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                         {16, 60, 161, 200}, kClockLabelId);
-    AddControl("STATIC", "Select Time Zone:", 0, {16, 88, 161, 102}, -1);
-    zones_ = AddControl("LISTBOX", "", WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+    AddControl(L"STATIC", "Select Time Zone:", 0, {16, 88, 161, 102}, -1);
+    zones_ = AddControl(L"LISTBOX", "", WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                         {16, 104, 305, 169}, kListZonesId);
     for (const std::string& name : form_.ZoneNames())
-      SendMessageA(zones_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    AddControl("BUTTON", "Reset", WS_TABSTOP | BS_PUSHBUTTON, {8, 186, 83, 211}, kResetId);
+      SendMessageW(zones_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
+    AddControl(L"BUTTON", "Reset", WS_TABSTOP | BS_PUSHBUTTON, {8, 186, 83, 211}, kResetId);
     AddButtonRow(177);
     ShowSelection();
     ShowLabel();
@@ -33,7 +32,7 @@ class WorldClockDialog : public PickerDialog {
   bool OnCommand(int id, int code) override {
     if (id == kListZonesId && code == LBN_SELCHANGE) {
       form_.SetClockLabel(LabelText());  // what the user typed, should the zone have no place words
-      form_.SetZoneIndex(static_cast<int32_t>(SendMessageA(zones_, LB_GETCURSEL, 0, 0)));
+      form_.SetZoneIndex(static_cast<int32_t>(SendMessageW(zones_, LB_GETCURSEL, 0, 0)));
       ShowLabel();
       return true;
     }
@@ -48,20 +47,16 @@ class WorldClockDialog : public PickerDialog {
 
   void OnOk() override { form_.SetClockLabel(LabelText()); }
 
-  void ShowSelection() { SendMessageA(zones_, LB_SETCURSEL, static_cast<WPARAM>(form_.GetZoneIndex()), 0); }
+  void ShowSelection() { SendMessageW(zones_, LB_SETCURSEL, static_cast<WPARAM>(form_.GetZoneIndex()), 0); }
 
   void ShowLabel() {
-    SendMessageA(label_, CB_RESETCONTENT, 0, 0);
+    SendMessageW(label_, CB_RESETCONTENT, 0, 0);
     for (const std::string& choice : form_.LabelChoices())
-      SendMessageA(label_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.c_str()));
-    SetWindowTextA(label_, form_.GetClockLabel().c_str());
+      SendMessageW(label_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(choice).c_str()));
+    SetWindowTextUtf8(label_, form_.GetClockLabel());
   }
 
-  std::string LabelText() const {
-    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(label_)) + 1);
-    const int n = GetWindowTextA(label_, text.data(), static_cast<int>(text.size()));
-    return std::string(text.data(), static_cast<size_t>(n > 0 ? n : 0));
-  }
+  std::string LabelText() const { return WindowTextUtf8(label_); }
 
   TfrmWorldClock& form_;
   HWND zones_ = nullptr;

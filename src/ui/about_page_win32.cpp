@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "base/registry_key_win32.h"
+#include "base/wide_text_win32.h"
 #include "ui/program_folder_win32.h"
 
 namespace {
@@ -15,20 +16,20 @@ class BrowserMainKeyWin32 : public BrowserMainKey {
 
   Kind KindOf(const std::string& name) override {
     DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    if (RegQueryValueExW(key_.get(), Wide(name).c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
       return Kind::Absent;
     return type == REG_DWORD && size == sizeof(DWORD) ? Kind::Integer : Kind::Other;
   }
   int32_t ReadInteger(const std::string& name) override {
     DWORD value = 0, size = sizeof value;
-    RegQueryValueExA(key_.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    RegQueryValueExW(key_.get(), Wide(name).c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
     return static_cast<int32_t>(value);
   }
   void WriteInteger(const std::string& name, int32_t value) override {
     const DWORD v = static_cast<DWORD>(value);
-    RegSetValueExA(key_.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
+    RegSetValueExW(key_.get(), Wide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
   }
-  void DeleteValue(const std::string& name) override { RegDeleteValueA(key_.get(), name.c_str()); }
+  void DeleteValue(const std::string& name) override { RegDeleteValueW(key_.get(), Wide(name).c_str()); }
 
  private:
   RegistryKey key_;
@@ -38,14 +39,15 @@ class BrowserMainKeyWin32 : public BrowserMainKey {
 // "about.html?t=1" for the file's name and finds nothing, so the address goes to the
 // web browser, the handler of http addresses, as it is.
 void OpenInBrowser(const std::string& url) {
-  SHELLEXECUTEINFOA sei{};
+  const std::wstring address = Wide(url);
+  SHELLEXECUTEINFOW sei{};
   sei.cbSize = sizeof sei;
   sei.fMask = SEE_MASK_CLASSNAME | SEE_MASK_FLAG_NO_UI;
-  sei.lpClass = "http";
-  sei.lpVerb = "open";
-  sei.lpFile = url.c_str();
+  sei.lpClass = L"http";
+  sei.lpVerb = L"open";
+  sei.lpFile = address.c_str();
   sei.nShow = SW_SHOWMAXIMIZED;
-  if (!ShellExecuteExA(&sei)) ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+  if (!ShellExecuteExW(&sei)) ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "base/dialog_frame_win32.h"
 #include "base/error_box_win32.h"
 #include "base/ormel_error.h"
+#include "base/wide_text_win32.h"
 #include "time/picker_dialog_win32.h"
 #include "ui/alarms_layout.h"
 
@@ -21,7 +22,7 @@ TfAlarms::TfAlarms(HINSTANCE instance, HICON icon) : icon_(icon) {
   InitCommonControlsEx(&icc);
   EmptyDialogTemplate t{};
   t.dlg.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-  hwnd_ = CreateDialogIndirectParamA(instance, &t.dlg, nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+  hwnd_ = CreateDialogIndirectParamW(instance, &t.dlg, nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
   if (!hwnd_) throw OrmelError(LastErrorText());
 }
 
@@ -36,18 +37,18 @@ void TfAlarms::Show() {
   // Typing goes to the control the user left; the first opening gives no control the focus
   // by itself, so the first in tab order takes it.
   if (!IsChild(hwnd_, GetFocus()))
-    SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetNextDlgTabItem(hwnd_, nullptr, FALSE)), TRUE);
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetNextDlgTabItem(hwnd_, nullptr, FALSE)), TRUE);
 }
 
 INT_PTR CALLBACK TfAlarms::DialogProc(HWND hwnd, UINT msg, WPARAM, LPARAM lp) {
   if (msg == WM_INITDIALOG) {
     auto* self = reinterpret_cast<TfAlarms*>(lp);
-    SetWindowLongPtrA(hwnd, DWLP_USER, lp);
+    SetWindowLongPtrW(hwnd, DWLP_USER, lp);
     self->hwnd_ = hwnd;
     self->Init();
     return FALSE;  // hidden: no focus to give yet
   }
-  auto* self = reinterpret_cast<TfAlarms*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  auto* self = reinterpret_cast<TfAlarms*>(GetWindowLongPtrW(hwnd, DWLP_USER));
   if (!self) return FALSE;
   switch (msg) {
     case WM_CLOSE:
@@ -63,9 +64,9 @@ INT_PTR CALLBACK TfAlarms::DialogProc(HWND hwnd, UINT msg, WPARAM, LPARAM lp) {
 
 void TfAlarms::Init() {
   const AlarmsLayout& layout = AlarmsDialogLayout();
-  SetWindowTextA(hwnd_, layout.caption);
-  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  SetWindowTextUtf8(hwnd_, layout.caption);
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   const RECT w = ScaledBox(hwnd_, RectOf(layout.window));
   SetWindowPos(hwnd_, nullptr, w.left, w.top, w.right - w.left, w.bottom - w.top, SWP_NOZORDER | SWP_NOACTIVATE);
   font_ = DefaultDialogFont(hwnd_);
@@ -80,38 +81,38 @@ void TfAlarms::AddControls() {
     const RECT box = RectOf(c.box);
     switch (c.kind) {
       case AlarmControlKind::Caption:
-        AddDialogControl(hwnd_, font, "STATIC", c.text.c_str(), SS_LEFTNOWORDWRAP | SS_NOPREFIX, box, c.id);
+        AddDialogControl(hwnd_, font, L"STATIC", c.text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, box, c.id);
         break;
       case AlarmControlKind::CheckLabel:
-        AddDialogControl(hwnd_, font, "STATIC", c.text.c_str(), SS_CENTER | SS_NOPREFIX, box, c.id);
+        AddDialogControl(hwnd_, font, L"STATIC", c.text, SS_CENTER | SS_NOPREFIX, box, c.id);
         break;
       case AlarmControlKind::CheckBox:
-        AddDialogControl(hwnd_, font, "BUTTON", "", WS_TABSTOP | BS_AUTOCHECKBOX, box, c.id);
+        AddDialogControl(hwnd_, font, L"BUTTON", "", WS_TABSTOP | BS_AUTOCHECKBOX, box, c.id);
         break;
       case AlarmControlKind::DatePicker:
       case AlarmControlKind::TimePicker: {
         const DWORD kind = c.kind == AlarmControlKind::TimePicker ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT;
-        HWND picker = AddDialogControl(hwnd_, font, DATETIMEPICK_CLASSA, "", WS_TABSTOP | kind, box, c.id);
-        if (c.format) SendMessageA(picker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(c.format));
+        HWND picker = AddDialogControl(hwnd_, font, DATETIMEPICK_CLASSW, "", WS_TABSTOP | kind, box, c.id);
+        if (c.format) SetPickerFormat(picker, c.format);
         SetPickerValue(picker, c.value);
         break;
       }
       case AlarmControlKind::Edit:
-        AddDialogControl(hwnd_, font, "EDIT", c.text.c_str(), WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, box, c.id);
+        AddDialogControl(hwnd_, font, L"EDIT", c.text, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, box, c.id);
         break;
       case AlarmControlKind::DropDown: {
         RECT withList = box;
         withList.bottom += kDropDownListHeight;
-        HWND list = AddDialogControl(hwnd_, font, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+        HWND list = AddDialogControl(hwnd_, font, L"COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
                                      withList, c.id);
         for (const std::string& item : c.items)
-          SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-        SendMessageA(list, CB_SETCURSEL, c.selected, 0);
+          SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+        SendMessageW(list, CB_SETCURSEL, c.selected, 0);
         break;
       }
     }
   }
   // The panels' frames come last, under every control, and never paint over one.
   for (const AlarmPanel& p : layout.panels)
-    AddDialogControl(hwnd_, font, "STATIC", "", SS_ETCHEDFRAME | WS_CLIPSIBLINGS, RectOf(p.box), -1);
+    AddDialogControl(hwnd_, font, L"STATIC", "", SS_ETCHEDFRAME | WS_CLIPSIBLINGS, RectOf(p.box), -1);
 }

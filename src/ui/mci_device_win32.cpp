@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "base/wide_text_win32.h"
+
 static_assert(mci::kOpen == MCI_OPEN && mci::kClose == MCI_CLOSE && mci::kPlay == MCI_PLAY && mci::kSeek == MCI_SEEK &&
               mci::kStatus == MCI_STATUS && mci::kSetAudio == MCI_SETAUDIO);
 static_assert(mci::kNotify == MCI_NOTIFY && mci::kWait == MCI_WAIT && mci::kSeekToStart == MCI_SEEK_TO_START &&
@@ -22,46 +24,47 @@ MciReply MciDeviceWin32::Send(const MciCommand& c) {
   const DWORD_PTR callback = reinterpret_cast<DWORD_PTR>(callback_);
   switch (c.message) {
     case mci::kOpen: {
-      MCI_OPEN_PARMSA p{};
+      const std::wstring element = Wide(c.element);
+      MCI_OPEN_PARMSW p{};
       p.dwCallback = callback;
-      p.lpstrElementName = c.element.c_str();
-      const MciError e = mciSendCommandA(0, MCI_OPEN, c.flags, reinterpret_cast<DWORD_PTR>(&p));
+      p.lpstrElementName = element.c_str();
+      const MciError e = mciSendCommandW(0, MCI_OPEN, c.flags, reinterpret_cast<DWORD_PTR>(&p));
       return {e, e == 0 ? p.wDeviceID : 0u};
     }
     case mci::kStatus: {
       MCI_STATUS_PARMS p{};
       p.dwCallback = callback;
       p.dwItem = c.item;
-      const MciError e = mciSendCommandA(c.device, MCI_STATUS, c.flags, reinterpret_cast<DWORD_PTR>(&p));
+      const MciError e = mciSendCommandW(c.device, MCI_STATUS, c.flags, reinterpret_cast<DWORD_PTR>(&p));
       return {e, static_cast<uint32_t>(p.dwReturn)};
     }
     case mci::kSetAudio: {
-      MCI_DGV_SETAUDIO_PARMSA p{};
+      MCI_DGV_SETAUDIO_PARMSW p{};
       p.dwItem = c.item;
       p.dwValue = c.value;
-      return {mciSendCommandA(c.device, MCI_SETAUDIO, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
+      return {mciSendCommandW(c.device, MCI_SETAUDIO, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
     }
     case mci::kPlay: {
       MCI_PLAY_PARMS p{};
       p.dwCallback = callback;
-      return {mciSendCommandA(c.device, MCI_PLAY, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
+      return {mciSendCommandW(c.device, MCI_PLAY, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
     }
     case mci::kSeek: {
       MCI_SEEK_PARMS p{};
       p.dwCallback = callback;
-      return {mciSendCommandA(c.device, MCI_SEEK, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
+      return {mciSendCommandW(c.device, MCI_SEEK, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
     }
     case mci::kClose: {
       MCI_GENERIC_PARMS p{};
       p.dwCallback = callback;
-      return {mciSendCommandA(c.device, MCI_CLOSE, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
+      return {mciSendCommandW(c.device, MCI_CLOSE, c.flags, reinterpret_cast<DWORD_PTR>(&p)), 0};
     }
     default: return {MCIERR_UNRECOGNIZED_COMMAND, 0};
   }
 }
 
 std::string MciDeviceWin32::ErrorText(MciError error) {
-  std::vector<char> text(4096, '\0');
-  if (!mciGetErrorStringA(error, text.data(), static_cast<UINT>(text.size()))) return {};
-  return text.data();
+  std::vector<wchar_t> text(4096, L'\0');
+  if (!mciGetErrorStringW(error, text.data(), static_cast<UINT>(text.size()))) return {};
+  return Utf8(text.data());
 }

@@ -4,17 +4,18 @@
 
 #include <cstddef>
 
+#include "base/wide_text_win32.h"
 
 namespace {
 
 // The 44-byte tool record (up to lParam) of the 32-bit program.
-constexpr UINT kToolInfoSize = offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM);
+constexpr UINT kToolInfoSize = offsetof(TTTOOLINFOW, lParam) + sizeof(LPARAM);
 #ifndef _WIN64
 static_assert(kToolInfoSize == 44, "TOOLINFO of the 44-byte form");
 #endif
 
-TTTOOLINFOA ToolRecord(HWND owner, uint32_t id) {
-  TTTOOLINFOA ti{};
+TTTOOLINFOW ToolRecord(HWND owner, uint32_t id) {
+  TTTOOLINFOW ti{};
   ti.cbSize = kToolInfoSize;
   ti.hwnd = owner;
   ti.uId = id;
@@ -27,10 +28,10 @@ bool TooltipWindowWin32::Create(bool balloon) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
   const DWORD style = WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | (balloon ? TTS_BALLOON : 0);
-  window_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, style, 0, 0, 0, 0, owner_, nullptr, instance_, nullptr);
+  window_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, style, 0, 0, 0, 0, owner_, nullptr, instance_, nullptr);
   if (!window_) return false;
-  SendMessageA(window_, TTM_SETTIPBKCOLOR, GetSysColor(COLOR_INFOBK), 0);
-  SendMessageA(window_, TTM_SETTIPTEXTCOLOR, GetSysColor(COLOR_INFOTEXT), 0);
+  SendMessageW(window_, TTM_SETTIPBKCOLOR, GetSysColor(COLOR_INFOBK), 0);
+  SendMessageW(window_, TTM_SETTIPTEXTCOLOR, GetSysColor(COLOR_INFOTEXT), 0);
   return true;
 }
 
@@ -41,22 +42,23 @@ void TooltipWindowWin32::Destroy() {
 }
 
 bool TooltipWindowWin32::AddTool(const ToolRegistration& tool) {
-  TTTOOLINFOA ti = ToolRecord(owner_, tool.id);
+  TTTOOLINFOW ti = ToolRecord(owner_, tool.id);
   ti.uFlags = TTF_TRANSPARENT | (tool.centerTip ? TTF_CENTERTIP : 0);
   ti.rect = RECT{tool.rect.left, tool.rect.top, tool.rect.right, tool.rect.bottom};
-  ti.lpszText = const_cast<char*>(tool.text.c_str());  // the control copies the text
-  return SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)) != 0;
+  std::wstring text = Wide(tool.text);
+  ti.lpszText = text.data();  // the control copies the text
+  return SendMessageW(window_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti)) != 0;
 }
 
 void TooltipWindowWin32::RemoveTool(uint32_t id) {
-  TTTOOLINFOA ti = ToolRecord(owner_, id);
-  SendMessageA(window_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  TTTOOLINFOW ti = ToolRecord(owner_, id);
+  SendMessageW(window_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void TooltipWindowWin32::SetDelay(TooltipDelay which, int milliseconds) {
   const WPARAM kind = which == TooltipDelay::Initial ? TTDT_INITIAL
                       : which == TooltipDelay::AutoPop ? TTDT_AUTOPOP : TTDT_RESHOW;
-  SendMessageA(window_, TTM_SETDELAYTIME, kind, MAKELPARAM(milliseconds, 0));
+  SendMessageW(window_, TTM_SETDELAYTIME, kind, MAKELPARAM(milliseconds, 0));
 }
 
 void TooltipWindowWin32::RelayMouse(UINT msg, WPARAM wp, LPARAM lp) {
@@ -77,9 +79,9 @@ void TooltipWindowWin32::RelayMouse(UINT msg, WPARAM wp, LPARAM lp) {
   const DWORD pos = GetMessagePos();
   MSG relayed{owner_, msg, wp, lp, static_cast<DWORD>(GetMessageTime()),
               POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))}};
-  SendMessageA(window_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+  SendMessageW(window_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void TooltipWindowWin32::ReportAddFailure() {
-  MessageBoxA(nullptr, "Can't add tooltip", "Error", MB_OK);
+  MessageBoxW(nullptr, L"Can't add tooltip", L"Error", MB_OK);
 }

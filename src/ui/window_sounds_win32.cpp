@@ -6,21 +6,22 @@
 
 #include "base/error_box_win32.h"
 #include "base/ormel_error.h"
+#include "base/wide_text_win32.h"
 
 namespace {
-const char kWindowClass[] = "TMediaPlayer";
+const wchar_t kWindowClass[] = L"TMediaPlayer";
 constexpr UINT_PTR kBeepTimer = 1;
 constexpr UINT kBeepInterval = 1000;
 }  // namespace
 
 HWND WindowSounds::CreateHiddenWindow(HINSTANCE instance) {
-  WNDCLASSEXA wc{};
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
   wc.lpszClassName = kWindowClass;
-  RegisterClassExA(&wc);
-  HWND hwnd = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+  RegisterClassExW(&wc);
+  HWND hwnd = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
   if (!hwnd) throw OrmelError(LastErrorText());
   return hwnd;
 }
@@ -32,17 +33,17 @@ WindowSounds::WindowSounds(HINSTANCE instance, std::function<void()> updateDispl
       reportError_(std::move(reportError)),
       device_(hwnd_),
       sounds_(device_, *this, *this, programFolder) {
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 WindowSounds::~WindowSounds() {
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   DestroyWindow(hwnd_);
 }
 
 LRESULT CALLBACK WindowSounds::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<WindowSounds*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self || (msg != MM_MCINOTIFY && msg != WM_TIMER)) return DefWindowProcA(hwnd, msg, wp, lp);
+  auto* self = reinterpret_cast<WindowSounds*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self || (msg != MM_MCINOTIFY && msg != WM_TIMER)) return DefWindowProcW(hwnd, msg, wp, lp);
   try {
     if (msg == MM_MCINOTIFY) self->sounds_.MediaPlayer1().HandleNotify(static_cast<uint32_t>(wp));
     else if (wp == kBeepTimer) self->sounds_.tBeepTimer();
@@ -53,7 +54,7 @@ LRESULT CALLBACK WindowSounds::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
 }
 
 bool WindowSounds::FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/form_storage.h"
-#include "app/run_key_win32.h"
+#include "ui/program_folder_win32.h"
 #include "app/settings_codec.h"
 #include "app/settings_run_value.h"
 #include "app/settings_writer.h"
@@ -126,6 +126,27 @@ TEST_F(RegistryStorageTest, ValuesOfAnotherTypeReadAsMissing) {
   auto writer = storage.OpenForWrite("OrmelClock");
   writer->DeleteValue("ClockType");
   EXPECT_EQ(writer->ReadString("ClockType"), std::nullopt);
+}
+
+// The registry keeps text as UTF-16: what an earlier version wrote through the code page reads
+// back as it was, and a label in any script is stored as the UTF-16 any Windows program reads.
+TEST_F(RegistryStorageTest, TextInAnyScriptIsStoredAsUtf16) {
+  RegistryStorage storage(Key("Kandrel"));
+  storage.OpenForWrite("OrmelClock")->WriteString("FClockLabel", "東京 Zürich");
+  const RegistryKey k = OpenRegistryKey(HKEY_CURRENT_USER, Key("Kandrel\\OrmelClock"), KEY_READ | KEY_WRITE);
+  ASSERT_TRUE(k);
+  wchar_t stored[64] = {};
+  DWORD size = sizeof stored - sizeof(wchar_t), type = 0;
+  ASSERT_EQ(RegQueryValueExW(k.get(), L"FClockLabel", nullptr, &type, reinterpret_cast<BYTE*>(stored), &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(std::wstring(stored), L"\u6771\u4eac Z\u00fcrich");
+  // "Zürich" in code page 1252, as an earlier version wrote it.
+  RegSetValueExA(k.get(), "ClockSkin", 0, REG_SZ, reinterpret_cast<const BYTE*>("Z\xFCrich"), 7);
+  auto section = storage.OpenForRead("OrmelClock");
+  ASSERT_NE(section, nullptr);
+  EXPECT_EQ(section->ReadString("FClockLabel"), "東京 Zürich");
+  EXPECT_EQ(section->ReadString("ClockSkin"), "Zürich");
 }
 
 TEST_F(RegistryStorageTest, TimerSectionKeepsAutoStart) {
