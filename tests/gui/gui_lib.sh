@@ -6,6 +6,29 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 WINE_RUN=$HERE/../../tools/wine-run
 EXE=$DIST/OrmelClock.exe
 WORK=$(mktemp -d)
+# ./ormel test gives these tests a Wine prefix and a display of their own (see there).
+if [ -n "${ORMEL_GUI_WINEPREFIX:-}" ]; then
+  export WINEPREFIX=$ORMEL_GUI_WINEPREFIX DISPLAY=$ORMEL_GUI_DISPLAY
+fi
+
+# --- the local zone ------------------------------------------------------------------------
+# A POSIX zone $1 minutes east of UTC, of a fixed offset: no daylight saving changes it.
+zone_east() {
+  local east=$1 sign=-
+  [ "$east" -ge 0 ] || sign=+ east=$((-east))
+  printf 'ORM%s%d:%02d' "$sign" $((east / 60)) $((east % 60))
+}
+# The zone, within twelve hours of UTC, in which the time now (or at $3, in seconds since
+# 1970) is $1:$2 and some seconds: the seconds are the same in every zone.
+zone_where_it_is() {
+  local minute_of_day=$((${3:-$(date -u +%s)} / 60 % 1440))
+  zone_east $(((($1 * 60 + $2 - minute_of_day) % 1440 + 1440 + 720) % 1440 - 720))
+}
+# Wine takes each program's local zone from TZ, as `date` does. A test starts at twenty past
+# ten there: as far from the hourly chime and from midnight as a test can run, whatever the
+# hour and the zone of the host.
+export TZ
+TZ=$(zone_where_it_is 10 20)
 # A test keeps its running clock's process id in `pid`; whatever way it ends, that process goes.
 pid=""
 cleanup() {
@@ -123,10 +146,12 @@ wait_for_window() {
   wait_for_rest "$win" || fail "the clock's window did not come to rest within 15 s; windows seen: $(windows_seen)"
 }
 
-# Starts each test from default settings: no saved values, no Run entry.
+# Starts each test from default settings, no Run entry, and Chimes off: only the chime's own
+# test hears the hour strike.
 reset_settings() {
   "$WINE_RUN" reg delete 'HKCU\Software\Kandrel' /f >/dev/null 2>&1 || true
   "$WINE_RUN" reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v OrmelClock /f >/dev/null 2>&1 || true
+  "$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v Chimes1_Checked /d False /f >/dev/null
 }
 
 # Prints one settings value of the clock, empty when it is absent.
