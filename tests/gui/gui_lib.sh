@@ -6,29 +6,26 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 WINE_RUN=$HERE/../../tools/wine-run
 EXE=$DIST/OrmelClock.exe
 WORK=$(mktemp -d)
-# ./ormel test gives these tests a Wine prefix and a display of their own (see there).
-if [ -n "${ORMEL_GUI_WINEPREFIX:-}" ]; then
-  export WINEPREFIX=$ORMEL_GUI_WINEPREFIX DISPLAY=$ORMEL_GUI_DISPLAY
-fi
 
 # --- the local zone ------------------------------------------------------------------------
-# A POSIX zone $1 minutes east of UTC, of a fixed offset: no daylight saving changes it.
+# A POSIX zone $1 seconds east of UTC, of a fixed offset: no daylight saving changes it.
 zone_east() {
   local east=$1 sign=-
   [ "$east" -ge 0 ] || sign=+ east=$((-east))
-  printf 'ORM%s%d:%02d' "$sign" $((east / 60)) $((east % 60))
+  printf 'ORM%s%d:%02d:%02d' "$sign" $((east / 3600)) $((east / 60 % 60)) $((east % 60))
 }
-# The zone, within twelve hours of UTC, in which the time now (or at $3, in seconds since
-# 1970) is $1:$2 and some seconds: the seconds are the same in every zone.
+# The zone, within twelve hours of UTC, in which it is $1:$2:00 now (or at $3, in seconds
+# since 1970).
 zone_where_it_is() {
-  local minute_of_day=$((${3:-$(date -u +%s)} / 60 % 1440))
-  zone_east $(((($1 * 60 + $2 - minute_of_day) % 1440 + 1440 + 720) % 1440 - 720))
+  local second_of_day=$((${3:-$(date -u +%s)} % 86400))
+  zone_east $(((($1 * 3600 + $2 * 60 - second_of_day) % 86400 + 86400 + 43200) % 86400 - 43200))
 }
 # Wine takes each program's local zone from TZ, as `date` does. A test starts at twenty past
 # ten there: as far from the hourly chime and from midnight as a test can run, whatever the
 # hour and the zone of the host.
 export TZ
 TZ=$(zone_where_it_is 10 20)
+
 # A test keeps its running clock's process id in `pid`; whatever way it ends, that process goes.
 pid=""
 cleanup() {
@@ -38,6 +35,12 @@ cleanup() {
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Run by ctest, on the display of their own desktop (desktop.sh); by hand, on the one given.
+if [ -n "${ORMEL_GUI_DESKTOP:-}" ]; then
+  DISPLAY=$(cat "$ORMEL_GUI_DESKTOP/display") || fail "the GUI tests' desktop did not start"
+  export DISPLAY
+fi
 
 win_path() { echo "Z:$(realpath -m "$1" | sed 's|/|\\|g')"; }
 
