@@ -1,7 +1,7 @@
 // One full royale frame (labels, buttons, three hands, glass), the frame of each next
 // second as the clock composes it (only what changed), one fade step, and one hand painted
 // with our Lanczos-3 rotation (as the build paints it, and with the portable span painter of
-// processors without SSE2) against pixman's separable-convolution Lanczos-3 affine transform
+// processors other than x86) against pixman's separable-convolution Lanczos-3 affine transform
 // of the same hand and angle. The frame benchmarks count what they allocate.
 #include <benchmark/benchmark.h>
 #include <pixman.h>

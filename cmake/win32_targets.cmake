@@ -4,11 +4,22 @@ target_link_libraries(ormel_base PUBLIC
 target_compile_definitions(ormel_base PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600)
 
 set(ORMEL_STATIC_LINK -static -static-libgcc -static-libstdc++)
+# The programs need Windows Vista or later (UpdateLayeredWindowIndirect; the runtime's
+# GetTickCount64): the header says so, and an older Windows refuses them in its own words.
+set(ORMEL_WINDOWS_FLOOR -Wl,--major-os-version,6,--minor-os-version,0,--major-subsystem-version,6,--minor-subsystem-version,0)
+
+# A program we ship is linked into unstripped/ (for the debugger) and copied stripped into dist.
+function(ormel_shipped_program target)
+  target_link_options(${target} PRIVATE ${ORMEL_STATIC_LINK} ${ORMEL_WINDOWS_FLOOR})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/unstripped)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_STRIP} --strip-all -o ${ORMEL_DIST}/$<TARGET_FILE_NAME:${target}> $<TARGET_FILE:${target}>
+    VERBATIM)
+endfunction()
 
 add_executable(OrmelClock WIN32 src/app/main_win32.cpp res/ormel.rc)
 target_link_libraries(OrmelClock PRIVATE ormel_app)
-target_link_options(OrmelClock PRIVATE ${ORMEL_STATIC_LINK})
-set_target_properties(OrmelClock PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORMEL_DIST})
+ormel_shipped_program(OrmelClock)
 
 # Each exe carries a version resource made from the project version.
 function(ormel_version_resource target description)
@@ -37,10 +48,10 @@ add_dependencies(OrmelClock ormel_data)
 # ormel-skin.exe: the skin authors' tool, installed beside the clock; on Windows it reads
 # skins through MSXML and GDI just as the clock does.
 file(GLOB ORMEL_SKIN_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/ormel_skin*.cpp)
-add_executable(ormel-skin ${ORMEL_SKIN_TOOL_SOURCES})
+add_executable(ormel-skin ${ORMEL_SKIN_TOOL_SOURCES} res/ormel-skin.rc)
 target_link_libraries(ormel-skin PRIVATE ormel_skin)
-target_link_options(ormel-skin PRIVATE ${ORMEL_STATIC_LINK})
-set_target_properties(ormel-skin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORMEL_DIST})
+ormel_shipped_program(ormel-skin)
+set(ORMEL_SKIN_TOOL ${ORMEL_DIST}/ormel-skin.exe)
 ormel_version_resource(ormel-skin "Ormel Clock skin tool")
 
 include(cmake/package.cmake)

@@ -7,8 +7,8 @@ A file may include its own layer and the layers below it; time and image sit sid
 side and do not include each other. tests/<layer>/ holds to the rule of its layer.
 tests/support/ is shared by the tests of every layer: its files are not ranked
 themselves, but a test that includes one must be allowed every layer that the support
-file (with the support files it includes) uses. tests/gui/, tests/tools/, tools/ and bench/ are
-programs on top of everything and are not checked.
+file (with the support files it includes) uses. tests/gui/, tests/tools/, tests/packaging/,
+tools/ and bench/ are programs on top of everything and are not checked.
 
 Usage: layer_order.py ROOT   (the source tree; exits 1 and lists every wrong include)
 """
@@ -26,7 +26,7 @@ MAY_USE = {
     "app": ["base", "time", "image", "skin", "ui"],
 }
 SUPPORT = "support"
-PROGRAMS_ON_TOP = ["gui", "tools"]
+PROGRAMS_ON_TOP = ["gui", "tools", "packaging"]
 SOURCE_SUFFIXES = (".h", ".cpp")
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*(?:"([^"]+)"|<([^>]+)>)')

@@ -5,12 +5,14 @@
 #include "app/clock_tray_win32.h"
 #include "app/closing_steps.h"
 #include "app/dialog_commands.h"
+#include "app/monitor_areas_win32.h"
 #include "app/popup_menu.h"
 #include "app/popup_menu_win32.h"
 #include "app/registry_storage_win32.h"
 #include "app/resource_ids.h"
 #include "app/run_key_win32.h"
 #include "app/saved_zone.h"
+#include "app/screen_fit.h"
 #include "app/settings_placement_win32.h"
 #include "app/settings_run_value.h"
 #include "app/timer_form_settings_win32.h"
@@ -42,6 +44,8 @@ constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
 // Sent when the window moves to a monitor of another scale (Windows 8.1 on; not in every
 // header set).
 constexpr UINT kDpiChanged = 0x02E0;
+// Posted by the full-screen watch: the foreground window changed, or changed its place.
+constexpr UINT kForegroundChanged = WM_APP + 1;
 
 // A context menu asked for from the keyboard comes without a mouse position.
 constexpr short kNoMousePosition = -1;
@@ -147,6 +151,17 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMECHANGE:
     case WM_SETTINGCHANGE:
       worldTime_.MachineZoneChanged();
+      if (msg == WM_SETTINGCHANGE && wp == SPI_SETWORKAREA) KeepInView();
+      return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_DISPLAYCHANGE:
+      KeepInView();
+      PlaceInBand(false);
+      return DefWindowProcA(hwnd_, msg, wp, lp);
+    case kForegroundChanged:
+      PlaceInBand(false);
+      return 0;
+    case WM_EXITSIZEMOVE:  // dragged, perhaps onto another monitor
+      PlaceInBand(false);
       return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_SHOWWINDOW:
       if (wp) FormShow();
@@ -165,6 +180,7 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_DESTROY:
       tray_.reset();  // out of the tray now; freed once no handler of its own runs
+      fullScreen_.reset();
       ToolTipManager1.reset();
       tooltipWindow_.reset();
       KillTimer(hwnd_, kTimer1);
@@ -207,6 +223,8 @@ void TfrmMain::FormCreate() {
   face_.ScanSkinFolders();
   ShowStartupSkin(state_, face_.SkinNames(), *this);
   StartUpFade(fade_, *this);
+  KeepInView();
+  fullScreen_ = std::make_unique<FullScreenWatch>(hwnd_, kForegroundChanged);
   state_.FLastMinute = static_cast<int16_t>(DecodeDateTime(DisplayedTime()).minute);
   CreateTrayIcon();
   SetTimer(hwnd_, kTimer1, kTimer1Interval, nullptr);
@@ -337,7 +355,10 @@ void TfrmMain::ShowHide1Click() { TrayIconClick(); }
 
 void TfrmMain::TrayIconClick() { HideOrShow(fade_, *this); }
 
-void TfrmMain::Timer1Timer() { ::Timer1Timer(state_, *this); }
+void TfrmMain::Timer1Timer() {
+  ::Timer1Timer(state_, *this);
+  if (fullScreen_) fullScreen_->Tick();
+}
 
 TDateTime TfrmMain::DisplayedTime() { return worldTime_.DisplayedTime(state_.FTimeZoneId, clock_.Now()); }
 
@@ -382,10 +403,24 @@ void TfrmMain::aClockExecute(int tag) {
   UpdateDisplay();
 }
 
-void TfrmMain::OnTop1Click() {
-  SetWindowPos(hwnd_, state_.options.onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+void TfrmMain::OnTop1Click() { PlaceInBand(true); }
+
+void TfrmMain::PlaceInBand(bool always) {
+  const bool aside =
+      state_.options.onTop && StepsAsideForFullScreen(FullScreenWatch::Foreground(hwnd_), FullScreenWatch::Shell(),
+                                                      ShownRect(WindowRect(), fade_, WindowVisible()), MonitorAreas());
+  if (!always && aside == asideForFullScreen_) return;
+  asideForFullScreen_ = aside;
+  constexpr UINT kBandOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  SetWindowPos(hwnd_, state_.options.onTop && !aside ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, kBandOnly);
+  // Leaving the topmost band puts the clock at the top of the normal one, above a
+  // full-screen program that is not topmost itself: it goes beneath that program instead.
+  const HWND program = GetForegroundWindow();
+  if (aside && !(GetWindowLongPtrA(program, GWL_EXSTYLE) & WS_EX_TOPMOST))
+    SetWindowPos(hwnd_, program, 0, 0, 0, 0, kBandOnly);
 }
+
+void TfrmMain::KeepInView() { ::KeepInView(fade_, *this, MonitorAreas()); }
 
 void TfrmMain::AMPM1Click() { UpdateDisplay(); }
 

@@ -6,6 +6,7 @@
 #include "app/closing_steps.h"
 #include "app/fade_driver.h"
 #include "app/form_storage.h"
+#include "app/full_screen_watch_win32.h"
 #include "app/mouse_commands.h"
 #include "app/network_time_commands.h"
 #include "app/settings_writer.h"
@@ -72,6 +73,11 @@ class TfrmMain : public ClockHost,
   // FormStorageHost
   void LoadatStartup1Click() override;
   void OnTop1Click() override;
+  // The topmost band when "On Top" is set and no full-screen program covers the clock's
+  // monitor; beneath that program otherwise. `always` applies it also when nothing changed.
+  void PlaceInBand(bool always);
+  // Start-up and a change of monitors or work areas: the face is pulled into view.
+  void KeepInView();
   void SyncTime() override;
   void SeeTimeDifference() override;
 
@@ -148,4 +154,6 @@ class TfrmMain : public ClockHost,
   Win32SntpClock sntpClock_;
   std::unique_ptr<WinsockTransport> network_;
   std::unique_ptr<TSntpClient> sntp_;
+  std::unique_ptr<FullScreenWatch> fullScreen_;
+  bool asideForFullScreen_ = false;
 };

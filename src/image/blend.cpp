@@ -1,6 +1,5 @@
 #include "image/blend.h"
 
-#include "base/cpu_features.h"
 #include "image/blend_span.h"
 
 void BlendOver(TBitmap32& dst, int x, int y, const TBitmap32& src, uint8_t constantAlpha) {
@@ -16,9 +15,10 @@ void BlendOverSpanPortable(uint32_t* dst, const uint32_t* src, int n, uint8_t co
 
 BlendSpan FastestBlendSpan() {
 #ifdef ORMEL_SSE2
-  if (RunsSse2()) return BlendOverSpanSse2;
-#endif
+  return BlendOverSpanSse2;
+#else
   return BlendOverSpanPortable;
+#endif
 }
 
 void BlendOverIn(TBitmap32& dst, const PixelRect& clip, int x, int y, const TBitmap32& src, uint8_t constantAlpha) {

@@ -1,6 +1,5 @@
 #include "skin/flatten_span.h"
 
-#include "base/cpu_features.h"
 #include "image/blend.h"
 
 void FlattenSpanPortable(const FlattenRow& row, int n, uint8_t constantAlpha) {
@@ -20,7 +19,8 @@ void FlattenSpanPortable(const FlattenRow& row, int n, uint8_t constantAlpha) {
 
 FlattenSpan FastestFlattenSpan() {
 #ifdef ORMEL_SSE2
-  if (RunsSse2()) return FlattenSpanSse2;
-#endif
+  return FlattenSpanSse2;
+#else
   return FlattenSpanPortable;
+#endif
 }

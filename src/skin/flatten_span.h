@@ -14,12 +14,12 @@ struct FlattenRow {
 
 // Face, overlay and glass over transparent black at the constant alpha, n pixels; where the
 // overlay is transparent that is bare. Both flattens give the same pixels. The SSE2 one exists
-// in builds for x86; its file alone is built for SSE2, so 32-bit builds use it only where the
-// processor has SSE2.
+// in builds for x86, which all require SSE2; the portable one serves other processors and is
+// the reference in tests.
 using FlattenSpan = void (*)(const FlattenRow& row, int n, uint8_t constantAlpha);
 void FlattenSpanPortable(const FlattenRow& row, int n, uint8_t constantAlpha);
 #ifdef ORMEL_SSE2
 void FlattenSpanSse2(const FlattenRow& row, int n, uint8_t constantAlpha);
 #endif
-// The SSE2 flatten where the build has it and the processor runs it, else the portable one.
+// The SSE2 flatten where the build has it, else the portable one.
 FlattenSpan FastestFlattenSpan();

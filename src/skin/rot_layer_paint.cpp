@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "base/cpu_features.h"
 #include "skin/rot_layer_paint_span.h"
 #include "skin/rot_layer_paint_taps.h"
 
@@ -112,9 +111,10 @@ void PaintRotLayerWith(const TRotLayer& layer, TBitmap32& target, SpanPainter pa
 
 SpanPainter FastestSpanPainter() {
 #ifdef ORMEL_SSE2
-  if (RunsSse2()) return PaintSpanSse2;
-#endif
+  return PaintSpanSse2;
+#else
   return PaintSpanPortable;
+#endif
 }
 
 void PaintRotLayer(const TRotLayer& layer, TBitmap32& target) {

@@ -12,14 +12,14 @@ struct HandSpan {
 };
 
 // Samples each pixel of the span from the hand and merges it onto `out`. Both painters give
-// the same pixels. The SSE2 one exists in builds for x86; its file alone is built for SSE2, so
-// 32-bit builds use it only where the processor has SSE2.
+// the same pixels. The SSE2 one exists in builds for x86, which all require SSE2; the portable one
+// serves other processors and is the reference in tests.
 using SpanPainter = void (*)(const TBitmap32& hand, HandSpan span, uint32_t* out);
 void PaintSpanPortable(const TBitmap32& hand, HandSpan span, uint32_t* out);
 #ifdef ORMEL_SSE2
 void PaintSpanSse2(const TBitmap32& hand, HandSpan span, uint32_t* out);
 #endif
-// The SSE2 painter where the build has it and the processor runs it, else the portable one.
+// The SSE2 painter where the build has it, else the portable one.
 SpanPainter FastestSpanPainter();
 
 // PaintRotLayer with the given span painter.
