@@ -7,6 +7,8 @@ reset_settings
 "$WINE_RUN" reg delete 'HKCU\Software\Kandrel\OrmelClock' /v Chimes1_Checked /f >/dev/null
 
 # The full hour begins 15 s after the start: long enough for the clock to start on a busy machine.
+# The zone's offset has seconds: Wine's local time follows them (its zone bias, whole minutes,
+# does not, but the chime asks only for the local time).
 lead=15
 hour_begins=$(($(date -u +%s) + lead))
 TZ=$(zone_where_it_is 12 00 "$hour_begins")

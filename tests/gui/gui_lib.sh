@@ -22,9 +22,9 @@ zone_where_it_is() {
 }
 # Wine takes each program's local zone from TZ, as `date` does. A test starts at twenty past
 # ten there: as far from the hourly chime and from midnight as a test can run, whatever the
-# hour and the zone of the host.
+# hour and the zone of the host. The offset is whole minutes, as Wine's zone bias is.
 export TZ
-TZ=$(zone_where_it_is 10 20)
+TZ=$(zone_where_it_is 10 20 $(($(date -u +%s) / 60 * 60)))
 
 # A test keeps its running clock's process id in `pid`; whatever way it ends, that process goes.
 pid=""
