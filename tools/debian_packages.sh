@@ -33,8 +33,13 @@ install_missing_packages() {
   missing=$(missing_packages "$@")
   [ -n "$missing" ] || return 0
   packages_say "installing: $missing"
+  # Lists fetched before i386 was added know no i386 package: fetch them again after adding it.
   case " $missing " in
-    *:i386*) dpkg --print-foreign-architectures | grep -qx i386 || packages_sudo dpkg --add-architecture i386 ;;
+    *:i386*)
+      if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        packages_sudo dpkg --add-architecture i386
+        LISTS_UPDATED=0
+      fi ;;
   esac
   [ "$LISTS_UPDATED" = 1 ] || { update_package_lists; LISTS_UPDATED=1; }
   # shellcheck disable=SC2086

@@ -6,6 +6,26 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 WINE_RUN=$HERE/../../tools/wine-run
 EXE=$DIST/OrmelClock.exe
 WORK=$(mktemp -d)
+
+# --- the local zone ------------------------------------------------------------------------
+# A POSIX zone $1 seconds east of UTC, of a fixed offset: no daylight saving changes it.
+zone_east() {
+  local east=$1 sign=-
+  [ "$east" -ge 0 ] || sign=+ east=$((-east))
+  printf 'ORM%s%d:%02d:%02d' "$sign" $((east / 3600)) $((east / 60 % 60)) $((east % 60))
+}
+# The zone, within twelve hours of UTC, in which it is $1:$2:00 now (or at $3, in seconds
+# since 1970).
+zone_where_it_is() {
+  local second_of_day=$((${3:-$(date -u +%s)} % 86400))
+  zone_east $(((($1 * 3600 + $2 * 60 - second_of_day) % 86400 + 86400 + 43200) % 86400 - 43200))
+}
+# Wine takes each program's local zone from TZ, as `date` does. A test starts at twenty past
+# ten there: as far from the hourly chime and from midnight as a test can run, whatever the
+# hour and the zone of the host. The offset is whole minutes, as Wine's zone bias is.
+export TZ
+TZ=$(zone_where_it_is 10 20 $(($(date -u +%s) / 60 * 60)))
+
 # A test keeps its running clock's process id in `pid`; whatever way it ends, that process goes.
 pid=""
 cleanup() {
@@ -15,6 +35,12 @@ cleanup() {
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Run by ctest, on the display of their own desktop (desktop.sh); by hand, on the one given.
+if [ -n "${ORMEL_GUI_DESKTOP:-}" ]; then
+  DISPLAY=$(cat "$ORMEL_GUI_DESKTOP/display") || fail "the GUI tests' desktop did not start"
+  export DISPLAY
+fi
 
 win_path() { echo "Z:$(realpath -m "$1" | sed 's|/|\\|g')"; }
 
@@ -123,10 +149,12 @@ wait_for_window() {
   wait_for_rest "$win" || fail "the clock's window did not come to rest within 15 s; windows seen: $(windows_seen)"
 }
 
-# Starts each test from default settings: no saved values, no Run entry.
+# Starts each test from default settings, no Run entry, and Chimes off: only the chime's own
+# test hears the hour strike.
 reset_settings() {
   "$WINE_RUN" reg delete 'HKCU\Software\Kandrel' /f >/dev/null 2>&1 || true
   "$WINE_RUN" reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v OrmelClock /f >/dev/null 2>&1 || true
+  "$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v Chimes1_Checked /d False /f >/dev/null
 }
 
 # Prints one settings value of the clock, empty when it is absent.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The popup menu as the user reaches it: Settings > Chimes switches the hourly chime off
-# and on again across restarts; while the World Clock dialog is open neither the clock nor
+# The popup menu as the user reaches it: Settings > Chimes switches the hourly chime on
+# and off again across restarts; while the World Clock dialog is open neither the clock nor
 # its tray icon takes clicks (no second menu, no second dialog, no Exit behind it); and
 # "Alarms..." brings a minimised Alarms window back, in front.
 source "$(dirname "$0")/gui_lib.sh"
@@ -8,17 +8,17 @@ reset_settings
 
 toggle_chimes() { menu_keys "$win" Up Up Right Down Down Return; }  # Settings, its third item
 
-# Chimes, on by default, off through the menu; the exit saves it.
+# Chimes, off as the tests start, on through the menu; the exit saves it.
 start_and_click
 toggle_chimes
 exit_clock "$pid" "$win"
-[ "$(saved_value Chimes1_Checked)" = False ] || fail "Chimes was not switched off: '$(saved_value Chimes1_Checked)'"
+[ "$(saved_value Chimes1_Checked)" = True ] || fail "Chimes was not switched on: '$(saved_value Chimes1_Checked)'"
 
-# Restored off, and on again through the menu.
+# Restored on, and off again through the menu.
 start_and_click
 toggle_chimes
 exit_clock "$pid" "$win"
-[ "$(saved_value Chimes1_Checked)" = True ] || fail "Chimes was not switched on again: '$(saved_value Chimes1_Checked)'"
+[ "$(saved_value Chimes1_Checked)" = False ] || fail "Chimes was not switched off again: '$(saved_value Chimes1_Checked)'"
 
 # The World Clock dialog blocks the clock until it closes.
 start_and_click
