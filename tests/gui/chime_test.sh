@@ -18,7 +18,7 @@ WINEDEBUG=trace+msgbox,trace+mci "$WINE_RUN" "$EXE" 2>"$TRACE" &
 pid=$!
 within 15 clock_appeared || fail "no clock window appeared within 15 s; windows seen: $(windows_seen)"
 [ "$(date -u +%s)" -lt "$hour_begins" ] || fail "the clock took longer than $lead s to start: the hour began first"
-mci_trace() { grep -a 'mciSendCommandA' "$TRACE" || true; }
+mci_trace() { grep -a 'mciSendCommand[AW]' "$TRACE" || true; }
 [ -z "$(mci_trace)" ] || fail "a sound played before the hour: $(mci_trace | head -3)"
 
 chime_closed() { mci_trace | grep -q 'MCI_CLOSE'; }

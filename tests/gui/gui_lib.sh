@@ -315,6 +315,15 @@ world_clock_dialog() { xdotool search --onlyvisible --name '^World Clock$' 2>/de
 world_clock_open() { dlg=$(world_clock_dialog); [ -n "$dlg" ]; }
 world_clock_closed() { [ -z "$(world_clock_dialog)" ]; }
 
+# The top-left corner (cx, cy) of the World Clock dialog's ($dlg) client area, 320 x 219,
+# which sits in an even frame below the caption.
+world_clock_client() {
+  local WINDOW X Y WIDTH HEIGHT SCREEN border
+  eval "$(xdotool getwindowgeometry --shell "$dlg")"
+  border=$(((WIDTH - 320) / 2))
+  cx=$((X + border)) cy=$((Y + HEIGHT - 219 - border))
+}
+
 # Opens "World Clock..." through the menu and waits for the dialog to stand still; sets dlg.
 open_world_clock() {
   menu_keys "$win" Down Down Down Down Down Down Down Down Return  # About ... Timer, World Clock...

@@ -47,9 +47,8 @@ within 2 clock_hidden && fail "a click on the tray icon hid the clock while the 
 await_new_frames "$win"
 [ "$(xdotool search --onlyvisible --name '^World Clock$' | wc -l)" -eq 1 ] || fail "a second World Clock dialog opened"
 # Cancel, the bottom-right button of the 320 x 219 client area.
-eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/DLG_/')"
-border=$(((DLG_WIDTH - 320) / 2))
-xdotool mousemove $((DLG_X + border + 274)) $((DLG_Y + DLG_HEIGHT - border - 21)) click 1
+world_clock_client
+xdotool mousemove $((cx + 274)) $((cy + 219 - 21)) click 1
 await 5 "the dialog stayed open after Cancel" world_clock_closed
 # The clock takes a right click again: the dialog gives the clock back its input before it goes.
 xdotool mousemove "$CX" "$CY" click 3

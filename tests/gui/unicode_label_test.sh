@@ -47,9 +47,7 @@ done
 reset_settings
 start_and_click
 open_world_clock
-eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/DLG_/')"
-border=$(((DLG_WIDTH - 320) / 2))
-cx=$((DLG_X + border)) cy=$((DLG_Y + DLG_HEIGHT - 219 - border))
+world_clock_client
 xdotool mousemove $((cx + 60)) $((cy + 70)) click 1  # into cbClockLabel's text
 xdotool key Home shift+End
 xdotool type --delay 80 "$LABEL"

@@ -56,10 +56,7 @@ expect_zone_face() {
 reset_settings
 start_and_click
 open_world_clock
-eval "$(xdotool getwindowgeometry --shell "$dlg" | sed 's/^/DLG_/')"
-# The client area, 320 x 219, sits in an even frame below the caption.
-border=$(((DLG_WIDTH - 320) / 2))
-cx=$((DLG_X + border)) cy=$((DLG_Y + DLG_HEIGHT - 219 - border))
+world_clock_client
 # The dialog is the active window: its controls take the clicks and keys in turn.
 xdotool mousemove $((cx + 150)) $((cy + 120)) click 1  # into ListZones
 xdotool key End  # the last zone
