@@ -66,8 +66,8 @@ def main():
         return 2
     ansi_names = {name + "A" for name in paired_names(headers)}
     found = []
-    for part in CHECKED:
-        for folder, _, files in sorted(os.walk(os.path.join(root, part))):
+    for tree in CHECKED:
+        for folder, _, files in sorted(os.walk(os.path.join(root, tree))):
             for name in sorted(files):
                 if name.endswith(SOURCE_SUFFIXES):
                     found += ansi_uses(root, os.path.relpath(os.path.join(folder, name), root), ansi_names)

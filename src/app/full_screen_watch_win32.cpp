@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr int kTicksBetweenLooks = 9;  // a look every tenth 100 ms tick
+
 FullScreenWatch* watch = nullptr;
 
 bool IsShellWindow(HWND window) {
@@ -68,6 +70,10 @@ void CALLBACK FullScreenWatch::OnEvent(HWINEVENTHOOK, DWORD event, HWND window, 
 
 void FullScreenWatch::Tick() {
   if (eventsArrive_) return;
+  // Each look asks the window server twice: once a second is soon enough for a program going
+  // full screen, and keeps the idle clock's cost down where no event ever comes.
+  if (ticksToLook_-- > 0) return;
+  ticksToLook_ = kTicksBetweenLooks;
   const HWND foreground = GetForegroundWindow();
   RECT place{};
   if (foreground) GetWindowRect(foreground, &place);

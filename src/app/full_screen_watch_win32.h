@@ -16,7 +16,7 @@ class FullScreenWatch {
   FullScreenWatch& operator=(const FullScreenWatch&) = delete;
 
   // On the clock's tick: until the system's events prove to arrive (Wine sends none), a look
-  // at the foreground window's handle and place stands in for them.
+  // once a second at the foreground window's handle and place stands in for them.
   void Tick();
 
   // The foreground window now, as seen from `clock`.
@@ -36,6 +36,7 @@ class FullScreenWatch {
   HWINEVENTHOOK endHook_ = nullptr;
   HWND watched_ = nullptr;  // the foreground window whose moves and end are followed
   bool eventsArrive_ = false;
+  int ticksToLook_ = 0;
   HWND lastForeground_ = nullptr;  // what the tick saw last
   RECT lastPlace_{};
 };

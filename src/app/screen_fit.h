@@ -6,7 +6,7 @@
 #include "app/fade_driver.h"
 #include "app/settings_placement.h"
 
-// A monitor as the clock sees it: all of it, and the part not taken by task bars.
+// A monitor as the clock sees it: the whole of it, and its work area, which task bars leave free.
 struct MonitorArea {
   FormRect bounds;
   FormRect work;
