@@ -22,10 +22,6 @@ helper=$tree/bench/process_objects.exe
 [ "$seconds" -ge 120 ] || { echo "soak: run at least 120 s (two samples)" >&2; exit 2; }
 source "$root/tests/gui/gui_lib.sh" "$dist"
 
-# A null sound device, so that an ending countdown beeps instead of reporting no device.
-export HOME=$WORK
-printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
-
 mapfile -t skins < <(cd "$dist/face" && for d in */; do [ -f "$d/skin.xml" ] && echo "${d%/}"; done | sort)
 skin_width() { sed -n 's/.*<clockface width="\([0-9]*\)".*/\1/p' "$dist/face/$1/skin.xml"; }
 

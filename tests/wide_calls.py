@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Fails on any use of the ANSI ("A") form of a Windows function, structure, message or class
-name in the programs' sources, and on any use of the ANSI code page: every name the clock hands
+name in the programs' sources, and on any use of the ANSI code page (host names included): every name the clock hands
 to Windows must keep letters that the system's code page lacks.
 
 The names that come in an "A" and a "W" form are read from the Windows headers themselves
@@ -21,7 +21,8 @@ PAIR_MARKS = [
     re.compile(r"__MINGW_(?:NAME|TYPEDEF)_U?AW(?:_EXT)?\(\s*(\w+)"),
     re.compile(r"#\s*define\s+(\w+)\s+(\w+)W\b"),
 ]
-CODE_PAGE = re.compile(r"\b(CP_ACP|CP_THREAD_ACP|GetACP|MultiByteToWideChar|WideCharToMultiByte)\b")
+# The code page itself, and the Winsock calls that read a host name in it (GetAddrInfoW does not).
+CODE_PAGE = re.compile(r"\b(CP_ACP|CP_THREAD_ACP|GetACP|MultiByteToWideChar|WideCharToMultiByte|getaddrinfo|gethostbyname)\b")
 IDENTIFIER = re.compile(r"\b\w+\b")
 LINE_COMMENT = re.compile(r"//.*")
 STRING = re.compile(r'"(?:\\.|[^"\\])*"')

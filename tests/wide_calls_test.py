@@ -38,7 +38,7 @@ class WideCallsCheck(unittest.TestCase):
     def test_wide_names_and_lookalikes_pass(self):
         self.write(os.path.join(self.root, "src/ui/box_win32.cpp"),
                    'MessageBoxW(nullptr, L"Zürich", L"東京", MB_OK);\nNOTIFYICONDATAW nid;\n'
-                   'AC_SRC_ALPHA; WSADATA data; int FormulaA = 0;\n'
+                   'AC_SRC_ALPHA; WSADATA data; int FormulaA = 0; GetAddrInfoW(host, nullptr, &hints, &found);\n'
                    '// MessageBoxA in a comment\nconst char* s = "MessageBoxA";\n')
         self.assertEqual(self.check(), (0, ["every Windows call takes UTF-16 text"]))
 
@@ -46,7 +46,7 @@ class WideCallsCheck(unittest.TestCase):
         self.write(os.path.join(self.root, "src/app/main_win32.cpp"),
                    'MessageBoxA(nullptr, "a", "b", MB_OK);\nNOTIFYICONDATAA nid;\n'
                    'HWND w = FindWindowA(nullptr, nullptr);\nSendMessageW(w, TTM_ADDTOOLA, 0, 0);\n'
-                   'MultiByteToWideChar(CP_ACP, 0, s, -1, w, n);\n')
+                   'MultiByteToWideChar(CP_ACP, 0, s, -1, w, n);\ngetaddrinfo(host, nullptr, &hints, &found);\n')
         self.write(os.path.join(self.root, "tools/tool.cpp"), "int main() { MessageBoxA(0, 0, 0, 0); }\n")
         code, lines = self.check()
         self.assertEqual(code, 1)
@@ -54,6 +54,7 @@ class WideCallsCheck(unittest.TestCase):
             "src/app/main_win32.cpp:1: MessageBoxA", "src/app/main_win32.cpp:2: NOTIFYICONDATAA",
             "src/app/main_win32.cpp:3: FindWindowA", "src/app/main_win32.cpp:4: TTM_ADDTOOLA",
             "src/app/main_win32.cpp:5: MultiByteToWideChar", "src/app/main_win32.cpp:5: CP_ACP",
+            "src/app/main_win32.cpp:6: getaddrinfo",
             "tools/tool.cpp:1: MessageBoxA"])
 
     def test_without_the_headers_it_says_so(self):

@@ -26,8 +26,8 @@ struct Winsock {
   decltype(&::sendto) sendto;
   decltype(&::recvfrom) recvfrom;
   decltype(&::select) select;
-  decltype(&::getaddrinfo) getaddrinfo;
-  decltype(&::freeaddrinfo) freeaddrinfo;
+  decltype(&::GetAddrInfoW) GetAddrInfoW;
+  decltype(&::FreeAddrInfoW) FreeAddrInfoW;
 };
 
 std::mutex gLock;
@@ -54,7 +54,7 @@ void StartNetworkLayer() {
                      Resolve(gWs.closesocket, "closesocket") && Resolve(gWs.shutdown, "shutdown") &&
                      Resolve(gWs.setsockopt, "setsockopt") && Resolve(gWs.sendto, "sendto") &&
                      Resolve(gWs.recvfrom, "recvfrom") && Resolve(gWs.select, "select") &&
-                     Resolve(gWs.getaddrinfo, "getaddrinfo") && Resolve(gWs.freeaddrinfo, "freeaddrinfo");
+                     Resolve(gWs.GetAddrInfoW, "GetAddrInfoW") && Resolve(gWs.FreeAddrInfoW, "FreeAddrInfoW");
   if (!found) {
     if (gLibrary) FreeLibrary(gLibrary);
     gLibrary = nullptr;
@@ -115,15 +115,15 @@ void WinsockTransport::Deactivate() {
 }
 
 Ipv4Address WinsockTransport::LookUp(const std::string& hostName) {
-  addrinfo hints = {};
+  ADDRINFOW hints = {};
   hints.ai_family = AF_INET;
   hints.ai_socktype = SOCK_DGRAM;
-  addrinfo* found = nullptr;
-  if (gWs.getaddrinfo(hostName.c_str(), nullptr, &hints, &found) != 0 || !found)
+  ADDRINFOW* found = nullptr;
+  if (gWs.GetAddrInfoW(Wide(hostName).c_str(), nullptr, &hints, &found) != 0 || !found)
     throw OrmelError(SocketErrorText(kWsaHostNotFound));
   const auto* in = reinterpret_cast<const sockaddr_in*>(found->ai_addr);
   const Ipv4Address address = SwapBytes32(in->sin_addr.s_addr);
-  gWs.freeaddrinfo(found);
+  gWs.FreeAddrInfoW(found);
   return address;
 }
 
