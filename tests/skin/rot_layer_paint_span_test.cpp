@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -102,10 +103,11 @@ TEST(RotLayerPaintSpan, EveryPainterGivesTheKnownPixelsAtEveryHalfDegree) {
       for (const auto& [name, painter] : OtherPainters()) {
         other = background;
         Paint(layer, other, painter);
-        for (size_t i = 0; i < other.pixels.size(); ++i) {
-          ASSERT_EQ(other.pixels[i], portable.pixels[i])
-              << name << " at " << layer.angle << " degrees, pixel " << i % s.face << "," << i / s.face;
-        }
+        const auto differs = std::mismatch(other.pixels.begin(), other.pixels.end(), portable.pixels.begin());
+        const size_t i = differs.first - other.pixels.begin();
+        ASSERT_TRUE(differs.first == other.pixels.end())
+            << name << " at " << layer.angle << " degrees, pixel " << i % s.face << "," << i / s.face << ": "
+            << std::hex << *differs.first << " instead of " << *differs.second;
       }
     }
     EXPECT_EQ(hash, s.checksum);
