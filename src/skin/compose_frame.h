@@ -37,7 +37,8 @@ constexpr uint32_t kHotLabelColour = 0xFFFFFF;
 // changed since the last one: the labels whose text or colour changed, the buttons whose
 // look changed, and where the hands were and are. It keeps each label's ink, the hands'
 // turns (the second hand's sixty), the overlay without hands, the stretched glass and the
-// face under it; once they have been as large, a frame allocates nothing.
+// face under it; once they have been as large, a frame allocates nothing (unless a hand is too
+// large for all its angles to be kept).
 class FrameComposer {
  public:
   // Sets the buttons' strip and the left button's icon, and returns the rectangle of the frame
