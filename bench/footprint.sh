@@ -2,7 +2,8 @@
 # What the clock holds and how soon it shows, beside the idle floor (bench/idle_floor_win32.cpp:
 # a layered window of the clock's size with the same 100 ms timer, and nothing else), in one run:
 #   - the time from launch to a visible window, with the Wine server and Wine's desktop already
-#     running (as after logon), RUNS times each, clock and floor in turn;
+#     running (as after logon), RUNS times each, clock and floor in turn, after a first start
+#     of each that is not counted;
 #   - the anonymous memory (/proc/PID/smaps_rollup) of each after SECONDS, at 100 % and 200 %
 #     display scale (Wine's LogPixels 96 and 192), RUNS times each, both running side by side.
 # Each figure comes as min / median / max, then clock against floor: the ratio of the medians
@@ -35,9 +36,10 @@ cp -a "$prefix"/*.reg "$prefix/.update-timestamp" "$prefix/dosdevices" "$scratch
 ln -s "$prefix/drive_c" "$scratch/drive_c"
 export WINEPREFIX=$scratch
 
-floor_pid=""
+floor_pid="" holder=""
 finish() {
   [ -z "$floor_pid" ] || kill "$floor_pid" 2>/dev/null || true
+  stop_holder
   /usr/lib/wine/wineserver -k 2>/dev/null || true
   [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
   cleanup
@@ -63,12 +65,31 @@ start_floor() {
   "$WINE_RUN" "$floor_exe" "$WIDTH" "$HEIGHT" "$1" "$Y" &
   floor_pid=$!
 }
+# Wine's desktop ends a second after the last program that uses it, and the next program then
+# waits for a new one: a program that waits for a line on standard input holds it meanwhile,
+# as a user's desktop is always there. The Wine server's end ends it.
+start_holder() {
+  mkfifo "$WORK/hold"
+  "$WINE_RUN" cmd /c "set /p line=" <"$WORK/hold" >/dev/null 2>&1 &
+  holder=$!
+  exec 9>"$WORK/hold"
+}
+stop_holder() {
+  [ -n "$holder" ] || return 0
+  kill "$holder" 2>/dev/null || true
+  wait "$holder" 2>/dev/null || true
+  exec 9>&-
+  rm -f "$WORK/hold"
+  holder=""
+}
 # The Wine server, started anew so that it reads the display scale, and Wine's desktop, which
 # the first program starts: the clock once, which also gives its window's size and place.
 restart_session() {
+  stop_holder
   /usr/lib/wine/wineserver -k 2>/dev/null || true
   /usr/lib/wine/wineserver -w 2>/dev/null || true
   /usr/lib/wine/wineserver -p
+  start_holder
   "$WINE_RUN" "$EXE" &
   pid=$!
   visible_within_30s clock_appeared "the clock"
@@ -94,6 +115,7 @@ launch() {
   sleep 1
   stop "${pid:-$floor_pid}"
   pid="" floor_pid=""
+  sleep 2  # until the Wine server has seen it go
 }
 
 # Anonymous memory of process $1 in kB.
@@ -106,6 +128,7 @@ mib() { awk '{ print $1 / 1024 }'; }
 
 reset_settings
 restart_session
+launch floor  # the floor's files read once, as the clock's are
 clock_ms="" floor_ms=""
 for _ in $(seq "$runs"); do
   launch clock
@@ -118,7 +141,6 @@ echo "  ormel clock: $(spread %d <<<"${clock_ms%$'\n'}")"
 echo "  idle floor:  $(spread %d <<<"${floor_ms%$'\n'}")"
 echo "  ratio (clock / floor, medians): $(echo "scale=2; $(median <<<"${clock_ms%$'\n'}") / $(median <<<"${floor_ms%$'\n'}")" | bc)"
 
-restore_dpi() { "$WINE_RUN" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true; }
 for dpi in 96 192; do
   "$WINE_RUN" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   restart_session
@@ -143,4 +165,3 @@ for dpi in 96 192; do
   echo "  clock - floor (medians): $(awk -v c="$(median <<<"$clock_kb")" -v f="$(median <<<"$floor_kb")" \
     'BEGIN { printf "%+.1f\n", (c - f) / 1024 }')"
 done
-restore_dpi
