@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "image/bitmap32.h"
 #include "image/pixel_rect.h"
@@ -91,5 +92,5 @@ class FrameComposer {
   TBitmap32 still_;        // labels and buttons: the overlay without hands
   TBitmap32 bare_;         // face and glass: the frame where the overlay is transparent
   TBitmap32 glass_;        // a glass of another size, stretched over the face
-  TBitmap32 blank_;        // transparent black, for painting hands
+  std::vector<uint32_t> handScratch_;  // transparent black, for painting hands
 };

@@ -44,33 +44,36 @@ void HandInk::MakeRoom(size_t index, size_t inkSize) {
   }
 }
 
-void HandInk::Paint(size_t index, const TRotLayer& layer, TBitmap32& blank) {
+void HandInk::Paint(size_t index, const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch) {
   Turn& turn = turns_[index];
-  const PixelBox box = PaintBox(layer, blank);
+  const PixelBox box = PaintBox(layer, face);
   turn.area = box.Empty() ? PixelRect{} : PixelRect{box.left, box.top, box.right, box.bottom};
-  PaintRotLayer(layer, blank);
-  // Merged onto transparent black, every sample lands unchanged: the runs are what it holds.
+  const int width = turn.area.Width();
+  const size_t boxPixels = static_cast<size_t>(width) * turn.area.Height();
+  if (scratch.size() < boxPixels) scratch.resize(boxPixels, 0u);
+  PaintRotLayerInBox(layer, box, scratch.data());
+  // Painted onto transparent black, every sample lands unchanged: the runs are what it holds.
   turn.rows.clear();
   turn.rows.resize(static_cast<size_t>(turn.area.Height()) + 1);
   size_t inkSize = 0;
-  for (int y = turn.area.top; y < turn.area.bottom; ++y) {
-    const uint32_t* row = blank.Row(y);
-    const uint32_t *first = row + turn.area.left, *end = row + turn.area.right;
+  for (int y = 0; y < turn.area.Height(); ++y) {
+    const uint32_t* row = scratch.data() + static_cast<size_t>(y) * width;
+    const uint32_t *first = row, *end = row + width;
     first = std::find_if(first, end, [](uint32_t p) { return p != 0; });
     while (end > first && end[-1] == 0) --end;
-    turn.rows[y - turn.area.top] = {static_cast<int>(first - row), static_cast<uint32_t>(inkSize)};
+    turn.rows[y] = {turn.area.left + static_cast<int>(first - row), static_cast<uint32_t>(inkSize)};
     inkSize += static_cast<size_t>(end - first);
   }
   turn.rows.back().begin = static_cast<uint32_t>(inkSize);
   MakeRoom(index, inkSize);
   turn.ink.clear();
   turn.ink.resize(inkSize);
-  for (int y = turn.area.top; y < turn.area.bottom; ++y) {
-    const RowRun& run = turn.rows[y - turn.area.top];
-    const size_t width = turn.rows[y - turn.area.top + 1].begin - run.begin;
-    uint32_t* painted = blank.Row(y) + run.left;
-    std::copy(painted, painted + width, turn.ink.begin() + static_cast<std::ptrdiff_t>(run.begin));
-    std::fill(painted, painted + width, 0u);
+  for (int y = 0; y < turn.area.Height(); ++y) {
+    const RowRun& run = turn.rows[y];
+    const size_t runWidth = turn.rows[y + 1].begin - run.begin;
+    uint32_t* painted = scratch.data() + static_cast<size_t>(y) * width + (run.left - turn.area.left);
+    std::copy(painted, painted + runWidth, turn.ink.begin() + static_cast<std::ptrdiff_t>(run.begin));
+    std::fill(painted, painted + runWidth, 0u);
   }
   turn.painted = true;
   turn.angle = layer.angle;
@@ -78,10 +81,10 @@ void HandInk::Paint(size_t index, const TRotLayer& layer, TBitmap32& blank) {
   turn.position = layer.position;
 }
 
-bool HandInk::Update(const TRotLayer& layer, TBitmap32& blank) {
+bool HandInk::Update(const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch) {
   if (current_ && Same(*current_, layer)) return false;
   const size_t index = TurnFor(layer);
-  if (!Same(turns_[index], layer)) Paint(index, layer, blank);
+  if (!Same(turns_[index], layer)) Paint(index, layer, face, scratch);
   current_ = &turns_[index];
   return true;
 }

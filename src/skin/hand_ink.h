@@ -21,9 +21,10 @@ class HandInk {
   // skin's hand is so large that they would not fit in kKeptBytes.
   explicit HandInk(int turns) : turns_(static_cast<size_t>(turns)) {}
 
-  // Brings the samples to the layer's angle; true when they changed. `blank` is face-sized
-  // and transparent black, and is left so.
-  bool Update(const TRotLayer& layer, TBitmap32& blank);
+  // Brings the samples to the layer's angle on `face` (only its size counts); true when they
+  // changed. `scratch` is transparent black (0), grows to the largest box painted, and is
+  // left so.
+  bool Update(const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch);
   // Every kept angle goes: a new skin brings new hands.
   void Forget();
 
@@ -51,7 +52,7 @@ class HandInk {
   };
   static bool Same(const Turn& t, const TRotLayer& layer);
   size_t TurnFor(const TRotLayer& layer) const;
-  void Paint(size_t index, const TRotLayer& layer, TBitmap32& blank);
+  void Paint(size_t index, const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch);
   // Frees the angles shown again last until turn `index`, holding `inkSize` pixels, fits.
   void MakeRoom(size_t index, size_t inkSize);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "skin/rot_layer_paint.h"
 #include "support/filled_bitmap.h"
 
@@ -29,25 +31,25 @@ TEST(HandInk, KeepsWithinItsBytesAndMergesAsPaintingDoes) {
     layer.bitmapCenter = {c.width / 2.0f, c.height - 10.0f};
     layer.position = {c.face / 2.0f + 0.25f, c.face / 2.0f};
     layer.scale = c.scale;
-    TBitmap32 blank = Filled(c.face, c.face, 0);
     const TBitmap32 background = Filled(c.face, c.face, 0x80336699);
+    std::vector<uint32_t> scratch;
     HandInk ink(60);
     size_t mostKept = 0;
     for (int second = 0; second < 75; ++second) {
       SCOPED_TRACE(second);
       layer.angle = -6.0f * (second % 60);
-      EXPECT_EQ(ink.Update(layer, blank), true);
+      EXPECT_EQ(ink.Update(layer, background, scratch), true);
       mostKept = std::max(mostKept, ink.KeptBytes());
       TBitmap32 merged = background, painted = background;
       ink.MergeInto(merged, WholeOf(merged));
       PaintRotLayer(layer, painted);
       ASSERT_EQ(merged.pixels, painted.pixels);
-      const PixelBox box = PaintBox(layer, blank);
+      const PixelBox box = PaintBox(layer, background);
       EXPECT_EQ(ink.Area(), (PixelRect{box.left, box.top, box.right, box.bottom}));
-      EXPECT_EQ(ink.Update(layer, blank), false);
+      EXPECT_EQ(ink.Update(layer, background, scratch), false);
     }
     EXPECT_LE(mostKept, HandInk::kKeptBytes);
-    EXPECT_EQ(blank.pixels, Filled(c.face, c.face, 0).pixels);
+    EXPECT_EQ(scratch, std::vector<uint32_t>(scratch.size(), 0u)) << "the scratch is left transparent";
   }
 }
 
@@ -58,13 +60,14 @@ TEST(HandInk, AThinHandKeepsItsRunsNotItsBoxes) {
   layer.bitmap = Filled(3, 70, 0xFFFF0000);
   layer.bitmapCenter = {1, 60};
   layer.position = {96, 96};
-  TBitmap32 blank = Filled(192, 192, 0);
+  const TBitmap32 face = Filled(192, 192, 0);
+  std::vector<uint32_t> scratch;
   HandInk ink(60);
   size_t boxBytes = 0;
   for (int second = 0; second < 60; ++second) {
     layer.angle = -6.0f * second;
-    ink.Update(layer, blank);
-    const PixelBox box = PaintBox(layer, blank);
+    ink.Update(layer, face, scratch);
+    const PixelBox box = PaintBox(layer, face);
     boxBytes += static_cast<size_t>(box.right - box.left) * (box.bottom - box.top) * sizeof(uint32_t);
   }
   EXPECT_LT(ink.KeptBytes(), boxBytes / 2);
@@ -77,9 +80,10 @@ TEST(HandInk, MergesOnlyInsideTheClip) {
   layer.bitmapCenter = {4, 30};
   layer.position = {50, 50};
   layer.angle = -30;
-  TBitmap32 blank = Filled(100, 100, 0);
+  const TBitmap32 face = Filled(100, 100, 0);
+  std::vector<uint32_t> scratch;
   HandInk ink(1);
-  ink.Update(layer, blank);
+  ink.Update(layer, face, scratch);
   const PixelRect clip{40, 25, 60, 45};
   TBitmap32 merged = Filled(100, 100, 0), painted = Filled(100, 100, 0);
   ink.MergeInto(merged, clip);
