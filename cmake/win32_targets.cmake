@@ -1,6 +1,8 @@
 # The Windows program: the system libraries under the layers, resources and OrmelClock.exe.
+# winmm is loaded when the first sound plays (ui/mci_device_win32.cpp), Winsock when the
+# network layer starts: neither is linked.
 target_link_libraries(ormel_base PUBLIC
-  gdi32 msimg32 winmm ole32 oleaut32 uuid comctl32 shell32 advapi32 user32 kernel32)
+  gdi32 msimg32 ole32 oleaut32 uuid comctl32 shell32 advapi32 user32 kernel32)
 target_compile_definitions(ormel_base PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600)
 
 set(ORMEL_STATIC_LINK -static -static-libgcc -static-libstdc++)
@@ -8,9 +10,13 @@ set(ORMEL_STATIC_LINK -static -static-libgcc -static-libstdc++)
 # GetTickCount64): the header says so, and an older Windows refuses them in its own words.
 set(ORMEL_WINDOWS_FLOOR -Wl,--major-os-version,6,--minor-os-version,0,--major-subsystem-version,6,--minor-subsystem-version,0)
 
+# Sections that start on a page of the file can be mapped from it: with the linker's usual
+# 512-byte file alignment Wine reads the whole image into private memory instead.
+set(ORMEL_MAPPED_IMAGE -Wl,--file-alignment,4096,--section-alignment,4096)
+
 # A program we ship is linked into unstripped/ (for the debugger) and copied stripped into dist.
 function(ormel_shipped_program target)
-  target_link_options(${target} PRIVATE ${ORMEL_STATIC_LINK} ${ORMEL_WINDOWS_FLOOR})
+  target_link_options(${target} PRIVATE ${ORMEL_STATIC_LINK} ${ORMEL_WINDOWS_FLOOR} ${ORMEL_MAPPED_IMAGE})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/unstripped)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_STRIP} --strip-all -o ${ORMEL_DIST}/$<TARGET_FILE_NAME:${target}> $<TARGET_FILE:${target}>

@@ -29,10 +29,7 @@ FrameSizeCheck AtScale(const FrameSizeCheck& canPresent, double scale) {
 // The surfaces a frame is drawn in belong to the drawn skin; the loaded one keeps its images
 // (and the surfaces' modes).
 void KeepOnlyImages(SkinState& design) {
-  for (TBitmap32* b : {&design.surfaces.overlay.bitmap, &design.surfaces.frame, &design.surfaces.zoom}) {
-    std::vector<uint32_t>().swap(b->pixels);
-    b->width = b->height = 0;
-  }
+  for (TBitmap32* b : {&design.surfaces.overlay.bitmap, &design.surfaces.frame, &design.surfaces.zoom}) b->Free();
 }
 
 }  // namespace

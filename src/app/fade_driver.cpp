@@ -27,7 +27,10 @@ void fadeTimerTimer(FadeState& fade, const TBitmap32& frame, TBitmap32& zoom, Fa
   host.MoveWindowTo(r.left, r.top);
   if (!host.PresentZoom(r.left, r.top, r.constantAlpha) && ShouldReportUpdateFailure(fade))
     host.ReportUpdateFailure();
-  if (r.stopTimer) host.StopFadeTimer();
+  if (r.stopTimer) {
+    host.StopFadeTimer();
+    zoom.Free();  // between fades the window shows the frame itself
+  }
   if (r.redraw) host.UpdateDisplay();
   if (r.hideWindow) host.HideWindow();
   if (r.closeAgain) host.AskToClose();

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,19 @@
 namespace {
 
 int RunClock(HINSTANCE instance) {
-  // Read once, before any window: the world clock's zones for the program's whole run.
+  // The world clock's zones for the program's whole run, read once: before the window when
+  // the saved settings name a zone, else after the first frame.
   RegistryZoneSource zoneSource;
-  const TQvRegistryTimeZones zones(zoneSource);
+  TQvRegistryTimeZones zones(zoneSource);
   auto frmMain = std::make_unique<TfrmMain>(instance, zones);
-  TfAlarms fAlarms(instance, LoadIcon(instance, MAKEINTRESOURCE(IDI_ORMEL_CLOCK)));
-  frmMain->SetAlarmsForm(&fAlarms);
+  // The hidden alarms dialog and the zones wait for the clock's first frame: making the
+  // dialog takes longer than all the rest of the start-up, and no frame needs either.
+  std::optional<TfAlarms> fAlarms;
+  frmMain->AfterFirstFrame([&] {
+    fAlarms.emplace(instance, LoadIcon(instance, MAKEINTRESOURCE(IDI_ORMEL_CLOCK)));
+    frmMain->SetAlarmsForm(&*fAlarms);
+    zones.Read();
+  });
   ShowWindow(frmMain->Handle(), SW_SHOWNORMAL);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -32,7 +40,7 @@ int RunClock(HINSTANCE instance) {
     if (msg.hwnd && msg.hwnd == frmMain->Handle() &&
         TranslateAcceleratorW(frmMain->Handle(), frmMain->Accelerators(), &msg))
       continue;
-    if (fAlarms.Handle() && IsDialogMessageW(fAlarms.Handle(), &msg)) continue;
+    if (fAlarms && fAlarms->Handle() && IsDialogMessageW(fAlarms->Handle(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -319,7 +319,13 @@ void TfrmMain::PresentFrame() { face_.PresentFrame(hwnd_); }
 void TfrmMain::AskToClose() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 void TfrmMain::FreeWindow() { DestroyWindow(hwnd_); }
 
-void TfrmMain::fadeTimerTimer() { ::fadeTimerTimer(fade_, face_.Skin().Frame(), face_.Skin().Zoom(), *this); }
+void TfrmMain::fadeTimerTimer() {
+  ::fadeTimerTimer(fade_, face_.Skin().Frame(), face_.Skin().Zoom(), *this);
+  if (!afterFirstFrame_) return;
+  const std::function<void()> work = std::move(afterFirstFrame_);
+  afterFirstFrame_ = nullptr;
+  work();
+}
 
 void TfrmMain::CreateTrayIcon() {
   TTrayIcon::Events events;

@@ -26,6 +26,7 @@
 #include "ui/tooltip_window_win32.h"
 #include "ui/window_sounds_win32.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -49,6 +50,8 @@ class TfrmMain : public ClockHost,
   HACCEL Accelerators() const { return accel_.get(); }
   // The alarms dialog, made after the main window; "Alarms..." shows it.
   void SetAlarmsForm(TfAlarms* form) { fAlarms_ = form; }
+  // Start-up work that no frame needs, done once the first frame of the appearing fade is up.
+  void AfterFirstFrame(std::function<void()> work) { afterFirstFrame_ = std::move(work); }
 
   // ClockHost
   TDateTime DisplayedTime() override;
@@ -149,6 +152,7 @@ class TfrmMain : public ClockHost,
   std::unique_ptr<TooltipWindowWin32> tooltipWindow_;
   std::unique_ptr<TToolTipManager> ToolTipManager1;
   TfAlarms* fAlarms_ = nullptr;
+  std::function<void()> afterFirstFrame_;
   std::unique_ptr<WindowSounds> sounds_;
   Win32SntpClock sntpClock_;
   std::unique_ptr<WinsockTransport> network_;

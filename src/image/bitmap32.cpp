@@ -9,3 +9,8 @@ void TBitmap32::SetSize(int w, int h) {
 }
 
 void TBitmap32::Clear(uint32_t color) { std::fill(pixels.begin(), pixels.end(), color); }
+
+void TBitmap32::Free() {
+  std::vector<uint32_t>().swap(pixels);
+  width = height = 0;
+}

@@ -23,6 +23,8 @@ struct TBitmap32 {
   // Resizes; the content is undefined afterwards unless Clear is called. Reuses the buffer.
   void SetSize(int w, int h);
   void Clear(uint32_t color);
+  // Empty, with its memory given back.
+  void Free();
   bool Empty() const { return width <= 0 || height <= 0; }
   uint32_t* Row(int y) { return pixels.data() + static_cast<size_t>(y) * width; }
   const uint32_t* Row(int y) const { return pixels.data() + static_cast<size_t>(y) * width; }

@@ -41,11 +41,6 @@ void FrameComposer::Prepare(const SkinSurfaces& s, uint8_t constantAlpha) {
   const int w = s.frame.width, h = s.frame.height;
   alpha_ = constantAlpha;
   still_.SetSize(w, h);
-  // Painting a hand leaves blank_ transparent again: only a new size needs clearing.
-  if (blank_.width != w || blank_.height != h) {
-    blank_.SetSize(w, h);
-    blank_.Clear(0);
-  }
   // Over transparent black at full alpha a blend copies its source: a glass of the face's
   // size is used as it is, and the face needs no blending of its own.
   // A stretched glass is of the skin alone: frames at another alpha (a fade) keep it.
@@ -120,7 +115,7 @@ PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels,
   const TRotLayer* layers[kHands] = {&s.hours, &s.minutes, &s.seconds};
   for (int i = 0; i < kHands; ++i) {
     const PixelRect before = handsShown_ ? hands_[i].Area() : PixelRect{};
-    const bool turned = in.displayArrows && hands_[i].Update(*layers[i], blank_);
+    const bool turned = in.displayArrows && hands_[i].Update(*layers[i], s.frame, handScratch_);
     if (turned || in.displayArrows != handsShown_)
       moved.Add(Bounds(before, in.displayArrows ? hands_[i].Area() : PixelRect{}));
   }

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "image/bitmap32.h"
 #include "image/pixel_rect.h"
@@ -37,7 +38,8 @@ constexpr uint32_t kHotLabelColour = 0xFFFFFF;
 // changed since the last one: the labels whose text or colour changed, the buttons whose
 // look changed, and where the hands were and are. It keeps each label's ink, the hands'
 // turns (the second hand's sixty), the overlay without hands, the stretched glass and the
-// face under it; once they have been as large, a frame allocates nothing.
+// face under it; once they have been as large, a frame allocates nothing (unless a hand is too
+// large for all its angles to be kept).
 class FrameComposer {
  public:
   // Sets the buttons' strip and the left button's icon, and returns the rectangle of the frame
@@ -90,5 +92,5 @@ class FrameComposer {
   TBitmap32 still_;        // labels and buttons: the overlay without hands
   TBitmap32 bare_;         // face and glass: the frame where the overlay is transparent
   TBitmap32 glass_;        // a glass of another size, stretched over the face
-  TBitmap32 blank_;        // transparent black, for painting hands
+  std::vector<uint32_t> handScratch_;  // transparent black, for painting hands
 };

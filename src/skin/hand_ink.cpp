@@ -10,16 +10,8 @@
 namespace {
 
 constexpr float kDegreesPerTurn = 6;
-// The kept angles of one hand together take at most this much.
-constexpr size_t kKeptBytes = 8u << 20;
 
 bool SameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-// What one painted angle takes at most: the bounding box of the hand turned any way.
-size_t TurnBytesBound(const TBitmap32& hand) {
-  const size_t side = static_cast<size_t>(hand.width) + hand.height + 2;
-  return side * side * sizeof(uint32_t);
-}
 
 }  // namespace
 
@@ -30,28 +22,58 @@ bool HandInk::Same(const Turn& t, const TRotLayer& layer) {
          SameBits(t.position.y, layer.position.y);
 }
 
-size_t HandInk::TurnFor(const TRotLayer& layer) {
-  if (!counted_) {  // the first angle after a Forget: nothing points into turns_ yet
-    const size_t fit = std::max<size_t>(1, kKeptBytes / TurnBytesBound(layer.bitmap));
-    turns_.resize(std::min<size_t>(static_cast<size_t>(maxTurns_), fit));
-    counted_ = true;
-  }
+size_t HandInk::TurnFor(const TRotLayer& layer) const {
   const size_t n = turns_.size();
   if (n == 1 || !std::isfinite(layer.angle)) return 0;
   const long step = std::lround(std::fmod(static_cast<double>(-layer.angle) / kDegreesPerTurn, double(n)));
   return static_cast<size_t>((step % static_cast<long>(n) + static_cast<long>(n)) % static_cast<long>(n));
 }
 
-void HandInk::Paint(Turn& turn, const TRotLayer& layer, TBitmap32& blank) {
-  const PixelBox box = PaintBox(layer, blank);
+void HandInk::MakeRoom(size_t index, size_t inkSize) {
+  Turn& turn = turns_[index];
+  const size_t n = turns_.size();
+  // The hand turns forward: the angle just left is the one shown again last.
+  for (size_t back = 1; back < n; ++back) {
+    size_t kept = turn.rows.capacity() * sizeof(RowRun) + std::max(turn.ink.capacity(), inkSize) * sizeof(uint32_t);
+    for (size_t i = 0; i < n; ++i) kept += i == index ? 0 : turns_[i].Bytes();
+    if (kept <= kKeptBytes) return;
+    Turn& last = turns_[(index + n - back) % n];
+    // Memory large enough for this angle serves it instead of being freed.
+    if (turn.ink.capacity() < inkSize && last.ink.capacity() >= inkSize) std::swap(turn.ink, last.ink);
+    last = Turn{};
+  }
+}
+
+void HandInk::Paint(size_t index, const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch) {
+  Turn& turn = turns_[index];
+  const PixelBox box = PaintBox(layer, face);
   turn.area = box.Empty() ? PixelRect{} : PixelRect{box.left, box.top, box.right, box.bottom};
-  turn.samples.SetSize(turn.area.Width(), turn.area.Height());
-  PaintRotLayer(layer, blank);
-  // Merged onto transparent black, every sample lands unchanged.
-  for (int y = turn.area.top; y < turn.area.bottom; ++y) {
-    uint32_t* painted = blank.Row(y) + turn.area.left;
-    std::copy(painted, painted + turn.area.Width(), turn.samples.Row(y - turn.area.top));
-    std::fill(painted, painted + turn.area.Width(), 0u);
+  const int width = turn.area.Width();
+  const size_t boxPixels = static_cast<size_t>(width) * turn.area.Height();
+  if (scratch.size() < boxPixels) scratch.resize(boxPixels, 0u);
+  PaintRotLayerInBox(layer, box, scratch.data());
+  // Painted onto transparent black, every sample lands unchanged: the runs are what it holds.
+  turn.rows.clear();
+  turn.rows.resize(static_cast<size_t>(turn.area.Height()) + 1);
+  size_t inkSize = 0;
+  for (int y = 0; y < turn.area.Height(); ++y) {
+    const uint32_t* row = scratch.data() + static_cast<size_t>(y) * width;
+    const uint32_t *first = row, *end = row + width;
+    first = std::find_if(first, end, [](uint32_t p) { return p != 0; });
+    while (end > first && end[-1] == 0) --end;
+    turn.rows[y] = {turn.area.left + static_cast<int>(first - row), static_cast<uint32_t>(inkSize)};
+    inkSize += static_cast<size_t>(end - first);
+  }
+  turn.rows.back().begin = static_cast<uint32_t>(inkSize);
+  MakeRoom(index, inkSize);
+  turn.ink.clear();
+  turn.ink.resize(inkSize);
+  for (int y = 0; y < turn.area.Height(); ++y) {
+    const RowRun& run = turn.rows[y];
+    const size_t runWidth = turn.rows[y + 1].begin - run.begin;
+    uint32_t* painted = scratch.data() + static_cast<size_t>(y) * width + (run.left - turn.area.left);
+    std::copy(painted, painted + runWidth, turn.ink.begin() + static_cast<std::ptrdiff_t>(run.begin));
+    std::fill(painted, painted + runWidth, 0u);
   }
   turn.painted = true;
   turn.angle = layer.angle;
@@ -59,19 +81,24 @@ void HandInk::Paint(Turn& turn, const TRotLayer& layer, TBitmap32& blank) {
   turn.position = layer.position;
 }
 
-bool HandInk::Update(const TRotLayer& layer, TBitmap32& blank) {
+bool HandInk::Update(const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch) {
   if (current_ && Same(*current_, layer)) return false;
-  Turn& turn = turns_[TurnFor(layer)];
-  current_ = &turn;
-  if (!Same(turn, layer)) Paint(turn, layer, blank);
+  const size_t index = TurnFor(layer);
+  if (!Same(turns_[index], layer)) Paint(index, layer, face, scratch);
+  current_ = &turns_[index];
   return true;
 }
 
 void HandInk::Forget() {
   // The turns' buffers stay for the next skin's hands: only what they hold goes.
   for (Turn& turn : turns_) turn.painted = false;
-  counted_ = false;
   current_ = nullptr;
+}
+
+size_t HandInk::KeptBytes() const {
+  size_t bytes = 0;
+  for (const Turn& turn : turns_) bytes += turn.Bytes();
+  return bytes;
 }
 
 void HandInk::MergeInto(TBitmap32& target, const PixelRect& clip) const {
@@ -79,6 +106,10 @@ void HandInk::MergeInto(TBitmap32& target, const PixelRect& clip) const {
   const Turn& t = *current_;
   const PixelRect r = Intersection(Intersection(clip, t.area), WholeOf(target));
   for (int y = r.top; y < r.bottom; ++y) {
-    MergeSamples(target.Row(y) + r.left, t.samples.Row(y - t.area.top) + (r.left - t.area.left), r.Width());
+    const RowRun& run = t.rows[y - t.area.top];
+    const int end = run.left + static_cast<int>(t.rows[y - t.area.top + 1].begin - run.begin);
+    const int left = std::max(r.left, run.left), right = std::min(r.right, end);
+    if (left < right)
+      MergeSamples(target.Row(y) + left, t.ink.data() + run.begin + (left - run.left), right - left);
   }
 }

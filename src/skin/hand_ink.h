@@ -8,38 +8,54 @@
 #include "skin/rot_layer.h"
 
 // What one hand layer paints at an angle, kept for the angles it comes back to: the samples
-// PaintRotLayer merges, so that merging them onto an overlay gives exactly its pixels.
+// PaintRotLayer merges, so that merging them onto an overlay gives exactly its pixels. Of
+// each row only the run from its first to its last painted pixel is kept: a thin hand turned
+// fills little of its bounding box.
 // The second hand shows one of sixty angles; the others move on and keep one.
 class HandInk {
  public:
-  // Keeps up to `turns` angles 6 degrees apart, as the second hand's are; fewer when a
-  // skin's hand is so large that they would not fit in the memory set aside for them.
-  explicit HandInk(int turns) : maxTurns_(turns) {}
+  // What the kept angles of one hand take together at most, unless a single angle takes more.
+  static constexpr size_t kKeptBytes = 2u << 20;
 
-  // Brings the samples to the layer's angle; true when they changed. `blank` is face-sized
-  // and transparent black, and is left so.
-  bool Update(const TRotLayer& layer, TBitmap32& blank);
+  // Keeps up to `turns` angles 6 degrees apart, as the second hand's are; fewer when a
+  // skin's hand is so large that they would not fit in kKeptBytes.
+  explicit HandInk(int turns) : turns_(static_cast<size_t>(turns)) {}
+
+  // Brings the samples to the layer's angle on `face` (only its size counts); true when they
+  // changed. `scratch` is transparent black (0), grows to the largest box painted, and is
+  // left so.
+  bool Update(const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch);
   // Every kept angle goes: a new skin brings new hands.
   void Forget();
 
   PixelRect Area() const { return current_ ? current_->area : PixelRect{}; }
   // Merges the samples onto `target` inside `clip`, as PaintRotLayer does.
   void MergeInto(TBitmap32& target, const PixelRect& clip) const;
+  // The memory the kept angles hold.
+  size_t KeptBytes() const;
 
  private:
+  // One row's painted run: it starts at x = left and its pixels are ink[begin] up to the
+  // next row's begin.
+  struct RowRun {
+    int left = 0;
+    uint32_t begin = 0;  // a face has far fewer pixels than this counts
+  };
   struct Turn {
     bool painted = false;
     float angle = 0;
     FloatPoint bitmapCenter, position;
     PixelRect area;
-    TBitmap32 samples;  // the area's pixels, 0 where the hand leaves the overlay as it is
+    std::vector<RowRun> rows;   // one per row of the area, then one whose begin ends the ink
+    std::vector<uint32_t> ink;  // the runs, row after row; 0 where the hand leaves the overlay as it is
+    size_t Bytes() const { return rows.capacity() * sizeof(RowRun) + ink.capacity() * sizeof(uint32_t); }
   };
   static bool Same(const Turn& t, const TRotLayer& layer);
-  static void Paint(Turn& turn, const TRotLayer& layer, TBitmap32& blank);
-  size_t TurnFor(const TRotLayer& layer);
+  size_t TurnFor(const TRotLayer& layer) const;
+  void Paint(size_t index, const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch);
+  // Frees the angles shown again last until turn `index`, holding `inkSize` pixels, fits.
+  void MakeRoom(size_t index, size_t inkSize);
 
-  int maxTurns_;
-  bool counted_ = false;  // turns_ holds as many turns as this skin's hand may keep
-  std::vector<Turn> turns_;
+  std::vector<Turn> turns_;  // never resized: current_ points into it
   const Turn* current_ = nullptr;
 };

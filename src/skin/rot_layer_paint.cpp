@@ -89,9 +89,10 @@ PixelBox PaintBox(const TRotLayer& layer, const TBitmap32& target) {
   return box;
 }
 
-void PaintRotLayerWith(const TRotLayer& layer, TBitmap32& target, SpanPainter paint) {
-  const PixelBox box = PaintBox(layer, target);
-  if (box.Empty()) return;
+namespace {
+
+// Paints the box's spans; the box's top left pixel is at topLeft, its rows `stride` apart.
+void PaintBoxRows(const TRotLayer& layer, const PixelBox& box, uint32_t* topLeft, size_t stride, SpanPainter paint) {
   const TBitmap32& src = layer.bitmap;
   const AffineMap inv = LayerTransform(layer).Inverse();
   // Only where some tap can reach the bitmap: u in (-3, width + 2), v in (-3, height + 2).
@@ -105,8 +106,22 @@ void PaintRotLayerWith(const TRotLayer& layer, TBitmap32& target, SpanPainter pa
     ClipSpan(v0, inv.m21, vLo, vHi, first, last);
     if (first > last) continue;
     const int32_t u = ToFixed(u0 + inv.m11 * first), v = ToFixed(v0 + inv.m21 * first);
-    paint(src, HandSpan{u, v, du, dv, last - first + 1}, target.Row(y) + first);
+    uint32_t* row = topLeft + static_cast<size_t>(y - box.top) * stride;
+    paint(src, HandSpan{u, v, du, dv, last - first + 1}, row + (first - box.left));
   }
+}
+
+}  // namespace
+
+void PaintRotLayerWith(const TRotLayer& layer, TBitmap32& target, SpanPainter paint) {
+  const PixelBox box = PaintBox(layer, target);
+  if (box.Empty()) return;
+  PaintBoxRows(layer, box, target.Row(box.top) + box.left, static_cast<size_t>(target.width), paint);
+}
+
+void PaintRotLayerInBox(const TRotLayer& layer, const PixelBox& box, uint32_t* pixels) {
+  if (box.Empty()) return;
+  PaintBoxRows(layer, box, pixels, static_cast<size_t>(box.right - box.left), FastestSpanPainter());
 }
 
 SpanPainter FastestSpanPainter() {

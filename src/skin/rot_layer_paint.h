@@ -31,3 +31,6 @@ PixelBox PaintBox(const TRotLayer& layer, const TBitmap32& target);
 // onto the target with the merge rule. Allocates nothing. Where the processor has SSE2 it
 // samples with it, elsewhere portably; the pixels are the same.
 void PaintRotLayer(const TRotLayer& layer, TBitmap32& target);
+// The same for the pixels of `box` alone, the PaintBox of a target: `pixels` holds the box's
+// rows, box-wide, and stands for that part of the target.
+void PaintRotLayerInBox(const TRotLayer& layer, const PixelBox& box, uint32_t* pixels);

@@ -11,13 +11,19 @@ namespace {
 
 const char kZonesKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
 
+// A zone's values (its texts, its 44 bytes of TZI) fit this: one call reads each.
+constexpr DWORD kUsualValueSize = 512;
+
 // The raw data of a value, or nullopt when it is missing.
 std::optional<std::vector<uint8_t>> ReadValue(HKEY key, const wchar_t* name, DWORD& type) {
-  DWORD size = 0;
-  if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
-  std::vector<uint8_t> data(size);
-  if (RegQueryValueExW(key, name, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
-    return std::nullopt;
+  std::vector<uint8_t> data(kUsualValueSize);
+  DWORD size = kUsualValueSize;
+  LONG rc = RegQueryValueExW(key, name, nullptr, &type, data.data(), &size);
+  if (rc == ERROR_MORE_DATA) {  // size now says how much it holds
+    data.resize(size);
+    rc = RegQueryValueExW(key, name, nullptr, &type, data.data(), &size);
+  }
+  if (rc != ERROR_SUCCESS) return std::nullopt;
   data.resize(size);
   return data;
 }
@@ -34,20 +40,28 @@ std::u16string ReadText(HKEY key, const wchar_t* name) {
 
 }  // namespace
 
+HKEY RegistryZoneSource::Zones() {
+  if (!opened_) zones_ = OpenRegistryKey(HKEY_LOCAL_MACHINE, kZonesKey, KEY_READ);
+  opened_ = true;
+  return zones_.get();
+}
+
 std::optional<std::vector<std::string>> RegistryZoneSource::ZoneKeyNames() {
-  const RegistryKey zones = OpenRegistryKey(HKEY_LOCAL_MACHINE, kZonesKey, KEY_READ);
+  const HKEY zones = Zones();
   if (!zones) return std::nullopt;
-  return ListSubKeyNames([&zones](uint32_t index) {
+  return ListSubKeyNames([zones](uint32_t index) {
     wchar_t name[256];
     DWORD length = static_cast<DWORD>(std::size(name));
-    const LONG rc = RegEnumKeyExW(zones.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+    const LONG rc = RegEnumKeyExW(zones, index, name, &length, nullptr, nullptr, nullptr, nullptr);
     if (rc == ERROR_SUCCESS) return SubKeyAt{SubKeyAt::Answer::Name, Utf8(std::wstring_view(name, length))};
     return SubKeyAt{rc == ERROR_NO_MORE_ITEMS ? SubKeyAt::Answer::NoMoreItems : SubKeyAt::Answer::Error, {}};
   });
 }
 
 std::optional<StoredZone> RegistryZoneSource::ReadZone(const std::string& keyName) {
-  const RegistryKey zone = OpenRegistryKey(HKEY_LOCAL_MACHINE, std::string(kZonesKey) + "\\" + keyName, KEY_READ);
+  const HKEY zones = Zones();
+  if (!zones) return std::nullopt;
+  const RegistryKey zone = OpenRegistryKey(zones, keyName, KEY_QUERY_VALUE);
   if (!zone) return std::nullopt;
   StoredZone stored;
   stored.display = Utf16ToUtf8(ReadText(zone.get(), L"Display"));

@@ -68,13 +68,17 @@ void TQvRegistryTimeZone::SetDisplayName(const std::string& value) { Assign(disp
 void TQvRegistryTimeZone::SetKeyName(const std::string& value) { Assign(keyName_, value); }
 void TQvRegistryTimeZone::SetInfo(const ZoneInformation& value) { Assign(info_, value); }
 
-TQvRegistryTimeZones::TQvRegistryTimeZones(ZoneSource& source) : source_(source) { Reload(); }
+void TQvRegistryTimeZones::Read() const {
+  // Reading changes only the mutable records and the flag.
+  if (!read_) const_cast<TQvRegistryTimeZones*>(this)->Reload();
+}
 
 bool TQvRegistryTimeZones::SaveZone(const TQvRegistryTimeZone&) {
   throw OrmelError("TQvRegistryTimeZones: WriteAccess not set.");
 }
 
 void TQvRegistryTimeZones::Reload() {
+  read_ = true;
   zones_.clear();
   const auto names = source_.ZoneKeyNames();
   if (!names) return;
@@ -101,6 +105,6 @@ void TQvRegistryTimeZones::Reload() {
 
 std::optional<ZoneEntry> TQvRegistryTimeZones::ZoneByIndex(int32_t index) const {
   if (index < 0 || index >= Count()) return std::nullopt;
-  const TQvRegistryTimeZone& zone = *zones_[index];
+  const TQvRegistryTimeZone& zone = Item(index);
   return ZoneEntry{zone.KeyName(), zone.DisplayName(), zone.Info()};
 }

@@ -44,16 +44,19 @@ struct ZoneEntry {
   ZoneInformation info;
 };
 
-// The sorted zone list, read once from the source; a zone id is a position in it.
+// The sorted zone list, read once from the source; a zone id is a position in it. It is read
+// when it is first asked for, so that a start that needs no zone shows the clock first.
 class TQvRegistryTimeZones {
  public:
-  explicit TQvRegistryTimeZones(ZoneSource& source);
+  explicit TQvRegistryTimeZones(ZoneSource& source) : source_(source) {}
 
-  int32_t Count() const { return static_cast<int32_t>(zones_.size()); }
+  int32_t Count() const { return static_cast<int32_t>(Zones().size()); }
   // Callers keep to 0 .. Count()-1.
-  const TQvRegistryTimeZone& Item(int32_t index) const { return *zones_[index]; }
-  TQvRegistryTimeZone& Item(int32_t index) { return *zones_[index]; }
+  const TQvRegistryTimeZone& Item(int32_t index) const { return *Zones()[index]; }
+  TQvRegistryTimeZone& Item(int32_t index) { return *Zones()[index]; }
   std::optional<ZoneEntry> ZoneByIndex(int32_t index) const;
+  // Reads the list unless it has been read.
+  void Read() const;
   void Reload();
 
   // Never set by this system: the zone database is read only here.
@@ -62,8 +65,16 @@ class TQvRegistryTimeZones {
   bool SaveZone(const TQvRegistryTimeZone& zone);
 
  private:
+  using Records = std::vector<std::unique_ptr<TQvRegistryTimeZone>>;
+  const Records& Zones() const {
+    Read();
+    return zones_;
+  }
+
   ZoneSource& source_;
-  std::vector<std::unique_ptr<TQvRegistryTimeZone>> zones_;
+  // Reading on first use changes nothing a caller can see but when the source is read.
+  mutable bool read_ = false;
+  mutable Records zones_;
 };
 
 // The sort key: the offset read as an hhmm number plus the code of the first place letter.

@@ -87,6 +87,22 @@ TEST_F(FadeDriverFixture, EachStepMovesTheWindowWhereItPresentsTheZoomedImage) {
       << "appearing ends with a full frame update";
 }
 
+// Between fades nothing shows the zoomed image: it holds no memory then, and the next fade
+// zooms as the first one did.
+TEST_F(FadeDriverFixture, TheZoomedImageIsGivenBackWhenAFadeEnds) {
+  std::vector<uint32_t> firstStep;
+  for (int fadeNumber = 0; fadeNumber < 2; ++fadeNumber) {
+    SCOPED_TRACE(fadeNumber);
+    fade = FadeState{};
+    StartUpFade(fade, host);
+    fadeTimerTimer(fade, frame, zoom, host);
+    if (fadeNumber == 0) firstStep = zoom.pixels;
+    EXPECT_EQ(zoom.pixels, firstStep);
+    RunToEnd();
+    EXPECT_EQ(zoom.pixels.capacity(), 0u);
+  }
+}
+
 TEST_F(FadeDriverFixture, HidingAndShowingRunFromTheCursorAndBack) {
   StartUpFade(fade, host);
   RunToEnd();

@@ -2,8 +2,9 @@
 """Every Windows program we ship starts on a Windows that has nothing of ours installed.
 
 Reads the PE headers of the programs in each Windows tree's dist/ (what the zip and the set-up
-program carry): each imports only DLLs that every supported Windows has, says in its header
-that it needs Windows Vista (6.0), and carries no symbols or debug sections.
+program carry): each imports only DLLs that every supported Windows has, and none of those
+that the clock loads when it first needs them, says in its header that it needs Windows Vista
+(6.0), and carries no symbols or debug sections.
 Usage: shipped_programs_test.py BUILD_DIR
 """
 import glob
@@ -15,9 +16,13 @@ import sys
 # compiler's runtime DLLs) would have to come with the program, and nothing does.
 SYSTEM_DLLS = {
     "advapi32.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll", "msimg32.dll", "msvcrt.dll",
-    "ole32.dll", "oleaut32.dll", "shell32.dll", "user32.dll", "winmm.dll",
+    "ole32.dll", "oleaut32.dll", "shell32.dll", "user32.dll",
 }
 WINDOWS_FLOOR = (6, 0)  # Vista
+# What the clock loads when it first needs it, not at start-up: the sound DLL at the first
+# chime or beep, Winsock when the network layer starts. Imported, they would load before the
+# window shows.
+LOADED_WHEN_NEEDED = {"winmm.dll", "ws2_32.dll"}
 
 
 class Pe:
@@ -84,7 +89,9 @@ def problems_of(path):
     pe = Pe(path)
     name = os.path.relpath(path)
     for dll in pe.imported_dlls():
-        if dll.lower() not in SYSTEM_DLLS:
+        if dll.lower() in LOADED_WHEN_NEEDED:
+            yield "%s imports %s, which then loads at start-up although nothing needs it before" % (name, dll)
+        elif dll.lower() not in SYSTEM_DLLS:
             yield "%s imports %s, which Windows does not have" % (name, dll)
     for what, version in (("operating system", pe.os_version), ("subsystem", pe.subsystem_version)):
         if version != WINDOWS_FLOOR:

@@ -84,6 +84,29 @@ TEST(ZoneList, UnreadableZonesKeyGivesAnEmptyListAndReloadReadsAgain) {
   EXPECT_EQ(list.Count(), 0);
 }
 
+// The source is read when the list is first asked for (or told to read), and only then.
+TEST(ZoneList, IsReadOnceWhenFirstAskedFor) {
+  const struct {
+    const char* firstUse;
+    void (*use)(const TQvRegistryTimeZones&);
+  } uses[] = {
+      {"Count", [](const TQvRegistryTimeZones& l) { l.Count(); }},
+      {"ZoneByIndex", [](const TQvRegistryTimeZones& l) { l.ZoneByIndex(0); }},
+      {"Read", [](const TQvRegistryTimeZones& l) { l.Read(); }},
+  };
+  for (const auto& u : uses) {
+    SCOPED_TRACE(u.firstUse);
+    FakeZoneSource source;
+    const TQvRegistryTimeZones list(source);
+    source.Add("A", "(GMT+01:00) A", -60);
+    u.use(list);
+    source.Add("B", "(GMT+02:00) B", -120);
+    EXPECT_EQ(list.Count(), 1);
+    list.Read();
+    EXPECT_EQ(list.Count(), 1);
+  }
+}
+
 TEST(ZoneList, ChangingALoadedZoneFailsWithoutWriteAccess) {
   FakeZoneSource source;
   source.Add("A", "(GMT+01:00) A", -60);
