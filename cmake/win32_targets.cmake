@@ -79,3 +79,8 @@ add_executable(idle_floor WIN32 bench/idle_floor_win32.cpp)
 target_link_libraries(idle_floor PRIVATE ormel_image)
 target_link_options(idle_floor PRIVATE ${ORMEL_STATIC_LINK})
 set_target_properties(idle_floor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+# Its plainest floor: a topmost layered window, the timer and an update every tenth tick.
+add_executable(plain_floor WIN32 bench/plain_floor_win32.cpp)
+target_link_libraries(plain_floor PRIVATE ormel_image)
+target_link_options(plain_floor PRIVATE ${ORMEL_STATIC_LINK})
+set_target_properties(plain_floor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

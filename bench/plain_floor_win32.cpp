@@ -1,0 +1,99 @@
+// The plainest clock-like window, for bench/idle_cost.sh to set beside the real clock: a
+// topmost layered tool window, a 100 ms message timer, and at every tenth tick an 88 x 88
+// rectangle of its 32-bit top-down DIB section refilled and handed to
+// UpdateLayeredWindowIndirect as the dirty rectangle. It reads no clock and its message loop
+// only gets and dispatches.
+//   plain_floor.exe WIDTH HEIGHT LEFT TOP
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "image/dib_section_win32.h"
+
+namespace {
+
+constexpr UINT_PTR kTick = 1;
+constexpr UINT kTickInterval = 100;
+constexpr int kTicksPerUpdate = 10;
+// About what the hands and the time label change in a second of the real clock.
+constexpr int kChangedSide = 88;
+
+struct Floor {
+  HWND window = nullptr;
+  HDC screen = nullptr;
+  HDC memory = nullptr;
+  uint32_t* bits = nullptr;
+  SIZE size{};
+  POINT place{};
+  int ticks = 0;
+};
+
+Floor floor_;
+
+void Present(const RECT& dirty) {
+  POINT source{0, 0};
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  UPDATELAYEREDWINDOWINFO info{sizeof info, floor_.screen, &floor_.place, &floor_.size, floor_.memory, &source,
+                               0, &blend, ULW_ALPHA, &dirty};
+  UpdateLayeredWindowIndirect(floor_.window, &info);
+}
+
+void Tick() {
+  if (++floor_.ticks % kTicksPerUpdate != 0) return;
+  // Opaque grey that changes with each update, premultiplied as it must be.
+  const uint32_t grey = 0x40u + (static_cast<uint32_t>(floor_.ticks / kTicksPerUpdate) & 0x3Fu);
+  const uint32_t pixel = 0xFF000000u | grey << 16 | grey << 8 | grey;
+  const RECT dirty{0, 0, kChangedSide < floor_.size.cx ? kChangedSide : floor_.size.cx,
+                   kChangedSide < floor_.size.cy ? kChangedSide : floor_.size.cy};
+  GdiFlush();
+  for (int y = 0; y < dirty.bottom; ++y)
+    for (int x = 0; x < dirty.right; ++x) floor_.bits[y * floor_.size.cx + x] = pixel;
+  Present(dirty);
+}
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_TIMER && wp == kTick) {
+    Tick();
+    return 0;
+  }
+  if (msg == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  if (__argc != 5) return 2;
+  floor_.size = {std::atoi(__argv[1]), std::atoi(__argv[2])};
+  floor_.place = {std::atoi(__argv[3]), std::atoi(__argv[4])};
+  if (floor_.size.cx <= 0 || floor_.size.cy <= 0) return 2;
+
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = L"OrmelPlainFloor";
+  RegisterClassW(&wc);
+  floor_.window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, L"plain floor",
+                                  WS_POPUP, floor_.place.x, floor_.place.y, floor_.size.cx, floor_.size.cy, nullptr,
+                                  nullptr, instance, nullptr);
+  if (!floor_.window) return 1;
+
+  floor_.screen = GetDC(nullptr);
+  floor_.memory = CreateCompatibleDC(floor_.screen);
+  const BitmapHandle section = CreateTopDownDib(floor_.memory, floor_.size.cx, floor_.size.cy, floor_.bits);
+  if (!section || !floor_.bits) return 1;
+  SelectObject(floor_.memory, section.get());
+  for (int i = 0; i < floor_.size.cx * floor_.size.cy; ++i) floor_.bits[i] = 0xFF202020u;
+
+  ShowWindow(floor_.window, SW_SHOWNORMAL);
+  Present(RECT{0, 0, floor_.size.cx, floor_.size.cy});
+  SetTimer(floor_.window, kTick, kTickInterval, nullptr);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+  return 0;
+}
