@@ -8,7 +8,8 @@
 # own (Xvfb), the Wine programs each with a Wine server of its own, so that the load of the
 # machine, which changes from minute to minute, falls on all of them alike. They are measured
 # for SECONDS (45 by default) with the pointer off them, then for as long with it resting on a
-# free point of their faces (where the clock's hover has nothing to light).
+# free point of their faces (where the clock's hover has nothing to light), from the clock's
+# second minute on.
 # For each it counts the CPU time that the scheduler keeps to the nanosecond for every thread
 # (/proc/PID/task/*/schedstat) of the program, of its X server and, for the Wine programs, of
 # its Wine server, which does part of every Wine program's work. The last lines are the ratios
@@ -81,6 +82,7 @@ clock_display=$DISPLAY
 reset_settings
 [ -z "$zone" ] || "$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v TimeZoneKey /d "$zone" /f >/dev/null
 start_clock  # sets X Y WIDTH HEIGHT and the face point CX CY
+clock_started=$SECONDS
 clock_pids="clock=$pid clock.wineserver=$wine_server clock.X=$x_server"
 
 # floor NAME EXE TITLE ARGS...: the floor EXE, whose window is called TITLE, at the clock's place.
@@ -131,7 +133,9 @@ pointer_to() {
 # shellcheck disable=SC2086  # the lists of pairs split into words
 everyone() { measure $clock_pids ${floor_pids[*]} $peer_pids; }
 pointer_to 0 0
-sleep 3  # past the Wine services' start in the new prefixes
+# Past the clock's first minute, in which it paints each of the second hand's angles once and
+# keeps it: the cost of a clock that runs on is that of the minutes after.
+sleep $((clock_started + 62 - SECONDS > 3 ? clock_started + 62 - SECONDS : 3))
 off=$(everyone)
 pointer_to "$CX" "$CY"
 sleep 2  # past the hover's first reactions
