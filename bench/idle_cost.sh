@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# What the clock costs while nothing happens, beside floors and a peer, all at the same time:
+# What the clock costs while nothing happens, beside a floor and a peer, all at the same time:
 # the clock in Clock mode; under Wine the plain floor (bench/plain_floor_win32.cpp: a topmost
 # layered window of the same size with the same 100 ms timer and an update every tenth tick,
-# and nothing else) and the idle floor (bench/idle_floor_win32.cpp: a layered window shown as
-# the clock shows it, brought to the foreground, with a timer that reads the time); and
-# `xclock -render -update 1` of the same size. Each runs at the same place on a display of its
+# and nothing else); and `xclock -render -update 1` of the same size. Each runs at the same
+# place on a display of its
 # own (Xvfb), the Wine programs each with a Wine server of its own, so that the load of the
 # machine, which changes from minute to minute, falls on all of them alike. They are measured
 # for SECONDS (45 by default) with the pointer off them, then for as long with it resting on a
@@ -13,13 +12,14 @@
 # For each it counts the CPU time that the scheduler keeps to the nanosecond for every thread
 # (/proc/PID/task/*/schedstat) of the program, of its X server and, for the Wine programs, of
 # its Wine server, which does part of every Wine program's work. The last lines are the ratios
-# of the totals: the clock and the idle floor against the plain floor, and the plain floor
-# against xclock (what any clock of this design costs under this Wine).
+# of the totals: the clock against the plain floor, and the plain floor against xclock (what
+# any clock of this design costs under this Wine).
 # The clock runs on a scratch copy of the prefix's registry, so it starts from the default
 # settings (Clock mode, local time, or the world zone of --zone, named by its registry key
 # such as "Tokyo Standard Time").
 #   bench/idle_cost.sh [--zone KEY] [SECONDS] [DIST]
-# IDLE_FLOOR_TICK=1000 gives the idle floor a 1 s tick instead of 100 ms: what the tick costs.
+# FLOOR_TICK=1000 gives the floor a 1 s tick instead of 100 ms (its update still comes once a
+# second): what the tick costs.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 zone=""
@@ -33,11 +33,8 @@ tree=$root/build/win32
 [ -f "$prefix/.win64" ] && tree=$root/build/win64
 dist=${2:-$tree/dist}
 [ -f "$dist/OrmelClock.exe" ] || { echo "idle_cost: $dist/OrmelClock.exe is missing: ./ormel build" >&2; exit 2; }
-floor_exe=$(dirname "$dist")/bench/idle_floor.exe
-plain_exe=$(dirname "$dist")/bench/plain_floor.exe
-for exe in "$floor_exe" "$plain_exe"; do
-  [ -f "$exe" ] || { echo "idle_cost: $exe is missing: ./ormel build" >&2; exit 2; }
-done
+floor_exe=$(dirname "$dist")/bench/plain_floor.exe
+[ -f "$floor_exe" ] || { echo "idle_cost: $floor_exe is missing: ./ormel build" >&2; exit 2; }
 [ -f "$prefix/system.reg" ] || { echo "idle_cost: no Wine prefix in $prefix: ./ormel build" >&2; exit 2; }
 command -v xclock >/dev/null || { echo "idle_cost: xclock is missing (Debian package x11-apps)" >&2; exit 2; }
 
@@ -85,20 +82,13 @@ start_clock  # sets X Y WIDTH HEIGHT and the face point CX CY
 clock_started=$SECONDS
 clock_pids="clock=$pid clock.wineserver=$wine_server clock.X=$x_server"
 
-# floor NAME EXE TITLE ARGS...: the floor EXE, whose window is called TITLE, at the clock's place.
-floor_pids=() floor_displays=()
-floor() {
-  local name=$1 exe=$2 title=$3
-  shift 3
-  seat "$name"
-  "$WINE_RUN" "$exe" "$WIDTH" "$HEIGHT" "$X" "$Y" "$@" &
-  floor_pids+=("$name=$! $name.wineserver=$wine_server $name.X=$x_server")
-  floor_displays+=("$DISPLAY")
-  floor_shown() { xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; }
-  await 30 "the $title showed no window" floor_shown
-}
-floor plain "$plain_exe" "plain floor"
-floor idle "$floor_exe" "idle floor" "${IDLE_FLOOR_TICK:-100}"
+# The floor at the clock's place.
+seat plain
+"$WINE_RUN" "$floor_exe" "$WIDTH" "$HEIGHT" "$X" "$Y" "${FLOOR_TICK:-100}" &
+floor_pids="plain=$! plain.wineserver=$wine_server plain.X=$x_server"
+floor_display=$DISPLAY
+floor_shown() { xdotool search --onlyvisible --name '^plain floor$' >/dev/null 2>&1; }
+await 30 "the plain floor showed no window" floor_shown
 
 start_display
 x_servers+=("$XVFB_PID")
@@ -108,7 +98,7 @@ peer=$!
 peer_shown() { xdotool search --onlyvisible --class xclock >/dev/null 2>&1; }
 await 30 "xclock showed no window" peer_shown
 peer_pids="xclock=$peer xclock.X=$XVFB_PID"
-wine_displays=("$clock_display" "${floor_displays[@]}")
+wine_displays=("$clock_display" "$floor_display")
 
 # The run time of process $1's threads so far, in microseconds.
 cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1} END {printf "%d\n", ns / 1000}'; }
@@ -131,7 +121,7 @@ pointer_to() {
 }
 
 # shellcheck disable=SC2086  # the lists of pairs split into words
-everyone() { measure $clock_pids ${floor_pids[*]} $peer_pids; }
+everyone() { measure $clock_pids $floor_pids $peer_pids; }
 pointer_to 0 0
 # Past the clock's first minute, in which it paints each of the second hand's angles once and
 # keeps it: the cost of a clock that runs on is that of the minutes after.
@@ -164,10 +154,8 @@ for pointer in off on; do
   [ "$pointer" = off ] || result=$on where="resting on the faces"
   echo "CPU time over $seconds s, in milliseconds, the pointer $where (program + servers = total):"
   line "ormel clock${zone:+ showing $zone}" clock "$result"
-  line "plain floor" plain "$result"
-  line "idle floor (tick ${IDLE_FLOOR_TICK:-100} ms)" idle "$result"
+  line "plain floor (tick ${FLOOR_TICK:-100} ms)" plain "$result"
   [ "$pointer" = on ] || line "xclock -render -update 1 (${WIDTH}x$HEIGHT)" xclock "$result"
   ratio "ormel clock / plain floor" "$(total "$result" clock)" "$(total "$result" plain)"
-  ratio "idle floor / plain floor" "$(total "$result" idle)" "$(total "$result" plain)"
   [ "$pointer" = on ] || ratio "plain floor / xclock" "$(total "$result" plain)" "$(total "$result" xclock)"
 done

@@ -3,7 +3,9 @@
 // rectangle of its 32-bit top-down DIB section refilled and handed to
 // UpdateLayeredWindowIndirect as the dirty rectangle. It reads no clock and its message loop
 // only gets and dispatches.
-//   plain_floor.exe WIDTH HEIGHT LEFT TOP
+//   plain_floor.exe WIDTH HEIGHT LEFT TOP [TICK_MS]
+// TICK_MS (100 by default) prices the tick: at 1000 the update comes as often, the wake-ups a
+// tenth as often.
 #include <windows.h>
 
 #include <cstdint>
@@ -14,8 +16,8 @@
 namespace {
 
 constexpr UINT_PTR kTick = 1;
-constexpr UINT kTickInterval = 100;
-constexpr int kTicksPerUpdate = 10;
+constexpr int kDefaultTickInterval = 100;
+constexpr int kUpdateInterval = 1000;
 // About what the hands and the time label change in a second of the real clock.
 constexpr int kChangedSide = 88;
 
@@ -26,6 +28,7 @@ struct Floor {
   uint32_t* bits = nullptr;
   SIZE size{};
   POINT place{};
+  int ticksPerUpdate = 1;
   int ticks = 0;
 };
 
@@ -40,9 +43,9 @@ void Present(const RECT& dirty) {
 }
 
 void Tick() {
-  if (++floor_.ticks % kTicksPerUpdate != 0) return;
+  if (++floor_.ticks % floor_.ticksPerUpdate != 0) return;
   // Opaque grey that changes with each update, premultiplied as it must be.
-  const uint32_t grey = 0x40u + (static_cast<uint32_t>(floor_.ticks / kTicksPerUpdate) & 0x3Fu);
+  const uint32_t grey = 0x40u + (static_cast<uint32_t>(floor_.ticks / floor_.ticksPerUpdate) & 0x3Fu);
   const uint32_t pixel = 0xFF000000u | grey << 16 | grey << 8 | grey;
   const RECT dirty{0, 0, kChangedSide < floor_.size.cx ? kChangedSide : floor_.size.cx,
                    kChangedSide < floor_.size.cy ? kChangedSide : floor_.size.cy};
@@ -67,10 +70,12 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  if (__argc != 5) return 2;
+  if (__argc != 5 && __argc != 6) return 2;
+  const int tickInterval = __argc == 6 ? std::atoi(__argv[5]) : kDefaultTickInterval;
   floor_.size = {std::atoi(__argv[1]), std::atoi(__argv[2])};
   floor_.place = {std::atoi(__argv[3]), std::atoi(__argv[4])};
-  if (floor_.size.cx <= 0 || floor_.size.cy <= 0) return 2;
+  if (floor_.size.cx <= 0 || floor_.size.cy <= 0 || tickInterval <= 0) return 2;
+  floor_.ticksPerUpdate = tickInterval < kUpdateInterval ? kUpdateInterval / tickInterval : 1;
 
   WNDCLASSW wc{};
   wc.lpfnWndProc = WindowProc;
@@ -92,7 +97,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   ShowWindow(floor_.window, SW_SHOWNORMAL);
   Present(RECT{0, 0, floor_.size.cx, floor_.size.cy});
-  SetTimer(floor_.window, kTick, kTickInterval, nullptr);
+  SetTimer(floor_.window, kTick, static_cast<UINT>(tickInterval), nullptr);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
   return 0;
