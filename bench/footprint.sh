@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# What the clock holds and how soon it shows, beside the idle floor (bench/idle_floor_win32.cpp:
+# What the clock holds and how soon it shows, beside the plain floor (bench/plain_floor_win32.cpp:
 # a layered window of the clock's size with the same 100 ms timer, and nothing else), in one run:
 #   - the time from launch to a visible window, with the Wine server and Wine's desktop already
 #     running (as after logon), RUNS times each, clock and floor in turn, after a first start
@@ -20,7 +20,7 @@ tree=$root/build/win32
 [ -f "$prefix/.win64" ] && tree=$root/build/win64
 dist=${2:-$tree/dist}
 [ -f "$dist/OrmelClock.exe" ] || { echo "footprint: $dist/OrmelClock.exe is missing: ./ormel build" >&2; exit 2; }
-floor_exe=$(dirname "$dist")/bench/idle_floor.exe
+floor_exe=$(dirname "$dist")/bench/plain_floor.exe
 [ -f "$floor_exe" ] || { echo "footprint: $floor_exe is missing: ./ormel build" >&2; exit 2; }
 [ -f "$prefix/system.reg" ] || { echo "footprint: no Wine prefix in $prefix: ./ormel build" >&2; exit 2; }
 
@@ -28,13 +28,9 @@ source "$root/tools/virtual_display.sh"
 ensure_display
 source "$root/tests/gui/gui_lib.sh" "$dist"
 
-# The scratch prefix shares the Windows folders (read-only to the programs), not the registry.
-scratch=$WORK/prefix
-mkdir "$scratch"
-cp -a "$prefix"/*.reg "$prefix/.update-timestamp" "$prefix/dosdevices" "$scratch/"
-[ -f "$prefix/.win64" ] && cp "$prefix/.win64" "$scratch/"
-ln -s "$prefix/drive_c" "$scratch/drive_c"
-export WINEPREFIX=$scratch
+source "$root/bench/scratch_prefix.sh"
+make_scratch_prefix "$prefix" "$WORK/prefix"
+export WINEPREFIX=$WORK/prefix
 
 floor_pid="" holder=""
 finish() {
@@ -47,7 +43,7 @@ finish() {
 trap finish EXIT
 
 now_us() { echo "${EPOCHREALTIME/./}"; }
-floor_window() { xdotool search --maxdepth 1 --onlyvisible --name '^idle floor$' 2>/dev/null | head -1 || true; }
+floor_window() { xdotool search --maxdepth 1 --onlyvisible --name '^plain floor$' 2>/dev/null | head -1 || true; }
 floor_appeared() { [ -n "$(floor_window)" ]; }
 # Polls every 10 ms for at most 30 s: the 0.1 s of `within` would round the times away.
 visible_within_30s() {
@@ -109,7 +105,7 @@ launch() {
     visible_within_30s clock_appeared "the clock"
   else
     start_floor "$X"
-    visible_within_30s floor_appeared "the idle floor"
+    visible_within_30s floor_appeared "the plain floor"
   fi
   elapsed=$((($(now_us) - start) / 1000))
   sleep 1
@@ -150,7 +146,7 @@ for dpi in 96 192; do
     pid=$!
     start_floor $((X + WIDTH + 10))  # beside the clock
     visible_within_30s clock_appeared "the clock"
-    visible_within_30s floor_appeared "the idle floor"
+    visible_within_30s floor_appeared "the plain floor"
     sleep "$seconds"
     clock_kb+="$(anonymous_kb "$pid")"$'\n'
     floor_kb+="$(anonymous_kb "$floor_pid")"$'\n'

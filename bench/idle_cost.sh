@@ -1,20 +1,25 @@
 #!/usr/bin/env bash
-# What the clock costs while nothing happens, beside a peer: the clock in Clock mode for
-# SECONDS (45 by default), then the idle floor (bench/idle_floor_win32.cpp: a layered window
-# of the same size with the same 100 ms timer and one window update a second, and nothing
-# else) under Wine, then `xclock -render -update 1` of the same size at the same place on the
-# same display, each for as long. For each it counts the CPU time that the scheduler keeps to
-# the nanosecond for every thread (/proc/PID/task/*/schedstat; 1/100 s ticks were too coarse
-# for xclock's few milliseconds) of the program and of the X server, and for the Wine
-# programs also of the Wine server, which does part of every Wine program's work. The last
-# lines are the ratios of the totals: the clock against xclock, the floor against xclock
-# (what any clock of this design costs under this Wine) and the clock against the floor.
+# What the clock costs while nothing happens, beside a floor and a peer, all at the same time:
+# the clock in Clock mode; under Wine the plain floor (bench/plain_floor_win32.cpp: a topmost
+# layered window of the same size with the same 100 ms timer and an update every tenth tick,
+# and nothing else); and `xclock -render -update 1` of the same size. Each runs at the same
+# place on a display of its
+# own (Xvfb), the Wine programs each with a Wine server of its own, so that the load of the
+# machine, which changes from minute to minute, falls on all of them alike. They are measured
+# for SECONDS (45 by default) with the pointer off them, then for as long with it resting on a
+# free point of their faces (where the clock's hover has nothing to light), from the clock's
+# second minute on.
+# For each it counts the CPU time that the scheduler keeps to the nanosecond for every thread
+# (/proc/PID/task/*/schedstat) of the program, of its X server and, for the Wine programs, of
+# its Wine server, which does part of every Wine program's work. The last lines are the ratios
+# of the totals: the clock against the plain floor, and the plain floor against xclock (what
+# any clock of this design costs under this Wine).
 # The clock runs on a scratch copy of the prefix's registry, so it starts from the default
 # settings (Clock mode, local time, or the world zone of --zone, named by its registry key
-# such as "Tokyo Standard Time") and its Wine server serves nothing else. Without a display
-# it starts Xvfb, as ./ormel run does.
+# such as "Tokyo Standard Time").
 #   bench/idle_cost.sh [--zone KEY] [SECONDS] [DIST]
-# IDLE_FLOOR_TICK=1000 gives the floor a 1 s tick instead of 100 ms: what the tick costs.
+# FLOOR_TICK=1000 gives the floor a 1 s tick instead of 100 ms (its update still comes once a
+# second): what the tick costs.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 zone=""
@@ -28,116 +33,126 @@ tree=$root/build/win32
 [ -f "$prefix/.win64" ] && tree=$root/build/win64
 dist=${2:-$tree/dist}
 [ -f "$dist/OrmelClock.exe" ] || { echo "idle_cost: $dist/OrmelClock.exe is missing: ./ormel build" >&2; exit 2; }
-floor_exe=$(dirname "$dist")/bench/idle_floor.exe
+floor_exe=$(dirname "$dist")/bench/plain_floor.exe
 [ -f "$floor_exe" ] || { echo "idle_cost: $floor_exe is missing: ./ormel build" >&2; exit 2; }
 [ -f "$prefix/system.reg" ] || { echo "idle_cost: no Wine prefix in $prefix: ./ormel build" >&2; exit 2; }
 command -v xclock >/dev/null || { echo "idle_cost: xclock is missing (Debian package x11-apps)" >&2; exit 2; }
 
 source "$root/tools/virtual_display.sh"
-ensure_display
+source "$root/bench/scratch_prefix.sh"
+# The clock's display, which the test steps want before they start.
+start_display
+export DISPLAY=$XVFB_DISPLAY
+x_servers=("$XVFB_PID") wine_servers=() peer=""
 source "$root/tests/gui/gui_lib.sh" "$dist"
-
-# The scratch prefix shares the Windows folders (read-only to the clock), not the registry.
-scratch=$WORK/prefix
-mkdir "$scratch"
-cp -a "$prefix"/*.reg "$prefix/.update-timestamp" "$prefix/dosdevices" "$scratch/"
-[ -f "$prefix/.win64" ] && cp "$prefix/.win64" "$scratch/"
-ln -s "$prefix/drive_c" "$scratch/drive_c"
-export WINEPREFIX=$scratch
-
-peer="" wine_server=""
 finish() {
+  local p
   [ -z "$peer" ] || kill "$peer" 2>/dev/null || true
-  [ -z "$wine_server" ] || /usr/lib/wine/wineserver -k 2>/dev/null || true
-  [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
+  for p in "${wine_servers[@]}"; do WINEPREFIX=$p /usr/lib/wine/wineserver -k 2>/dev/null || true; done
+  for p in "${x_servers[@]}"; do kill "$p" 2>/dev/null || true; done
   cleanup
 }
 trap finish EXIT
 
-# The X server of $DISPLAY: the one started here, else the owner of the display's lock.
-x_server=$XVFB_PID
-if [ -z "$x_server" ]; then
-  number=${DISPLAY#*:}
-  number=${number%%.*}
-  x_server=$(tr -d ' ' <"/tmp/.X$number-lock" 2>/dev/null) ||
-    fail "no X server of display $DISPLAY on this machine (no /tmp/.X$number-lock)"
-fi
-
-# The run time of process $1's threads so far, in microseconds.
-cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1} END {printf "%d\n", ns / 1000}'; }
-
-# Prints "NAME MICROSECONDS" for each NAME=PID over $seconds, then "total MICROSECONDS".
-measure() {
-  local pair start=() i=0 used total=0
-  for pair in "$@"; do start+=("$(cpu_us "${pair#*=}")"); done
-  sleep "$seconds"
-  for pair in "$@"; do
-    used=$(($(cpu_us "${pair#*=}") - start[i]))
-    echo "${pair%=*} $used"
-    total=$((total + used))
-    i=$((i + 1))
-  done
-  echo "total $total"
-}
-
-# Wine's own server for the scratch prefix, started here so that its process is known.
-start_wine_server() {
+# seat NAME: a display (the one already started, the first time) and a scratch prefix of
+# NAME's own, exported as DISPLAY and WINEPREFIX, with the prefix's Wine server started; sets
+# x_server and wine_server to their processes.
+seat() {
+  if [ ${#wine_servers[@]} -gt 0 ]; then
+    start_display
+    export DISPLAY=$XVFB_DISPLAY
+    x_servers+=("$XVFB_PID")
+  fi
+  x_server=$XVFB_PID
+  export WINEPREFIX=$WORK/$1
+  make_scratch_prefix "$prefix" "$WINEPREFIX"
   /usr/lib/wine/wineserver -f -p &
   wine_server=$!
-}
-# Ends $pid and the Wine server, so that the next program starts from a quiet display.
-stop_wine_program() {
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  pid=""
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
-  wait "$wine_server" 2>/dev/null || true
-  wine_server=""
+  wine_servers+=("$WINEPREFIX")
 }
 
-start_wine_server
+seat clock
+clock_display=$DISPLAY
 reset_settings
 [ -z "$zone" ] || "$WINE_RUN" reg add 'HKCU\Software\Kandrel\OrmelClock' /v TimeZoneKey /d "$zone" /f >/dev/null
-start_clock
-xdotool mousemove 0 0  # no hover on the face
-sleep 3  # past the Wine services' start in the new prefix
-ours=$(measure clock="$pid" wineserver="$wine_server" "X server"="$x_server")
-stop_wine_program
+start_clock  # sets X Y WIDTH HEIGHT and the face point CX CY
+clock_started=$SECONDS
+clock_pids="clock=$pid clock.wineserver=$wine_server clock.X=$x_server"
 
-# The floor on the same spot, with a Wine server of its own.
-start_wine_server
-"$WINE_RUN" "$floor_exe" "$WIDTH" "$HEIGHT" "$X" "$Y" "${IDLE_FLOOR_TICK:-100}" &
-pid=$!
-floor_shown() { xdotool search --onlyvisible --name '^idle floor$' >/dev/null 2>&1; }
-await 30 "the idle floor showed no window" floor_shown
-sleep 3
-floor=$(measure floor="$pid" wineserver="$wine_server" "X server"="$x_server")
-stop_wine_program
+# The floor at the clock's place.
+seat plain
+"$WINE_RUN" "$floor_exe" "$WIDTH" "$HEIGHT" "$X" "$Y" "${FLOOR_TICK:-100}" &
+floor_pids="plain=$! plain.wineserver=$wine_server plain.X=$x_server"
+floor_display=$DISPLAY
+floor_shown() { xdotool search --onlyvisible --name '^plain floor$' >/dev/null 2>&1; }
+await 30 "the plain floor showed no window" floor_shown
 
-# The peer on the same spot, once every Wine process has gone.
+start_display
+x_servers+=("$XVFB_PID")
+export DISPLAY=$XVFB_DISPLAY
 xclock -render -update 1 -geometry "${WIDTH}x${HEIGHT}+$X+$Y" 2>/dev/null &
 peer=$!
 peer_shown() { xdotool search --onlyvisible --class xclock >/dev/null 2>&1; }
 await 30 "xclock showed no window" peer_shown
-sleep 3
-theirs=$(measure xclock="$peer" "X server"="$x_server")
+peer_pids="xclock=$peer xclock.X=$XVFB_PID"
+wine_displays=("$clock_display" "$floor_display")
 
-# report RESULT NAME: NAME's time in RESULT, in milliseconds.
-report() { sed -n "s/^$2 //p" <<<"$1" | awk '{printf "%.1f", $1 / 1000}'; }
-total_of() { sed -n 's/^total //p' <<<"$1"; }
+# The run time of process $1's threads so far, in microseconds.
+cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1} END {printf "%d\n", ns / 1000}'; }
+
+# Prints "NAME MICROSECONDS" for each NAME=PID over $seconds.
+measure() {
+  local pair start=() i=0
+  for pair in "$@"; do start+=("$(cpu_us "${pair#*=}")"); done
+  sleep "$seconds"
+  for pair in "$@"; do
+    echo "${pair%=*} $(($(cpu_us "${pair#*=}") - start[i]))"
+    i=$((i + 1))
+  done
+}
+
+# pointer_to X Y: the pointer of every Wine program's display to (X, Y).
+pointer_to() {
+  local d
+  for d in "${wine_displays[@]}"; do DISPLAY=$d xdotool mousemove "$1" "$2"; done
+}
+
+# shellcheck disable=SC2086  # the lists of pairs split into words
+everyone() { measure $clock_pids $floor_pids $peer_pids; }
+pointer_to 0 0
+# Past the clock's first minute, in which it paints each of the second hand's angles once and
+# keeps it: the cost of a clock that runs on is that of the minutes after.
+sleep $((clock_started + 62 - SECONDS > 3 ? clock_started + 62 - SECONDS : 3))
+off=$(everyone)
+pointer_to "$CX" "$CY"
+sleep 2  # past the hover's first reactions
+on=$(everyone)
+
+# ms RESULT NAME: NAME's time in RESULT, in milliseconds.
+ms() { awk -v n="$2" '$1 == n {printf "%.1f", $2 / 1000}' <<<"$1"; }
+# total RESULT PROGRAM: the microseconds of PROGRAM and of its servers.
+total() { awk -v p="$2" '$1 == p || index($1, p ".") == 1 {t += $2} END {print t}' <<<"$1"; }
+# line LABEL PROGRAM RESULT: PROGRAM's own time, its servers' and their sum.
+line() {
+  local servers=" + X server $(ms "$3" "$2.X")"
+  [ "$2" = xclock ] || servers=" + wineserver $(ms "$3" "$2.wineserver")$servers"
+  echo "  $1: $(ms "$3" "$2")$servers = $(awk -v t="$(total "$3" "$2")" 'BEGIN {printf "%.1f", t / 1000}')"
+}
 # ratio NAME A B: A / B of two times in microseconds, to a hundredth.
 ratio() {
   if [ "$3" -eq 0 ]; then
-    echo "$1: more than $2 us (the second used no measurable time)"
+    echo "  $1: more than $2 us (the second used no measurable time)"
   else
-    echo "$1: $(echo "scale=2; $2 / $3" | bc)"
+    echo "  $1: $(echo "scale=2; $2 / $3" | bc)"
   fi
 }
-echo "CPU time over $seconds s, in milliseconds:"
-echo "ormel clock${zone:+ showing $zone}: clock $(report "$ours" clock), wineserver $(report "$ours" wineserver), X server $(report "$ours" "X server"): $(report "$ours" total)"
-echo "idle floor (tick ${IDLE_FLOOR_TICK:-100} ms): floor $(report "$floor" floor), wineserver $(report "$floor" wineserver), X server $(report "$floor" "X server"): $(report "$floor" total)"
-echo "xclock -render -update 1 (${WIDTH}x$HEIGHT): xclock $(report "$theirs" xclock), X server $(report "$theirs" "X server"): $(report "$theirs" total)"
-ours_total=$(total_of "$ours") floor_total=$(total_of "$floor") theirs_total=$(total_of "$theirs")
-ratio "ratio (idle floor / xclock)" "$floor_total" "$theirs_total"
-ratio "ratio (ormel clock / idle floor)" "$ours_total" "$floor_total"
-ratio "ratio (ormel clock / xclock)" "$ours_total" "$theirs_total"
+for pointer in off on; do
+  result=$off where="off the windows"
+  [ "$pointer" = off ] || result=$on where="resting on the faces"
+  echo "CPU time over $seconds s, in milliseconds, the pointer $where (program + servers = total):"
+  line "ormel clock${zone:+ showing $zone}" clock "$result"
+  line "plain floor (tick ${FLOOR_TICK:-100} ms)" plain "$result"
+  [ "$pointer" = on ] || line "xclock -render -update 1 (${WIDTH}x$HEIGHT)" xclock "$result"
+  ratio "ormel clock / plain floor" "$(total "$result" clock)" "$(total "$result" plain)"
+  [ "$pointer" = on ] || ratio "plain floor / xclock" "$(total "$result" plain)" "$(total "$result" xclock)"
+done

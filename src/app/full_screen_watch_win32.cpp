@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kTicksBetweenLooks = 9;  // a look every tenth 100 ms tick
-
 FullScreenWatch* watch = nullptr;
 
 bool IsShellWindow(HWND window) {
@@ -59,7 +57,7 @@ void FullScreenWatch::WatchMovesOf(HWND foreground) {
 
 void CALLBACK FullScreenWatch::OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD) {
   if (!watch) return;
-  watch->eventsArrive_ = true;
+  watch->looks_.EventsArrived();
   if (event == EVENT_SYSTEM_FOREGROUND) {
     watch->WatchMovesOf(window);
   } else if (object != OBJID_WINDOW || window != watch->watched_ || event == EVENT_OBJECT_SHOW) {
@@ -69,11 +67,8 @@ void CALLBACK FullScreenWatch::OnEvent(HWINEVENTHOOK, DWORD event, HWND window, 
 }
 
 void FullScreenWatch::Tick() {
-  if (eventsArrive_) return;
-  // Each look asks the window server twice: once a second is soon enough for a program going
-  // full screen, and keeps the idle clock's cost down where no event ever comes.
-  if (ticksToLook_-- > 0) return;
-  ticksToLook_ = kTicksBetweenLooks;
+  // Each look asks the window server: rarely, where no event ever comes.
+  if (!looks_.TickLooks()) return;
   const HWND foreground = GetForegroundWindow();
   RECT place{};
   if (foreground) GetWindowRect(foreground, &place);

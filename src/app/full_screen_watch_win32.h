@@ -16,8 +16,10 @@ class FullScreenWatch {
   FullScreenWatch& operator=(const FullScreenWatch&) = delete;
 
   // On the clock's tick: until the system's events prove to arrive (Wine sends none), a look
-  // once a second at the foreground window's handle and place stands in for them.
+  // now and then at the foreground window's handle and place stands in for them.
   void Tick();
+  // On WM_ACTIVATEAPP: whether the clock's program now holds the foreground.
+  void OwnForeground(bool own) { looks_.OwnForeground(own); }
 
   // The foreground window now, as seen from `clock`.
   static ForegroundView Foreground(HWND clock);
@@ -35,8 +37,7 @@ class FullScreenWatch {
   HWINEVENTHOOK moveHook_ = nullptr;
   HWINEVENTHOOK endHook_ = nullptr;
   HWND watched_ = nullptr;  // the foreground window whose moves and end are followed
-  bool eventsArrive_ = false;
-  int ticksToLook_ = 0;
+  ForegroundLooks looks_;
   HWND lastForeground_ = nullptr;  // what the tick saw last
   RECT lastPlace_{};
 };

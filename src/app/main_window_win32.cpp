@@ -128,7 +128,8 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_MOUSEMOVE: {
       FaceHitAreas areas = face_.Skin().HitAreas();
-      FormMouseMove(state_, areas, *this, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+      FormMouseMove(state_, areas, *this, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)),
+                    (wp & MK_LBUTTON) != 0);
       return 0;
     }
     case WM_LBUTTONUP:
@@ -158,6 +159,9 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kForegroundChanged:
       PlaceInBand(false);
       return 0;
+    case WM_ACTIVATEAPP:
+      if (fullScreen_) fullScreen_->OwnForeground(wp != FALSE);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_EXITSIZEMOVE:  // dragged, perhaps onto another monitor
       PlaceInBand(false);
       return DefWindowProcW(hwnd_, msg, wp, lp);
@@ -463,8 +467,6 @@ void TfrmMain::ShowError(const std::string& message) { ShowErrorBox(message); }
 void TfrmMain::SetHandCursor(bool hand) { SetCursor(hand ? handCursor_ : LoadCursor(nullptr, IDC_ARROW)); }
 
 void TfrmMain::StartSystemDrag() {
-  // Only a press-and-move drags: a plain hover must not start the system's move loop.
-  if (GetKeyState(VK_LBUTTON) >= 0) return;
   ReleaseCapture();
   SendMessageW(hwnd_, WM_SYSCOMMAND, kMoveByCaption, 0);
 }

@@ -22,7 +22,7 @@ void FormMouseDown(ClockState&, FaceHitAreas& a, MouseHost& host, MouseButton bu
     if (b->MouseDownAt(x, y)) host.UpdateDisplay();
 }
 
-void FormMouseMove(ClockState& state, FaceHitAreas& a, MouseHost& host, int x, int y) {
+void FormMouseMove(ClockState& state, FaceHitAreas& a, MouseHost& host, int x, int y, bool leftHeld) {
   const bool title = InTitle(a, x, y);
   const bool hands = InHandsCentre(a, x, y);
   if (hands != state.FHandsHot) {
@@ -30,8 +30,9 @@ void FormMouseMove(ClockState& state, FaceHitAreas& a, MouseHost& host, int x, i
     host.UpdateDisplay();
     host.SetHandCursor(hands);
   }
-  // A press-and-move on any free point of the face drags the window.
-  if (!title && !hands && !a.left.MouseMoveTo(x, y) && !a.right.MouseMoveTo(x, y)) {
+  // A press-and-move on any free point of the face drags the window; a plain hover there
+  // changes nothing on the face.
+  if (!title && !hands && !a.left.MouseMoveTo(x, y) && !a.right.MouseMoveTo(x, y) && leftHeld) {
     host.StartSystemDrag();
     host.UpdateDisplay();
   }

@@ -14,7 +14,8 @@ class MouseHost {
   virtual void SetClockType(ClockType type) = 0;
   virtual TDateTime DisplayedTime() = 0;
   virtual void SetHandCursor(bool hand) = 0;
-  // Releases the capture and hands the press to the system's window dragging.
+  // Releases the capture and hands the press to the system's window dragging, which returns
+  // once the window has been dropped.
   virtual void StartSystemDrag() = 0;
   virtual void OpenCountdownDialog() = 0;  // "Countdown to..."
   virtual void OpenTimerDialog() = 0;      // "Set up Timer"
@@ -39,6 +40,7 @@ bool ShowsHandCursor(const ClockState& state, const FaceHitAreas& areas);
 enum class MouseButton { Left, Right, Middle };
 
 void FormMouseDown(ClockState& state, FaceHitAreas& areas, MouseHost& host, MouseButton button, int x, int y);
-void FormMouseMove(ClockState& state, FaceHitAreas& areas, MouseHost& host, int x, int y);
+// `leftHeld`: the left button is down during the move, as the move's own message says.
+void FormMouseMove(ClockState& state, FaceHitAreas& areas, MouseHost& host, int x, int y, bool leftHeld);
 // (x, y) is the screen cursor in window coordinates, whichever button was released.
 void FormMouseUp(ClockState& state, FaceHitAreas& areas, MouseHost& host, int x, int y);

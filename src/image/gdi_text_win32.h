@@ -22,19 +22,23 @@ class GdiTextRasterizer : public TextRasterizer {
   std::string FaceDrawnFor(const std::string& name);
 
  private:
-  // Selects the label's font into the DC and leaves it there: putting the DC's own font back
-  // after each label would make Wine read the X resource files again, twice a label.
+  // Selects the label's font into both DCs and leaves it there: putting the DC's own font back
+  // after each label would make Wine read the X resource files again, twice a label, and
+  // selecting it again costs a font lookup each time.
   void SelectFont(const FontSpec& font);
   // Makes the canvas at least this large. Labels are drawn through one section kept from
   // label to label: a section made for each would be a new memory mapping each time.
   bool ReserveCanvas(int width, int height);
   uint32_t* CanvasRow(int y) { return canvasBits_ + static_cast<size_t>(y) * canvasWidth_; }
 
-  DcHandle dc_;
+  // Measuring sees the DC as made, drawing the canvas: each DC keeps what is selected into it
+  // from label to label.
+  DcHandle measureDc_;
+  BitmapHandle canvas_;  // freed after the DC it is selected into
+  DcHandle drawDc_;
   FontHandle font_;
   std::string fontName_;  // the font kept for the next label: labels reuse few fonts
   int fontHeight_ = 0;
-  BitmapHandle canvas_;  // selected only while a label is drawn, so measuring sees the DC as made
   uint32_t* canvasBits_ = nullptr;
   int canvasWidth_ = 0, canvasHeight_ = 0;
 };

@@ -79,9 +79,8 @@ ContrastPair ContrastColors(uint32_t color) {
   return {0xFFFFFF, 0xC0C0C0};
 }
 
-void RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, const FontSpec& font, TextPasses& passes,
-                     TBitmap32& into) {
-  const TextExtent extent = rasterizer.Measure(font, text);
+void RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, const FontSpec& font, TextExtent extent,
+                     TextPasses& passes, TBitmap32& into) {
   const int w = extent.width + 1, h = extent.height + 1;
   TBitmap32& whitePass = passes.white;
   TBitmap32& blackPass = passes.black;

@@ -35,6 +35,7 @@ struct TextPasses {
 };
 
 // The text in the font's colour as a premultiplied bitmap whose alpha is the glyph coverage,
-// (text width + 1) × (text height + 1) pixels, into `into`.
-void RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, const FontSpec& font, TextPasses& passes,
-                     TBitmap32& into);
+// (text width + 1) × (text height + 1) pixels, into `into`; `extent` is the text's as the
+// rasterizer measured it.
+void RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, const FontSpec& font, TextExtent extent,
+                     TextPasses& passes, TBitmap32& into);

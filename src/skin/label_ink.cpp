@@ -19,10 +19,10 @@ bool LabelInk::Update(const TLabel& label, const std::string& text, uint32_t col
   boxLeft_ = label.left;
   boxTop_ = label.top;
   boxWidth_ = label.width;
-  const int w = rasterizer.Measure(font_, text_).width;
-  x_ = static_cast<int>(RoundHalfEvenDiv(2 * static_cast<int64_t>(label.left) + label.width - w, 2));
+  const TextExtent extent = rasterizer.Measure(font_, text_);
+  x_ = static_cast<int>(RoundHalfEvenDiv(2 * static_cast<int64_t>(label.left) + label.width - extent.width, 2));
   y_ = label.top;
-  RenderTextAlpha(rasterizer, text_, font_, passes_, ink_);
+  RenderTextAlpha(rasterizer, text_, font_, extent, passes_, ink_);
   drawn_ = true;
   return true;
 }

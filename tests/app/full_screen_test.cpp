@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 const MonitorArea kLeft{{0, 0, 1280, 800}, {0, 0, 1280, 760}};
@@ -47,4 +49,34 @@ TEST(FullScreen, StepsAsideOnlyForAFullScreenProgramOnItsMonitor) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(StepsAsideForFullScreen(c.foreground, c.shell, c.clock, c.monitors), c.aside) << c.name;
+}
+
+TEST(FullScreen, TheTickLooksOnceASecondUnlessTheClockHoldsTheForegroundOrEventsCome) {
+  enum Step { Tick, Own, Lost, Events };
+  struct Case {
+    const char* name;
+    std::vector<Step> steps;
+    std::vector<int> looks;  // the ticks, counted from 0, that look
+  } cases[] = {
+      {"nothing said: the first tick and every tenth", std::vector<Step>(21, Tick), {0, 10, 20}},
+      {"the clock takes the foreground: the next tick looks, then none",
+       {Own, Tick, Tick, Tick, Tick, Tick, Tick, Tick, Tick, Tick, Tick, Tick, Tick}, {0}},
+      {"it loses the foreground: the next tick looks", {Tick, Own, Tick, Tick, Lost, Tick, Tick}, {0, 1, 3}},
+      {"a foreground it never held is not lost", {Tick, Tick, Lost, Tick}, {0}},
+      {"events come", {Tick, Events, Tick, Tick, Tick, Tick, Tick, Tick, Tick, Tick, Tick, Tick, Tick}, {0}},
+  };
+  for (const Case& c : cases) {
+    ForegroundLooks looks;
+    std::vector<int> looked;
+    int tick = 0;
+    for (Step step : c.steps) {
+      if (step == Own) looks.OwnForeground(true);
+      if (step == Lost) looks.OwnForeground(false);
+      if (step == Events) looks.EventsArrived();
+      if (step != Tick) continue;
+      if (looks.TickLooks()) looked.push_back(tick);
+      ++tick;
+    }
+    EXPECT_EQ(looked, c.looks) << c.name;
+  }
 }

@@ -136,13 +136,27 @@ TEST_F(MouseFixture, AnyPressStopsTheBeepAndOnlyTheLeftPressesAButton) {
   EXPECT_EQ(left.state, TSknButton::kPressed);
 }
 
-TEST_F(MouseFixture, MovingOverFreeFaceDragsAndOverTheTitleShowsTheHand) {
-  FormMouseMove(state, areas, host, 150, 150);
-  EXPECT_EQ(host.calls, std::vector<std::string>{"drag"});
-  host.calls.clear();
-  FormMouseMove(state, areas, host, 50, 80);
-  EXPECT_TRUE(state.FTitleHot);
-  EXPECT_EQ(host.calls, std::vector<std::string>{"hand"});
+TEST_F(MouseFixture, OnlyAPressAndMoveOverFreeFaceDragsAndRedraws) {
+  struct Case {
+    const char* what;
+    int x, y;
+    bool leftHeld;
+    std::vector<std::string> calls;
+    int redraws;
+  };
+  const Case cases[] = {
+      {"hover over free face", 150, 150, false, {}, 0},
+      {"press and move there", 150, 150, true, {"drag"}, 1},
+      {"onto the title, pressed", 50, 80, true, {"hand"}, 1},
+      {"back to free face, not pressed", 150, 150, false, {"arrow"}, 1},
+  };
+  for (const Case& c : cases) {
+    host.calls.clear();
+    host.redraws = 0;
+    FormMouseMove(state, areas, host, c.x, c.y, c.leftHeld);
+    EXPECT_EQ(host.calls, c.calls) << c.what;
+    EXPECT_EQ(host.redraws, c.redraws) << c.what;
+  }
 }
 
 TEST_F(MouseFixture, TheHandCursorStaysOverEveryHotAreaTheMouseReached) {
@@ -160,7 +174,7 @@ TEST_F(MouseFixture, TheHandCursorStaysOverEveryHotAreaTheMouseReached) {
       {"right button", 120, 75, true},
   };
   for (const Case& c : cases) {
-    FormMouseMove(state, areas, host, c.x, c.y);
+    FormMouseMove(state, areas, host, c.x, c.y, false);
     EXPECT_EQ(ShowsHandCursor(state, areas), c.hand) << c.what;
   }
   left.state = TSknButton::kPressed;

@@ -46,7 +46,7 @@ TEST(GdiText, WhiteAndBlackTextCarryCoverageAlpha) {
 
     TextPasses passes;
     TBitmap32 text;
-    RenderTextAlpha(gdi, "HIH", font, passes, text);
+    RenderTextAlpha(gdi, "HIH", font, extent, passes, text);
     ASSERT_EQ(text.width, extent.width + 1);
     ASSERT_EQ(text.height, extent.height + 1);
     const AlphaCensus census = Census(text);
@@ -69,7 +69,7 @@ TEST(GdiText, EmptyTextHasTheFontHeightAndNoInk) {
   const FontSpec font{"Arial", 20, 0xFFFFFF};
   TextPasses passes;
   TBitmap32 text;
-  RenderTextAlpha(gdi, "", font, passes, text);
+  RenderTextAlpha(gdi, "", font, gdi.Measure(font, ""), passes, text);
   EXPECT_EQ(text.width, 1);
   EXPECT_GE(text.height, 20);
   for (uint32_t p : text.pixels) EXPECT_EQ(p, 0u);
@@ -82,7 +82,7 @@ TEST(GdiText, ALabelDrawsTheSameWhateverWasDrawnBeforeIt) {
   auto render = [](GdiTextRasterizer& gdi, const std::string& s, const FontSpec& font) {
     TextPasses passes;
     TBitmap32 text;
-    RenderTextAlpha(gdi, s, font, passes, text);
+    RenderTextAlpha(gdi, s, font, gdi.Measure(font, s), passes, text);
     return text;
   };
   GdiTextRasterizer fresh;

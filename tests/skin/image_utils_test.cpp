@@ -181,7 +181,7 @@ TEST(RenderTextAlpha, FontColourPremultipliedByCoverage) {
     const int cell = BoxTextRasterizer::CellWidth(font);
     TextPasses passes;
     TBitmap32 text;
-    RenderTextAlpha(boxes, "A b", font, passes, text);
+    RenderTextAlpha(boxes, "A b", font, boxes.Measure(font, "A b"), passes, text);
     SCOPED_TRACE(c.color);
     EXPECT_EQ(boxes.draws, 2);  // the black and the white pass
     ASSERT_EQ(text.width, 3 * cell + 1);

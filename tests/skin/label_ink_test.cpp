@@ -51,15 +51,17 @@ TEST(LabelInk, CentresTheTextHalvesToEven) {
   }
 }
 
-// The text is drawn (two passes) only when what it shows changes: a frame that keeps the
-// label as it was costs no text drawing.
+// The text is measured (once) and drawn (two passes) only when what it shows changes: a
+// frame that keeps the label as it was costs no text drawing.
 TEST(LabelInk, DrawsAgainOnlyWhenTextFontColourOrBoxChange) {
   BoxTextRasterizer text;
   const TLabel label = BoxAt(10, 2, 40, {"Digital", 8, 0x123456});
   LabelInk ink;
   ASSERT_TRUE(ink.Update(label, "12:00", 0x123456, text));
+  EXPECT_EQ(text.measures, 1);
   EXPECT_EQ(text.draws, 2);
   EXPECT_FALSE(ink.Update(label, "12:00", 0x123456, text));
+  EXPECT_EQ(text.measures, 1);
   EXPECT_EQ(text.draws, 2);
 
   struct Change {
@@ -80,9 +82,10 @@ TEST(LabelInk, DrawsAgainOnlyWhenTextFontColourOrBoxChange) {
     uint32_t colour = 0x123456;
     ASSERT_FALSE(ink.Update(label, shown, colour, text));
     c.apply(changed, shown, colour);
-    const int before = text.draws;
+    const int measuredBefore = text.measures, drawnBefore = text.draws;
     EXPECT_TRUE(ink.Update(changed, shown, colour, text)) << c.what;
-    EXPECT_EQ(text.draws, before + 2) << c.what;
+    EXPECT_EQ(text.measures, measuredBefore + 1) << c.what;
+    EXPECT_EQ(text.draws, drawnBefore + 2) << c.what;
     ink.Update(label, "12:00", 0x123456, text);
   }
   // A new skin may bring another font under the same name.

@@ -14,5 +14,6 @@ class BoxTextRasterizer : public TextRasterizer {
   TextExtent Measure(const FontSpec& font, const std::string& text) override;
   void Draw(TBitmap32& target, const FontSpec& font, const std::string& text, uint32_t ink) override;
 
+  int measures = 0;
   int draws = 0;
 };

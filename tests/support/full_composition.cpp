@@ -12,11 +12,11 @@ void DrawLabel(TBitmap32& target, const TLabel& label, const std::string& text, 
                TextRasterizer& rasterizer, uint8_t constantAlpha) {
   FontSpec font = label.font;
   font.color = colour;
-  const int w = rasterizer.Measure(font, text).width;
-  const int x = static_cast<int>(RoundHalfEvenDiv(2 * static_cast<int64_t>(label.left) + label.width - w, 2));
+  const TextExtent extent = rasterizer.Measure(font, text);
+  const int x = static_cast<int>(RoundHalfEvenDiv(2 * static_cast<int64_t>(label.left) + label.width - extent.width, 2));
   TextPasses passes;
   TBitmap32 ink;
-  RenderTextAlpha(rasterizer, text, font, passes, ink);
+  RenderTextAlpha(rasterizer, text, font, extent, passes, ink);
   BlendOver(target, x, label.top, ink, constantAlpha);
 }
 

@@ -1,10 +1,11 @@
-// The least an idle clock of our design asks of the platform, for bench/idle_cost.sh to set
-// beside the real one: a layered tool window of the face's size, a 100 ms message timer that
-// reads the time, and once a second an UpdateLayeredWindowIndirect of a premultiplied frame
-// in which only a hand-sized rectangle changed. No skin, no text, no composition.
-//   idle_floor.exe WIDTH HEIGHT LEFT TOP [TICK_MS]
-// TICK_MS (100 by default) prices the tick: at 1000 the update comes as often, the wake-ups
-// a tenth as often.
+// The plainest clock-like window, for bench/idle_cost.sh to set beside the real clock: a
+// topmost layered tool window, a 100 ms message timer, and at every tenth tick an 88 x 88
+// rectangle of its 32-bit top-down DIB section refilled and handed to
+// UpdateLayeredWindowIndirect as the dirty rectangle. It reads no clock and its message loop
+// only gets and dispatches.
+//   plain_floor.exe WIDTH HEIGHT LEFT TOP [TICK_MS]
+// TICK_MS (100 by default) prices the tick: at 1000 the update comes as often, the wake-ups a
+// tenth as often.
 #include <windows.h>
 
 #include <cstdint>
@@ -15,7 +16,8 @@
 namespace {
 
 constexpr UINT_PTR kTick = 1;
-constexpr UINT kDefaultTickInterval = 100;
+constexpr int kDefaultTickInterval = 100;
+constexpr int kUpdateInterval = 1000;
 // About what the hands and the time label change in a second of the real clock.
 constexpr int kChangedSide = 88;
 
@@ -26,13 +28,13 @@ struct Floor {
   uint32_t* bits = nullptr;
   SIZE size{};
   POINT place{};
-  WORD lastSecond = 0xFFFF;
+  int ticksPerUpdate = 1;
+  int ticks = 0;
 };
 
 Floor floor_;
 
-void Present(bool whole) {
-  const RECT dirty{0, 0, whole ? floor_.size.cx : kChangedSide, whole ? floor_.size.cy : kChangedSide};
+void Present(const RECT& dirty) {
   POINT source{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   UPDATELAYEREDWINDOWINFO info{sizeof info, floor_.screen, &floor_.place, &floor_.size, floor_.memory, &source,
@@ -41,17 +43,16 @@ void Present(bool whole) {
 }
 
 void Tick() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  if (now.wSecond == floor_.lastSecond) return;
-  floor_.lastSecond = now.wSecond;
-  // Opaque grey that changes with the second, premultiplied as it must be.
-  const uint32_t grey = 0x40u + (now.wSecond & 0x3Fu);
+  if (++floor_.ticks % floor_.ticksPerUpdate != 0) return;
+  // Opaque grey that changes with each update, premultiplied as it must be.
+  const uint32_t grey = 0x40u + (static_cast<uint32_t>(floor_.ticks / floor_.ticksPerUpdate) & 0x3Fu);
   const uint32_t pixel = 0xFF000000u | grey << 16 | grey << 8 | grey;
+  const RECT dirty{0, 0, kChangedSide < floor_.size.cx ? kChangedSide : floor_.size.cx,
+                   kChangedSide < floor_.size.cy ? kChangedSide : floor_.size.cy};
   GdiFlush();
-  for (int y = 0; y < kChangedSide && y < floor_.size.cy; ++y)
-    for (int x = 0; x < kChangedSide && x < floor_.size.cx; ++x) floor_.bits[y * floor_.size.cx + x] = pixel;
-  Present(false);
+  for (int y = 0; y < dirty.bottom; ++y)
+    for (int x = 0; x < dirty.right; ++x) floor_.bits[y * floor_.size.cx + x] = pixel;
+  Present(dirty);
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -63,7 +64,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     PostQuitMessage(0);
     return 0;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 }  // namespace
@@ -74,16 +75,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   floor_.size = {std::atoi(__argv[1]), std::atoi(__argv[2])};
   floor_.place = {std::atoi(__argv[3]), std::atoi(__argv[4])};
   if (floor_.size.cx <= 0 || floor_.size.cy <= 0 || tickInterval <= 0) return 2;
+  floor_.ticksPerUpdate = tickInterval < kUpdateInterval ? kUpdateInterval / tickInterval : 1;
 
-  WNDCLASSA wc{};
+  WNDCLASSW wc{};
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = "OrmelIdleFloor";
-  RegisterClassA(&wc);
-  floor_.window = CreateWindowExA(WS_EX_LAYERED | WS_EX_TOOLWINDOW, wc.lpszClassName, "idle floor", WS_POPUP,
-                                  floor_.place.x, floor_.place.y, floor_.size.cx, floor_.size.cy, nullptr, nullptr,
-                                  instance, nullptr);
+  wc.lpszClassName = L"OrmelPlainFloor";
+  RegisterClassW(&wc);
+  floor_.window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, L"plain floor",
+                                  WS_POPUP, floor_.place.x, floor_.place.y, floor_.size.cx, floor_.size.cy, nullptr,
+                                  nullptr, instance, nullptr);
   if (!floor_.window) return 1;
 
   floor_.screen = GetDC(nullptr);
@@ -93,12 +95,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   SelectObject(floor_.memory, section.get());
   for (int i = 0; i < floor_.size.cx * floor_.size.cy; ++i) floor_.bits[i] = 0xFF202020u;
 
-  // Shown and brought to the front as the clock is at start-up.
   ShowWindow(floor_.window, SW_SHOWNORMAL);
-  SetForegroundWindow(floor_.window);
-  Present(true);
+  Present(RECT{0, 0, floor_.size.cx, floor_.size.cy});
   SetTimer(floor_.window, kTick, static_cast<UINT>(tickInterval), nullptr);
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
   return 0;
 }
