@@ -15,20 +15,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-3}
 seconds=${FOOTPRINT_SECONDS:-60}
-prefix=${WINEPREFIX:-$root/build/wineprefix}
-tree=$root/build/win32
-[ -f "$prefix/.win64" ] && tree=$root/build/win64
-dist=${2:-$tree/dist}
-[ -f "$dist/OrmelClock.exe" ] || { echo "footprint: $dist/OrmelClock.exe is missing: ./ormel build" >&2; exit 2; }
-floor_exe=$(dirname "$dist")/bench/plain_floor.exe
-[ -f "$floor_exe" ] || { echo "footprint: $floor_exe is missing: ./ormel build" >&2; exit 2; }
-[ -f "$prefix/system.reg" ] || { echo "footprint: no Wine prefix in $prefix: ./ormel build" >&2; exit 2; }
+source "$root/bench/wine_bench.sh"
+find_programs footprint "${2:-}"
 
 source "$root/tools/virtual_display.sh"
 ensure_display
 source "$root/tests/gui/gui_lib.sh" "$dist"
 
-source "$root/bench/scratch_prefix.sh"
 make_scratch_prefix "$prefix" "$WORK/prefix"
 export WINEPREFIX=$WORK/prefix
 
@@ -134,7 +127,7 @@ for _ in $(seq "$runs"); do
 done
 echo "window visible after launch, ms, $runs runs (min / median / max):"
 echo "  ormel clock: $(spread %d <<<"${clock_ms%$'\n'}")"
-echo "  idle floor:  $(spread %d <<<"${floor_ms%$'\n'}")"
+echo "  plain floor: $(spread %d <<<"${floor_ms%$'\n'}")"
 echo "  ratio (clock / floor, medians): $(echo "scale=2; $(median <<<"${clock_ms%$'\n'}") / $(median <<<"${floor_ms%$'\n'}")" | bc)"
 
 for dpi in 96 192; do
@@ -157,7 +150,7 @@ for dpi in 96 192; do
   clock_kb=${clock_kb%$'\n'} floor_kb=${floor_kb%$'\n'}
   echo "anonymous memory after $seconds s at $((dpi * 100 / 96)) % (${WIDTH}x$HEIGHT), MiB, $runs runs (min / median / max):"
   echo "  ormel clock: $(mib <<<"$clock_kb" | spread %.1f)"
-  echo "  idle floor:  $(mib <<<"$floor_kb" | spread %.1f)"
+  echo "  plain floor: $(mib <<<"$floor_kb" | spread %.1f)"
   echo "  clock - floor (medians): $(awk -v c="$(median <<<"$clock_kb")" -v f="$(median <<<"$floor_kb")" \
     'BEGIN { printf "%+.1f\n", (c - f) / 1024 }')"
 done

@@ -28,18 +28,11 @@ if [ "${1:-}" = --zone ]; then
   shift 2
 fi
 seconds=${1:-45}
-prefix=${WINEPREFIX:-$root/build/wineprefix}
-tree=$root/build/win32
-[ -f "$prefix/.win64" ] && tree=$root/build/win64
-dist=${2:-$tree/dist}
-[ -f "$dist/OrmelClock.exe" ] || { echo "idle_cost: $dist/OrmelClock.exe is missing: ./ormel build" >&2; exit 2; }
-floor_exe=$(dirname "$dist")/bench/plain_floor.exe
-[ -f "$floor_exe" ] || { echo "idle_cost: $floor_exe is missing: ./ormel build" >&2; exit 2; }
-[ -f "$prefix/system.reg" ] || { echo "idle_cost: no Wine prefix in $prefix: ./ormel build" >&2; exit 2; }
+source "$root/bench/wine_bench.sh"
+find_programs idle_cost "${2:-}"
 command -v xclock >/dev/null || { echo "idle_cost: xclock is missing (Debian package x11-apps)" >&2; exit 2; }
 
 source "$root/tools/virtual_display.sh"
-source "$root/bench/scratch_prefix.sh"
 # The clock's display, which the test steps want before they start.
 start_display
 export DISPLAY=$XVFB_DISPLAY
