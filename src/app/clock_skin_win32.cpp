@@ -75,12 +75,13 @@ void ClockSkin::Rescale(double scale, const FrameSizeCheck& canPresent) {
   }
 }
 
-void ClockSkin::Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning) {
+void ClockSkin::Compose(const ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning) {
   const FrameTexts texts = ComputeDisplayTexts(state, now, uptimeMs);
+  const HandAngles hands = ShownHands(state, now);
   SkinSurfaces& s = state_.surfaces;
-  s.hours.angle = state.hands.hour;
-  s.minutes.angle = state.hands.minute;
-  s.seconds.angle = state.hands.second;
+  s.hours.angle = hands.hour;
+  s.minutes.angle = hands.minute;
+  s.seconds.angle = hands.second;
   const PixelRect changed = composer_.ComposeFrame(s, state_.labels, FaceButtons{state_.left, state_.right}, text_,
                                                    texts, FrameInputsFor(state, now, beepRunning));
   unshown_ = Bounds(unshown_, changed);

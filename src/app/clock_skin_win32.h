@@ -30,7 +30,7 @@ class ClockSkin {
   double Scale() const { return scale_; }
   // The mode's texts and the hands into the frame bitmap.
   // Composed at full alpha also during a fade: the fade applies its alpha once, when presenting.
-  void Compose(ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning);
+  void Compose(const ClockState& state, TDateTime now, uint64_t uptimeMs, bool beepRunning);
 
   const TBitmap32& Frame() const { return state_.surfaces.frame; }
   // The rectangle of the frame composed since the last call: what the window has not shown yet.

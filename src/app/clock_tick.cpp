@@ -9,13 +9,15 @@ HandAngles HandAnglesFrom(TDateTime value) {
 
 TDateTime UptimeValue(uint64_t milliseconds) { return static_cast<double>(milliseconds) / kMsPerDay; }
 
+bool CountdownPassed(const ClockState& state, TDateTime now) { return state.FCountdownTo < now; }
+
 namespace {
 
 void RedrawOnSecondKey(ClockState& state, ClockHost& host, TDateTime v) {
   const int32_t key = static_cast<int32_t>(SecondOfYear(v));
   if (state.FDrawKey < 0 || key != state.FDrawKey) {
     state.hands = HandAnglesFrom(v);
-    host.UpdateDisplay();
+    host.FaceChanged();
     state.FDrawKey = key;
   }
 }
@@ -24,7 +26,7 @@ void RedrawOnMillisecondKey(ClockState& state, ClockHost& host, TDateTime v) {
   const int32_t key = DecodeDateTime(v).millisecond / 90;
   if (key != state.FDrawKey) {
     state.hands = HandAnglesFrom(v);
-    host.UpdateDisplay();
+    host.FaceChanged();
     state.FDrawKey = key;
   }
 }
@@ -67,8 +69,10 @@ void Timer1Timer(ClockState& state, ClockHost& host) {
     const int64_t key = WholeSecondsBetween(state.FCountdownTo, now);
     if (key != static_cast<int64_t>(state.FDrawKey)) {
       const int64_t days = WholeDaysBetween(state.FCountdownTo, now);
-      state.hands = HandAnglesFrom(state.FCountdownTo - (now + static_cast<double>(days)));
-      host.UpdateDisplay();
+      // A passed countdown stands at zero.
+      state.hands = CountdownPassed(state, now) ? HandAngles{}
+                                                : HandAnglesFrom(state.FCountdownTo - (now + static_cast<double>(days)));
+      host.FaceChanged();
       state.FDrawKey = static_cast<int32_t>(key);
     }
   }

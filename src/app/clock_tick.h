@@ -15,11 +15,12 @@ class ClockHost {
   virtual void SetClockType(ClockType type) = 0;
   virtual void StartBeep() = 0;
   virtual void PlayChime() = 0;
-  virtual void UpdateDisplay() = 0;
+  virtual void FaceChanged() = 0;
 };
 
 HandAngles HandAnglesFrom(TDateTime value);
 TDateTime UptimeValue(uint64_t milliseconds);
+bool CountdownPassed(const ClockState& state, TDateTime now);
 
 // One 100 ms tick: alarms, the mode's redraw key and the hourly chime.
 void Timer1Timer(ClockState& state, ClockHost& host);

@@ -17,7 +17,7 @@ std::string MillisecondText(TDateTime v) { return std::to_string(DecodeDateTime(
 
 }  // namespace
 
-FrameTexts ComputeDisplayTexts(ClockState& state, TDateTime now, uint64_t uptimeMs) {
+FrameTexts ComputeDisplayTexts(const ClockState& state, TDateTime now, uint64_t uptimeMs) {
   const FormatSettings& fs = state.FFormatSettings;
   FrameTexts t;
   TDateTime v = now;
@@ -32,13 +32,12 @@ FrameTexts ComputeDisplayTexts(ClockState& state, TDateTime now, uint64_t uptime
       break;
     case ctCountdown:
       t.title = "countdown";
-      if (state.FCountdownTo >= now) {
-        v = state.FCountdownTo - now;
-        t.date = std::to_string(WholeDaysBetween(state.FCountdownTo, now)) + " days";
-      } else {
+      if (CountdownPassed(state, now)) {
         v = 0;
         t.date = "0 days";
-        state.hands = HandAngles{};
+      } else {
+        v = state.FCountdownTo - now;
+        t.date = std::to_string(WholeDaysBetween(state.FCountdownTo, now)) + " days";
       }
       break;
     case ctUpTime: {
@@ -68,4 +67,8 @@ FrameTexts ComputeDisplayTexts(ClockState& state, TDateTime now, uint64_t uptime
   }
   t.time = FitTimeText(FormatDateTime(timeFormat, v, fs));
   return t;
+}
+
+HandAngles ShownHands(const ClockState& state, TDateTime now) {
+  return state.FClockType == ctCountdown && CountdownPassed(state, now) ? HandAngles{} : state.hands;
 }

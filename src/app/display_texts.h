@@ -8,5 +8,7 @@
 // Cuts the time text to 8 characters, or gives it one leading "0" when shorter.
 std::string FitTimeText(std::string text);
 
-// Works out the frame's texts for the mode; a passed countdown also zeroes the hands.
-FrameTexts ComputeDisplayTexts(ClockState& state, TDateTime now, uint64_t uptimeMs);
+// Works out the frame's texts for the mode.
+FrameTexts ComputeDisplayTexts(const ClockState& state, TDateTime now, uint64_t uptimeMs);
+// The hands the frame shows: a passed countdown stands at zero.
+HandAngles ShownHands(const ClockState& state, TDateTime now);

@@ -31,7 +31,7 @@ void fadeTimerTimer(FadeState& fade, const TBitmap32& frame, TBitmap32& zoom, Fa
     host.StopFadeTimer();
     zoom.Free();  // between fades the window shows the frame itself
   }
-  if (r.redraw) host.UpdateDisplay();
+  if (r.redraw) host.FaceChanged();
   if (r.hideWindow) host.HideWindow();
   if (r.closeAgain) host.AskToClose();
 }

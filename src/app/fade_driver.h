@@ -31,7 +31,7 @@ class FadeHost {
   virtual void ReportUpdateFailure() = 0;
   virtual void ComposeFrame() = 0;
   virtual void PresentFrame() = 0;
-  virtual void UpdateDisplay() = 0;
+  virtual void FaceChanged() = 0;
   // Asks the window to close later, from the message loop.
   virtual void AskToClose() = 0;
 };

@@ -93,7 +93,9 @@ LRESULT CALLBACK TfrmMain::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
   auto* self = BoundOwner<TfrmMain>(hwnd);
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   try {
-    return self->HandleMessage(msg, wp, lp);
+    LRESULT result = 0;
+    self->frames_.Handle([&] { result = self->HandleMessage(msg, wp, lp); });
+    return result;
   } catch (const std::exception& e) {
     ShowErrorBox(e.what());
     return 0;
@@ -141,6 +143,7 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       ScreenToClient(hwnd_, &p);
       FaceHitAreas areas = face_.Skin().HitAreas();
       FormMouseUp(state_, areas, *this, p.x, p.y);
+      frames_.ComposeChanged();  // the released button shows before a right release opens the context menu
       return DefWindowProcW(hwnd_, msg, wp, lp);  // a right release goes on to the context menu
     }
     case WM_SETCURSOR:
@@ -212,7 +215,7 @@ void TfrmMain::FormCreate() {
   network_ = std::make_unique<WinsockTransport>();  // a start-up failure ends the window's creation
   sntp_ = std::make_unique<TSntpClient>(*network_, sntpClock_);
   AimAtTimeServer(*sntp_);
-  sounds_ = std::make_unique<WindowSounds>(instance_, [this] { UpdateDisplay(); }, ShowErrorBox, ProgramFolder());
+  sounds_ = std::make_unique<WindowSounds>(instance_, [this] { FaceChanged(); }, ShowErrorBox, ProgramFolder());
   accel_ = BuildModeShortcuts();
 
   {
@@ -261,7 +264,7 @@ void TfrmMain::LoadatStartup1Click() {
 
 void TfrmMain::OpenCountdownDialog() {
   if (auto target = RunCountdownDialog(hwnd_, state_.FCountdownTo)) ApplyCountdownTarget(state_, *this, *target);
-  UpdateDisplay();
+  FaceChanged();
 }
 
 void TfrmMain::OpenTimerDialog() {
@@ -269,14 +272,14 @@ void TfrmMain::OpenTimerDialog() {
   TimerFormSettings settings(storage);
   if (auto result = RunTimerDialog(hwnd_, state_.FTimerLength, settings)) {
     ApplyTimerDialog(state_, *this, *result);
-    UpdateDisplay();
+    FaceChanged();
   }
 }
 
 void TfrmMain::WorldClock1Click() {
   if (auto choice = RunWorldClockDialog(hwnd_, zones_, state_.FTimeZoneId, state_.FClockLabel)) {
     ApplyWorldClock(state_, *this, zones_, *choice);
-    UpdateDisplay();
+    FaceChanged();
   }
 }
 
@@ -411,7 +414,7 @@ void TfrmMain::FormCommand(int command) {
 
 void TfrmMain::aClockExecute(int tag) {
   SetClockType(static_cast<ClockType>(tag));
-  UpdateDisplay();
+  FaceChanged();
 }
 
 void TfrmMain::OnTop1Click() { PlaceInBand(true); }
@@ -433,7 +436,7 @@ void TfrmMain::PlaceInBand(bool always) {
 
 void TfrmMain::KeepInView() { ::KeepInView(fade_, *this, MonitorAreas()); }
 
-void TfrmMain::AMPM1Click() { UpdateDisplay(); }
+void TfrmMain::AMPM1Click() { FaceChanged(); }
 
 void TfrmMain::Alarms1Click() {
   if (fAlarms_) fAlarms_->Show();
@@ -453,7 +456,7 @@ void TfrmMain::DpiChanged(double scale) {
   face_.Rescale(hwnd_, scale);
   UseDisplayScale(scale);
   ToolTipManager1->Recreate();  // the buttons moved with the scale
-  UpdateDisplay();
+  FaceChanged();
 }
 
 void TfrmMain::FitWindowToSkin() {

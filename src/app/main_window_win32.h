@@ -6,6 +6,7 @@
 #include "app/closing_steps.h"
 #include "app/fade_driver.h"
 #include "app/form_storage.h"
+#include "app/frame_per_message.h"
 #include "app/full_screen_watch_win32.h"
 #include "app/mouse_commands.h"
 #include "app/network_time_commands.h"
@@ -61,9 +62,14 @@ class TfrmMain : public ClockHost,
   void SetClockType(ClockType type) override;
   void StartBeep() override;
   void PlayChime() override;
-  void UpdateDisplay() override;
+  // Also what the commands, the fade and the skin switch say; the face is composed once, at
+  // the end of the message.
+  void FaceChanged() override { frames_.FaceChanged(); }
 
  private:
+  // Composes the face and presents it, unless the window is hidden or a fade presents it.
+  void UpdateDisplay();
+
   // MouseHost
   bool BeepRunning() override;
   void StopBeep() override;
@@ -146,6 +152,7 @@ class TfrmMain : public ClockHost,
   SkinWindow face_;
   HCURSOR handCursor_ = nullptr;  // shared by the system: never destroyed
   FadeState fade_;
+  FramePerMessage frames_{[this] { UpdateDisplay(); }};
   SettingsWriter writer_;
   AccelHandle accel_;
   std::unique_ptr<TTrayIcon> tray_;

@@ -19,7 +19,7 @@ void FormMouseDown(ClockState&, FaceHitAreas& a, MouseHost& host, MouseButton bu
   if (host.BeepRunning()) host.StopBeep();
   if (button != MouseButton::Left) return;
   for (TSknButton* b : {&a.left, &a.right})
-    if (b->MouseDownAt(x, y)) host.UpdateDisplay();
+    if (b->MouseDownAt(x, y)) host.FaceChanged();
 }
 
 void FormMouseMove(ClockState& state, FaceHitAreas& a, MouseHost& host, int x, int y, bool leftHeld) {
@@ -27,22 +27,22 @@ void FormMouseMove(ClockState& state, FaceHitAreas& a, MouseHost& host, int x, i
   const bool hands = InHandsCentre(a, x, y);
   if (hands != state.FHandsHot) {
     state.FHandsHot = hands;
-    host.UpdateDisplay();
+    host.FaceChanged();
     host.SetHandCursor(hands);
   }
   // A press-and-move on any free point of the face drags the window; a plain hover there
   // changes nothing on the face.
   if (!title && !hands && !a.left.MouseMoveTo(x, y) && !a.right.MouseMoveTo(x, y) && leftHeld) {
     host.StartSystemDrag();
-    host.UpdateDisplay();
+    host.FaceChanged();
   }
   if (title != state.FTitleHot) {
     state.FTitleHot = title;
-    host.UpdateDisplay();
+    host.FaceChanged();
     host.SetHandCursor(title);
   }
   for (TSknButton* b : {&a.left, &a.right})
-    if (b->MouseMoveTo(x, y)) host.UpdateDisplay();
+    if (b->MouseMoveTo(x, y)) host.FaceChanged();
 }
 
 void FormMouseUp(ClockState& state, FaceHitAreas& a, MouseHost& host, int x, int y) {
@@ -54,24 +54,24 @@ void FormMouseUp(ClockState& state, FaceHitAreas& a, MouseHost& host, int x, int
 
   if (right && mode() == ctStopwatch) {
     state.StopWatch1.Reset();
-    host.UpdateDisplay();
+    host.FaceChanged();
   }
   if (right && mode() == ctTimer) {
     a.right.Release();
     host.OpenTimerDialog();
-    host.UpdateDisplay();
+    host.FaceChanged();
   }
   if (left && mode() == ctTimer) {
     a.left.Release();
     TStopWatch& t = state.swTimer;
     if (t.Running()) t.Stop();
     else if (t.GetElapsedTime() < state.FTimerLength) t.Start();
-    host.UpdateDisplay();
+    host.FaceChanged();
   }
   if (left && mode() == ctCountdown) {
     a.left.Release();
     host.OpenCountdownDialog();
-    host.UpdateDisplay();
+    host.FaceChanged();
   }
   if (left && clockLike()) {
     a.left.Release();
@@ -85,21 +85,21 @@ void FormMouseUp(ClockState& state, FaceHitAreas& a, MouseHost& host, int x, int
     a.right.Release();
     state.FCountdownArmed = false;
     state.FCountdownTo = host.DisplayedTime();
-    host.UpdateDisplay();
+    host.FaceChanged();
   }
   if (left && mode() == ctStopwatch) {
     TStopWatch& s = state.StopWatch1;
     if (s.Running()) s.Stop();
     else s.Start();
-    host.UpdateDisplay();
+    host.FaceChanged();
   }
   if (InTitle(a, x, y)) {
     host.SetClockType(NextClockType(mode()));
-    host.UpdateDisplay();
+    host.FaceChanged();
   }
   if (InHandsCentre(a, x, y)) {
     state.FDisplayArrows = !state.FDisplayArrows;
-    host.UpdateDisplay();
+    host.FaceChanged();
   }
   state.FDrawKey = -1;
 }

@@ -10,7 +10,7 @@ class MouseHost {
   virtual ~MouseHost() = default;
   virtual bool BeepRunning() = 0;
   virtual void StopBeep() = 0;
-  virtual void UpdateDisplay() = 0;
+  virtual void FaceChanged() = 0;
   virtual void SetClockType(ClockType type) = 0;
   virtual TDateTime DisplayedTime() = 0;
   virtual void SetHandCursor(bool hand) = 0;

@@ -44,7 +44,7 @@ void SyncTimeCommand(ClockState& state, TSntpClient& client, const WallClock& cl
       ShowDifference(state, client.QueryServerTime(), clock);
     }
   }
-  host.UpdateDisplay();
+  host.FaceChanged();
 }
 
 void SeeTimeDifferenceCommand(ClockState& state, TSntpClient& client, const WallClock& clock,
@@ -56,5 +56,5 @@ void SeeTimeDifferenceCommand(ClockState& state, TSntpClient& client, const Wall
     server = client.QueryServerTime();
   }
   ShowDifference(state, server, clock);
-  host.UpdateDisplay();
+  host.FaceChanged();
 }

@@ -8,7 +8,7 @@ class NetworkTimeHost {
  public:
   virtual ~NetworkTimeHost() = default;
   virtual void SetClockType(ClockType type) = 0;
-  virtual void UpdateDisplay() = 0;
+  virtual void FaceChanged() = 0;
 };
 
 // The public time server the clock asks, on the NTP port, waiting five seconds for an answer.

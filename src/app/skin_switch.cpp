@@ -16,5 +16,5 @@ void imnSkinsClick(ClockState& state, const std::vector<std::string>& skinNames,
   state.FSkinName = skinNames[index];
   host.FitWindowToSkin();
   state.FDrawKey = -1;  // the new face is drawn whole at once
-  host.UpdateDisplay();
+  host.FaceChanged();
 }

@@ -17,7 +17,7 @@ class SkinHost {
   // the skin's own sound.
   virtual void FitWindowToSkin() = 0;
   virtual void ShowError(const std::string& message) = 0;
-  virtual void UpdateDisplay() = 0;
+  virtual void FaceChanged() = 0;
 };
 
 // The start-up load of the saved skin, or of a fallback with one message saying why; throws

@@ -24,11 +24,11 @@ class FixedClock : public WallClock {
   TDateTime at_;
 };
 
-// The tick's view of a window that is always visible and draws into one bitmap.
+// The tick's view of a window that is always visible.
 class SnapshotHost : public ClockHost {
  public:
-  SnapshotHost(ClockState& state, ClockSkin& skin, TDateTime at, std::optional<uint64_t> uptime)
-      : state_(state), skin_(skin), at_(at), givenUptime_(uptime) {}
+  SnapshotHost(ClockState& state, TDateTime at, std::optional<uint64_t> uptime)
+      : state_(state), at_(at), givenUptime_(uptime) {}
   TDateTime DisplayedTime() override { return at_; }
   uint64_t UptimeMilliseconds() override { return givenUptime_ ? *givenUptime_ : uptime_.Milliseconds(); }
   bool WindowVisible() override { return true; }
@@ -36,16 +36,10 @@ class SnapshotHost : public ClockHost {
   void SetClockType(ClockType type) override { state_.FClockType = type; }
   void StartBeep() override {}
   void PlayChime() override {}
-  void UpdateDisplay() override {
-    skin_.Compose(state_, at_, UptimeMilliseconds(), false);
-    drawn = true;
-  }
-
-  bool drawn = false;
+  void FaceChanged() override {}  // the snapshot composes once, after the tick
 
  private:
   ClockState& state_;
-  ClockSkin& skin_;
   TDateTime at_;
   std::optional<uint64_t> givenUptime_;  // a preview that shows the same whenever it runs
   UptimeCounter uptime_;
@@ -79,10 +73,10 @@ int RunSnapshot(const CommandLine& cl) {
   // A preview shows the skin asked for or nothing: another skin's face would mislead.
   // At 100 % unless asked: a preview must not depend on the display it happens to run on.
   skin.Load(state.FSkinName, state.FFormatSettings, cl.scale.value_or(1));
-  SnapshotHost host(state, skin, at, cl.uptimeMilliseconds);
+  SnapshotHost host(state, at, cl.uptimeMilliseconds);
   host.SetClockType(cl.mode.value_or(ctClock));
   Timer1Timer(state, host);
-  if (!host.drawn) host.UpdateDisplay();  // modes without a tick redraw of their own
+  skin.Compose(state, at, host.UptimeMilliseconds(), false);
 
   WriteSnapshot(cl.snapshotPath, EncodePngFromPremultiplied(skin.Frame()));
   return 0;

@@ -1,9 +1,6 @@
 #include "time/stop_watch.h"
 
-TDateTime TStopWatch::GetElapsedTime() {
-  if (running_) Update();
-  return elapsed_;
-}
+TDateTime TStopWatch::GetElapsedTime() const { return running_ ? RunningElapsed() : elapsed_; }
 
 void TStopWatch::SetRunning(bool running) {
   if (running) Start();
@@ -21,7 +18,7 @@ void TStopWatch::SetStartTime(TDateTime start) {
   startUtc_ = start - (clock_->Now() - clock_->UtcNow());
 }
 
-void TStopWatch::Update() { elapsed_ = clock_->UtcNow() - startUtc_ + runningTotal_; }
+TDateTime TStopWatch::RunningElapsed() const { return clock_->UtcNow() - startUtc_ + runningTotal_; }
 
 void TStopWatch::StartNow() {
   startTime_ = clock_->Now();
@@ -36,8 +33,7 @@ void TStopWatch::Start() {
 
 void TStopWatch::Stop() {
   if (!running_) return;
-  Update();
-  runningTotal_ = elapsed_;
+  elapsed_ = runningTotal_ = RunningElapsed();
   running_ = false;
 }
 

@@ -9,7 +9,7 @@ class TStopWatch {
  public:
   explicit TStopWatch(const WallClock& clock) : clock_(&clock) {}
 
-  TDateTime GetElapsedTime();
+  TDateTime GetElapsedTime() const;
   bool Running() const { return running_; }
   void SetRunning(bool running);
   TDateTime RunningTotal() const { return runningTotal_; }
@@ -22,7 +22,7 @@ class TStopWatch {
   void Reset();
 
  private:
-  void Update();
+  TDateTime RunningElapsed() const;
   void StartNow();
 
   const WallClock* clock_;

@@ -50,7 +50,7 @@ void ClockSounds::StartBeep() {
 
 void ClockSounds::tBeepTimer() {
   if (player_.Mode() == TMPModes::mpStopped) player_.Play();
-  host_.UpdateDisplay();
+  host_.FaceChanged();
 }
 
 void ClockSounds::MediaPlayer1Notify() {

@@ -16,7 +16,7 @@ class BeepTimer {
 class SoundHost {
  public:
   virtual ~SoundHost() = default;
-  virtual void UpdateDisplay() = 0;
+  virtual void FaceChanged() = 0;
   // A sound that cannot be played; called once per file and run.
   virtual void ReportSoundError(const std::string& message) = 0;
   virtual bool FileExists(const std::string& path) = 0;

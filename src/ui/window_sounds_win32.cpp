@@ -26,10 +26,10 @@ HWND WindowSounds::CreateHiddenWindow(HINSTANCE instance) {
   return hwnd;
 }
 
-WindowSounds::WindowSounds(HINSTANCE instance, std::function<void()> updateDisplay, ErrorReport reportError,
+WindowSounds::WindowSounds(HINSTANCE instance, std::function<void()> faceChanged, ErrorReport reportError,
                            const std::string& programFolder)
     : hwnd_(CreateHiddenWindow(instance)),
-      updateDisplay_(std::move(updateDisplay)),
+      faceChanged_(std::move(faceChanged)),
       reportError_(std::move(reportError)),
       device_(hwnd_),
       sounds_(device_, *this, *this, programFolder) {

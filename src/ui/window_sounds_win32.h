@@ -12,7 +12,7 @@
 class WindowSounds : private SoundHost, private BeepTimer {
  public:
   using ErrorReport = std::function<void(const std::string&)>;
-  WindowSounds(HINSTANCE instance, std::function<void()> updateDisplay, ErrorReport reportError,
+  WindowSounds(HINSTANCE instance, std::function<void()> faceChanged, ErrorReport reportError,
                const std::string& programFolder);
   ~WindowSounds() override;
   WindowSounds(const WindowSounds&) = delete;
@@ -25,13 +25,13 @@ class WindowSounds : private SoundHost, private BeepTimer {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static HWND CreateHiddenWindow(HINSTANCE instance);
 
-  void UpdateDisplay() override { updateDisplay_(); }
+  void FaceChanged() override { faceChanged_(); }
   void ReportSoundError(const std::string& message) override { reportError_(message); }
   bool FileExists(const std::string& path) override;
   void SetEnabled(bool enabled) override;
 
   HWND hwnd_;
-  std::function<void()> updateDisplay_;
+  std::function<void()> faceChanged_;
   ErrorReport reportError_;
   MciDeviceWin32 device_;
   ClockSounds sounds_;

@@ -19,7 +19,7 @@ class FakeHost : public ClockHost {
   void SetClockType(ClockType t) override { state_.FClockType = t; }
   void StartBeep() override { ++beeps; }
   void PlayChime() override { ++chimes; }
-  void UpdateDisplay() override { ++redraws; }
+  void FaceChanged() override { ++redraws; }
 
   uint64_t uptimeMs = 0;
   bool visible = true;
@@ -123,6 +123,21 @@ TEST_F(TickFixture, CountdownPassedBeforeStartDoesNotBeep) {
   EXPECT_EQ(t.time, "00:00:00");
   EXPECT_EQ(state.hands.hour, 0);
   EXPECT_EQ(state.hands.second, 0);
+}
+
+TEST_F(TickFixture, APassedCountdownShowsItsHandsAtZeroWithoutTouchingTheState) {
+  state.hands = HandAnglesFrom(At(2026, 12, 8, 3, 30, 15));
+  state.FCountdownTo = AddSeconds(clock.Now(), -90);
+  struct Case { ClockType mode; bool atZero; };
+  for (const Case c : {Case{ctCountdown, true}, Case{ctClock, false}, Case{ctStopwatch, false}}) {
+    state.FClockType = c.mode;
+    EXPECT_EQ(ShownHands(state, clock.Now()).hour == 0, c.atZero) << c.mode;
+    ComputeDisplayTexts(state, clock.Now(), 0);
+    EXPECT_EQ(state.hands.hour, -105) << c.mode;
+  }
+  state.FCountdownTo = AddSeconds(clock.Now(), 90);
+  state.FClockType = ctCountdown;
+  EXPECT_EQ(ShownHands(state, clock.Now()).minute, state.hands.minute);
 }
 
 TEST_F(TickFixture, CountdownTextsAndKey) {

@@ -12,7 +12,7 @@ class DialogTestHost : public ClockHost {
   void SetClockType(ClockType t) override { state_.FClockType = t; }
   void StartBeep() override {}
   void PlayChime() override {}
-  void UpdateDisplay() override {}
+  void FaceChanged() override {}
 
  private:
   ClockState& state_;

@@ -36,7 +36,7 @@ class RecordingFadeHost : public FadeHost {
   void ReportUpdateFailure() override { calls.push_back("report failure"); }
   void ComposeFrame() override { calls.push_back("compose"); }
   void PresentFrame() override { calls.push_back("present frame"); }
-  void UpdateDisplay() override { calls.push_back("update"); }
+  void FaceChanged() override { calls.push_back("update"); }
   void AskToClose() override { calls.push_back("ask to close"); }
 
   bool visible = true;

@@ -102,15 +102,16 @@ class TwoWayDisplay : public ClockHost {
   void SetClockType(ClockType type) override { state_.FClockType = type; }
   void StartBeep() override {}
   void PlayChime() override {}
-  void UpdateDisplay() override {
+  void FaceChanged() override {
     const TDateTime now = clock_.Now();
     const FrameTexts texts = ComputeDisplayTexts(state_, now, uptimeMs);
     FrameInputs in = FrameInputsFor(state_, now, beepRunning);
     in.constantAlpha = constantAlpha;
+    const HandAngles hands = ShownHands(state_, now);
     for (SkinSurfaces* s : {&mine_.surfaces, &reference_.surfaces}) {
-      s->hours.angle = state_.hands.hour;
-      s->minutes.angle = state_.hands.minute;
-      s->seconds.angle = state_.hands.second;
+      s->hours.angle = hands.hour;
+      s->minutes.angle = hands.minute;
+      s->seconds.angle = hands.second;
     }
     const PixelRect changed = composer_.ComposeFrame(mine_.surfaces, mine_.labels, {mine_.left, mine_.right}, text_,
                                                      texts, in);
@@ -239,7 +240,7 @@ TEST(IncrementalFrames, BundledSkinsInEachMode) {
       if (mode == ctAtomic) {
         s.state.FTimeDifference = (i % 7 - 3) * 0.25 * kSecond;
         s.state.hands = HandAnglesFrom(s.state.FTimeDifference);
-        s.display.UpdateDisplay();
+        s.display.FaceChanged();
       } else {
         Timer1Timer(s.state, s.display);
       }
@@ -256,7 +257,7 @@ TEST(IncrementalFrames, NetworkTimeDifferenceOverADay) {
     s.state.FTimeDifference = (i % 7200 - 3600) * kSecond + (i % 3) * 0.001 * kSecond;
     s.state.hands = HandAnglesFrom(s.state.FTimeDifference);
     s.clock.AdvanceSeconds(1);
-    s.display.UpdateDisplay();
+    s.display.FaceChanged();
   }
   EXPECT_EQ(s.display.failure, "");
 }

@@ -14,7 +14,7 @@ class RecordingMouseHost : public MouseHost {
   explicit RecordingMouseHost(ClockState& s) : state(s) {}
   bool BeepRunning() override { return beeping; }
   void StopBeep() override { beeping = false; calls.push_back("stop beep"); }
-  void UpdateDisplay() override { ++redraws; }
+  void FaceChanged() override { ++redraws; }
   void SetClockType(ClockType t) override { state.FClockType = t; }
   TDateTime DisplayedTime() override { return 46364.5; }
   void SetHandCursor(bool hand) override { calls.push_back(hand ? "hand" : "arrow"); }

@@ -30,7 +30,7 @@ struct RecordingHost : NetworkTimeHost {
     calls.push_back("mode " + std::to_string(type));
     state.FClockType = type;
   }
-  void UpdateDisplay() override { calls.push_back("display"); }
+  void FaceChanged() override { calls.push_back("display"); }
   ClockState& state;
   std::vector<std::string> calls;
 };

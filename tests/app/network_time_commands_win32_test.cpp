@@ -11,7 +11,7 @@ namespace {
 struct CountingHost : NetworkTimeHost {
   int modeChanges = 0, displays = 0;
   void SetClockType(ClockType) override { ++modeChanges; }
-  void UpdateDisplay() override { ++displays; }
+  void FaceChanged() override { ++displays; }
 };
 
 }  // namespace

@@ -96,7 +96,7 @@ class WindowOnScreen : public FadeHost {
   void ReportUpdateFailure() override {}
   void ComposeFrame() override {}
   void PresentFrame() override {}
-  void UpdateDisplay() override {}
+  void FaceChanged() override {}
   void AskToClose() override {}
 
   bool visible = true;

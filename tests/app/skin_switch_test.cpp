@@ -19,7 +19,7 @@ class RecordingSkinHost : public SkinHost {
   }
   void FitWindowToSkin() override { calls.push_back("fit"); }
   void ShowError(const std::string& message) override { calls.push_back("error: " + message); }
-  void UpdateDisplay() override { calls.push_back("update"); }
+  void FaceChanged() override { calls.push_back("update"); }
 
   std::set<std::string> broken;
   std::vector<std::string> calls;

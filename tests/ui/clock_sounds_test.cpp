@@ -27,7 +27,7 @@ struct RecordingHost : SoundHost {
   int displays = 0;
   std::vector<std::string> errors;
   std::set<std::string> files;
-  void UpdateDisplay() override { ++displays; }
+  void FaceChanged() override { ++displays; }
   void ReportSoundError(const std::string& message) override { errors.push_back(message); }
   bool FileExists(const std::string& path) override { return files.count(path) > 0; }
 };
