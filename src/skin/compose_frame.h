@@ -36,8 +36,9 @@ constexpr uint32_t kHotLabelColour = 0xFFFFFF;
 // and glass into `surfaces.frame`, pixel for pixel as a composition from nothing gives them.
 // A frame pixel depends only on what lies at that pixel, so a frame draws again only what
 // changed since the last one: the labels whose text or colour changed, the buttons whose
-// look changed, and where the hands were and are. It keeps each label's ink, the hands'
-// turns (the second hand's sixty), the overlay without hands, the stretched glass and the
+// look changed, and where the hands were and are. Each such rectangle's overlay is drawn
+// anew in the frame itself and flattened there, so no face-sized overlay is kept. It keeps
+// each label's ink, the hands' turns (the second hand's sixty), the stretched glass and the
 // face under it; once they have been as large, a frame allocates nothing (unless a hand is too
 // large for all its angles to be kept).
 class FrameComposer {
@@ -77,8 +78,7 @@ class FrameComposer {
   // The skin's glass where it is of the face's size, else glass_.
   static bool GlassFits(const SkinSurfaces& surfaces);
   const TBitmap32& Glass(const SkinSurfaces& surfaces) const;
-  void RedrawStill(const PixelRect& r, FaceButtons buttons);
-  void RedrawOverlayAndFrame(SkinSurfaces& surfaces, const PixelRect& r) const;
+  void Redraw(SkinSurfaces& surfaces, const PixelRect& r, FaceButtons buttons) const;
 
   bool composed_ = false;
   bool glassStretched_ = false;  // glass_ holds this skin's glass
@@ -89,7 +89,6 @@ class FrameComposer {
   std::array<PixelRect, kButtons> buttonAreas_;
   std::array<HandInk, kHands> hands_{HandInk(1), HandInk(1), HandInk(60)};
   bool handsShown_ = false;
-  TBitmap32 still_;        // labels and buttons: the overlay without hands
   TBitmap32 bare_;         // face and glass: the frame where the overlay is transparent
   TBitmap32 glass_;        // a glass of another size, stretched over the face
   std::vector<uint32_t> handScratch_;  // transparent black, for painting hands

@@ -106,9 +106,11 @@ void ScaleSkin(const SkinState& design, double scale, TextRasterizer& text, Skin
   } else {
     ScaleParts(design, scale, text, device);
   }
-  // The surfaces a frame is drawn in take the drawn face's size.
+  // The surfaces a frame is drawn in take the drawn face's size. Frames draw their overlay in
+  // the frame itself, so the overlay layer holds no pixels of its own.
   SkinSurfaces& to = device.surfaces;
-  for (TBitmap32* b : {&to.overlay.bitmap, &to.frame, &to.zoom}) {
+  to.overlay.bitmap.Free();
+  for (TBitmap32* b : {&to.frame, &to.zoom}) {
     b->SetSize(to.face.width, to.face.height);
     b->Clear(0);
   }
