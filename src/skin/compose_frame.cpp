@@ -35,28 +35,20 @@ void FrameComposer::Forget() {
   for (HandInk& hand : hands_) hand.Forget();
 }
 
-// What a frame at this skin and alpha starts from. Face, overlay and frame are of one size,
-// as a skin load makes them.
+// What a frame at this skin and alpha starts from. Face and frame are of one size, as a skin
+// load makes them. A stretched glass is of the skin alone: frames at another alpha (a fade)
+// keep it.
 void FrameComposer::Prepare(const SkinSurfaces& s, uint8_t constantAlpha) {
   const int w = s.frame.width, h = s.frame.height;
   alpha_ = constantAlpha;
-  // Over transparent black at full alpha a blend copies its source: a glass of the face's
-  // size is used as it is, and the face needs no blending of its own.
-  // A stretched glass is of the skin alone: frames at another alpha (a fade) keep it.
+  width_ = w;
+  height_ = h;
   if (!GlassFits(s) && (!glassStretched_ || glass_.width != w || glass_.height != h)) {
     glass_.SetSize(w, h);
     glass_.Clear(0);
     BlendStretched(glass_, w, h, s.glass, 255);
     glassStretched_ = true;
   }
-  bare_.SetSize(w, h);
-  if (alpha_ == 255) {
-    std::copy(s.face.pixels.begin(), s.face.pixels.end(), bare_.pixels.begin());
-  } else {
-    bare_.Clear(0);
-    BlendOver(bare_, 0, 0, s.face, alpha_);
-  }
-  BlendOver(bare_, 0, 0, Glass(s), alpha_);
 }
 
 bool FrameComposer::GlassFits(const SkinSurfaces& s) {
@@ -68,8 +60,8 @@ const TBitmap32& FrameComposer::Glass(const SkinSurfaces& s) const { return Glas
 PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels, FaceButtons buttons,
                                       TextRasterizer& rasterizer, const FrameTexts& texts, const FrameInputs& in) {
   const PixelRect whole = WholeOf(s.frame);
-  const bool fromNothing = !composed_ || in.constantAlpha != alpha_ || bare_.width != whole.right ||
-                           bare_.height != whole.bottom;
+  const bool fromNothing = !composed_ || in.constantAlpha != alpha_ || width_ != whole.right ||
+                           height_ != whole.bottom;
   if (fromNothing) Prepare(s, in.constantAlpha);
   Rects dirty;
 
@@ -153,7 +145,6 @@ void FrameComposer::Redraw(SkinSurfaces& s, const PixelRect& r, FaceButtons butt
   const FlattenSpan flatten = FastestFlattenSpan();
   for (int y = r.top; y < r.bottom; ++y) {
     uint32_t* row = frame.Row(y) + r.left;
-    flatten(FlattenRow{row, s.face.Row(y) + r.left, glass.Row(y) + r.left, bare_.Row(y) + r.left, row}, r.Width(),
-            alpha_);
+    flatten(FlattenRow{row, s.face.Row(y) + r.left, glass.Row(y) + r.left, row}, r.Width(), alpha_);
   }
 }
