@@ -43,11 +43,18 @@ void ClockSkin::Load(const std::string& name, const FormatSettings& format, doub
     fonts = SkinPrivateFonts(folder);
     text_.ForgetFont();
     const SkinServices services{*xml_, *images_, text_, format};
-    SkinState design = design_, drawn = state_;
+    // A load keeps the boxes the skin does not give; the old skin's pixels are not copied.
+    const SkinState& before = Design();
+    SkinState design{SkinSurfaces{}, before.labels, before.left, before.right}, drawn;
     LoadSkin(SkinFolder{folder, '\\'}, services, design, AtScale(canPresent, scale));
-    ScaleSkin(design, scale, text_, drawn);
-    KeepOnlyImages(design);
-    design_ = std::move(design);
+    if (scale == 1) {
+      drawn = std::move(design);
+      ReadyToDraw(drawn);
+    } else {
+      ScaleSkin(design, scale, text_, drawn);
+      KeepOnlyImages(design);
+    }
+    design_ = scale == 1 ? SkinState{} : std::move(design);
     state_ = std::move(drawn);
     scale_ = scale;
     name_ = name;
@@ -62,12 +69,18 @@ void ClockSkin::Load(const std::string& name, const FormatSettings& format, doub
 void ClockSkin::Rescale(double scale, const FrameSizeCheck& canPresent) {
   if (scale == scale_) return;
   try {
+    const SkinState& design = Design();
     const FrameSizeCheck check = AtScale(canPresent, scale);
-    if (check && !check(design_.surfaces.face.width, design_.surfaces.face.height))
+    if (check && !check(design.surfaces.face.width, design.surfaces.face.height))
       throw OrmelError("the window cannot show a face of this size at this display scale");
-    SkinState drawn = state_;
-    ScaleSkin(design_, scale, text_, drawn);
+    SkinState drawn;
+    ScaleSkin(design, scale, text_, drawn);
+    if (scale_ == 1) {
+      design_ = std::move(state_);
+      KeepOnlyImages(design_);
+    }
     state_ = std::move(drawn);
+    if (scale == 1) design_ = SkinState{};
     scale_ = scale;
     composer_.Forget();
   } catch (...) {

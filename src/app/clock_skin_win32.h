@@ -49,7 +49,10 @@ class ClockSkin {
   SkinPrivateFonts fonts_;  // declared before text_, so its cached font goes before the files
   GdiTextRasterizer text_;
   std::string name_;
-  SkinState design_;  // as loaded: face pixels, only the images kept
+  // The skin as loaded, in face pixels: at scale 1 the drawn skin itself.
+  const SkinState& Design() const { return scale_ == 1 ? state_ : design_; }
+
+  SkinState design_;  // as loaded, only the images kept; empty at scale 1
   SkinState state_;   // as drawn: device pixels at scale_
   double scale_ = 1;
   FrameComposer composer_;

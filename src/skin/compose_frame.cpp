@@ -35,29 +35,20 @@ void FrameComposer::Forget() {
   for (HandInk& hand : hands_) hand.Forget();
 }
 
-// What a frame at this skin and alpha starts from. Face, overlay and frame are of one size,
-// as a skin load makes them.
+// What a frame at this skin and alpha starts from. Face and frame are of one size, as a skin
+// load makes them. A stretched glass is of the skin alone: frames at another alpha (a fade)
+// keep it.
 void FrameComposer::Prepare(const SkinSurfaces& s, uint8_t constantAlpha) {
   const int w = s.frame.width, h = s.frame.height;
   alpha_ = constantAlpha;
-  still_.SetSize(w, h);
-  // Over transparent black at full alpha a blend copies its source: a glass of the face's
-  // size is used as it is, and the face needs no blending of its own.
-  // A stretched glass is of the skin alone: frames at another alpha (a fade) keep it.
+  width_ = w;
+  height_ = h;
   if (!GlassFits(s) && (!glassStretched_ || glass_.width != w || glass_.height != h)) {
     glass_.SetSize(w, h);
     glass_.Clear(0);
     BlendStretched(glass_, w, h, s.glass, 255);
     glassStretched_ = true;
   }
-  bare_.SetSize(w, h);
-  if (alpha_ == 255) {
-    std::copy(s.face.pixels.begin(), s.face.pixels.end(), bare_.pixels.begin());
-  } else {
-    bare_.Clear(0);
-    BlendOver(bare_, 0, 0, s.face, alpha_);
-  }
-  BlendOver(bare_, 0, 0, Glass(s), alpha_);
 }
 
 bool FrameComposer::GlassFits(const SkinSurfaces& s) {
@@ -69,10 +60,10 @@ const TBitmap32& FrameComposer::Glass(const SkinSurfaces& s) const { return Glas
 PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels, FaceButtons buttons,
                                       TextRasterizer& rasterizer, const FrameTexts& texts, const FrameInputs& in) {
   const PixelRect whole = WholeOf(s.frame);
-  const bool fromNothing = !composed_ || in.constantAlpha != alpha_ || still_.width != whole.right ||
-                           still_.height != whole.bottom;
+  const bool fromNothing = !composed_ || in.constantAlpha != alpha_ || width_ != whole.right ||
+                           height_ != whole.bottom;
   if (fromNothing) Prepare(s, in.constantAlpha);
-  Rects still, moved;
+  Rects dirty;
 
   // The labels in the order they are drawn; each is drawn again only when its look changed.
   const bool blinkOn = in.beepRunning && in.secondEven;
@@ -93,7 +84,7 @@ PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels,
     const PixelRect before = labelShown_[i] ? labels_[i].Area() : PixelRect{};
     const bool redrawn = wanted[i].shown && labels_[i].Update(wanted[i].label, wanted[i].text, wanted[i].colour, rasterizer);
     if (redrawn || wanted[i].shown != labelShown_[i])
-      still.Add(Bounds(before, wanted[i].shown ? labels_[i].Area() : PixelRect{}));
+      dirty.Add(Bounds(before, wanted[i].shown ? labels_[i].Area() : PixelRect{}));
     labelShown_[i] = wanted[i].shown;
   }
 
@@ -106,7 +97,7 @@ PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels,
     const TSknButton& b = *faceButtons[i];
     const ButtonLook look{b.left, b.top, b.IconOffset, b.Icon, b.state, b.Strip};
     if (look == buttons_[i]) continue;
-    still.Add(Bounds(buttonAreas_[i], b.PaintArea()));
+    dirty.Add(Bounds(buttonAreas_[i], b.PaintArea()));
     buttons_[i] = look;
     buttonAreas_[i] = b.PaintArea();
   }
@@ -117,51 +108,43 @@ PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels,
     const PixelRect before = handsShown_ ? hands_[i].Area() : PixelRect{};
     const bool turned = in.displayArrows && hands_[i].Update(*layers[i], s.frame, handScratch_);
     if (turned || in.displayArrows != handsShown_)
-      moved.Add(Bounds(before, in.displayArrows ? hands_[i].Area() : PixelRect{}));
+      dirty.Add(Bounds(before, in.displayArrows ? hands_[i].Area() : PixelRect{}));
   }
   handsShown_ = in.displayArrows;
 
   if (fromNothing) {
-    still = Rects{};
-    still.Add(whole);
-    moved = Rects{};
+    dirty = Rects{};
+    dirty.Add(whole);
   }
-  still.Coalesce();
-  for (size_t i = 0; i < still.count; ++i) RedrawStill(Intersection(still.items[i], whole), buttons);
-  for (size_t i = 0; i < still.count; ++i) moved.Add(still.items[i]);
-  moved.Coalesce();
+  dirty.Coalesce();
   PixelRect changed;
-  for (size_t i = 0; i < moved.count; ++i) {
-    const PixelRect r = Intersection(moved.items[i], whole);
-    RedrawOverlayAndFrame(s, r);
+  for (size_t i = 0; i < dirty.count; ++i) {
+    const PixelRect r = Intersection(dirty.items[i], whole);
+    Redraw(s, r, buttons);
     changed = Bounds(changed, r);
   }
   composed_ = true;
   return changed;
 }
 
-void FrameComposer::RedrawStill(const PixelRect& r, FaceButtons buttons) {
+// The overlay of r is drawn in the frame and flattened in place: each frame pixel is read
+// as overlay before it is written as frame.
+void FrameComposer::Redraw(SkinSurfaces& s, const PixelRect& r, FaceButtons buttons) const {
   if (r.Empty()) return;
-  for (int y = r.top; y < r.bottom; ++y) std::fill(still_.Row(y) + r.left, still_.Row(y) + r.right, 0u);
+  TBitmap32& frame = s.frame;
+  for (int y = r.top; y < r.bottom; ++y) std::fill(frame.Row(y) + r.left, frame.Row(y) + r.right, 0u);
   for (int i = 0; i < kLabels; ++i) {
-    if (labelShown_[i]) labels_[i].BlendInto(still_, r, alpha_);
+    if (labelShown_[i]) labels_[i].BlendInto(frame, r, alpha_);
   }
-  buttons.left.PaintTo(still_, r);
-  buttons.right.PaintTo(still_, r);
-}
-
-void FrameComposer::RedrawOverlayAndFrame(SkinSurfaces& s, const PixelRect& r) const {
-  if (r.Empty()) return;
-  TBitmap32& overlay = s.overlay.bitmap;
-  for (int y = r.top; y < r.bottom; ++y) std::copy(still_.Row(y) + r.left, still_.Row(y) + r.right, overlay.Row(y) + r.left);
+  buttons.left.PaintTo(frame, r);
+  buttons.right.PaintTo(frame, r);
   if (handsShown_) {
-    for (const HandInk& hand : hands_) hand.MergeInto(overlay, r);
+    for (const HandInk& hand : hands_) hand.MergeInto(frame, r);
   }
   const TBitmap32& glass = Glass(s);
   const FlattenSpan flatten = FastestFlattenSpan();
   for (int y = r.top; y < r.bottom; ++y) {
-    const FlattenRow row{overlay.Row(y) + r.left, s.face.Row(y) + r.left, glass.Row(y) + r.left,
-                         bare_.Row(y) + r.left, s.frame.Row(y) + r.left};
-    flatten(row, r.Width(), alpha_);
+    uint32_t* row = frame.Row(y) + r.left;
+    flatten(FlattenRow{row, s.face.Row(y) + r.left, glass.Row(y) + r.left, row}, r.Width(), alpha_);
   }
 }

@@ -36,9 +36,10 @@ constexpr uint32_t kHotLabelColour = 0xFFFFFF;
 // and glass into `surfaces.frame`, pixel for pixel as a composition from nothing gives them.
 // A frame pixel depends only on what lies at that pixel, so a frame draws again only what
 // changed since the last one: the labels whose text or colour changed, the buttons whose
-// look changed, and where the hands were and are. It keeps each label's ink, the hands'
-// turns (the second hand's sixty), the overlay without hands, the stretched glass and the
-// face under it; once they have been as large, a frame allocates nothing (unless a hand is too
+// look changed, and where the hands were and are. Each such rectangle's overlay is drawn
+// anew in the frame itself and flattened there with face and glass, so no face-sized overlay is
+// kept. It keeps each label's ink, the hands' turns (the second hand's sixty) and a glass
+// stretched to the face; once they have been as large, a frame allocates nothing (unless a hand is too
 // large for all its angles to be kept).
 class FrameComposer {
  public:
@@ -77,20 +78,18 @@ class FrameComposer {
   // The skin's glass where it is of the face's size, else glass_.
   static bool GlassFits(const SkinSurfaces& surfaces);
   const TBitmap32& Glass(const SkinSurfaces& surfaces) const;
-  void RedrawStill(const PixelRect& r, FaceButtons buttons);
-  void RedrawOverlayAndFrame(SkinSurfaces& surfaces, const PixelRect& r) const;
+  void Redraw(SkinSurfaces& surfaces, const PixelRect& r, FaceButtons buttons) const;
 
   bool composed_ = false;
   bool glassStretched_ = false;  // glass_ holds this skin's glass
   uint8_t alpha_ = 255;
+  int width_ = 0, height_ = 0;  // the frame's when the composition started from nothing
   std::array<LabelInk, kLabels> labels_;
   std::array<bool, kLabels> labelShown_{};
   std::array<ButtonLook, kButtons> buttons_;
   std::array<PixelRect, kButtons> buttonAreas_;
   std::array<HandInk, kHands> hands_{HandInk(1), HandInk(1), HandInk(60)};
   bool handsShown_ = false;
-  TBitmap32 still_;        // labels and buttons: the overlay without hands
-  TBitmap32 bare_;         // face and glass: the frame where the overlay is transparent
   TBitmap32 glass_;        // a glass of another size, stretched over the face
   std::vector<uint32_t> handScratch_;  // transparent black, for painting hands
 };

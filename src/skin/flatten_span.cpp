@@ -5,14 +5,11 @@
 void FlattenSpanPortable(const FlattenRow& row, int n, uint8_t constantAlpha) {
   for (int x = 0; x < n; ++x) {
     const uint32_t o = row.overlay[x];
-    if (o == 0) {
-      row.frame[x] = row.bare[x];
-      continue;
-    }
-    // At full alpha the face over transparent black is the face itself.
+    // At full alpha the face over transparent black is the face itself, and a transparent
+    // overlay leaves what is under it.
     const uint32_t face = row.face[x];
     const uint32_t faceAlone = constantAlpha == 255 ? face : BlendOverPixel(face, 0, constantAlpha);
-    const uint32_t under = BlendOverPixel(o, faceAlone, constantAlpha);
+    const uint32_t under = o == 0 ? faceAlone : BlendOverPixel(o, faceAlone, constantAlpha);
     row.frame[x] = BlendOverPixel(row.glass[x], under, constantAlpha);
   }
 }

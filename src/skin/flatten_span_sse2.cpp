@@ -8,15 +8,11 @@ using namespace blend_sse2;
 
 void FlattenFour(const FlattenRow& row, int x, const ConstantAlpha& c) {
   const __m128i o = Load(row.overlay + x);
-  // Where the overlay is transparent the frame is bare: copied when all four are, and where
-  // only some are the blends give bare for those, as bare is the same blends without it.
-  if (AllZero(o)) {
-    Store(row.frame + x, Load(row.bare + x));
-    return;
-  }
   const __m128i face = Load(row.face + x);
   const __m128i faceAlone = c.value == 255 ? face : BlendOver4(face, _mm_setzero_si128(), c);
-  Store(row.frame + x, BlendOver4(Load(row.glass + x), BlendOver4(o, faceAlone, c), c));
+  // A transparent overlay leaves what is under it, as its blend would.
+  const __m128i under = AllZero(o) ? faceAlone : BlendOver4(o, faceAlone, c);
+  Store(row.frame + x, BlendOver4(Load(row.glass + x), under, c));
 }
 
 }  // namespace
@@ -27,10 +23,9 @@ void FlattenSpanSse2(const FlattenRow& row, int n, uint8_t constantAlpha) {
   for (; x + 4 <= n; x += 4) FlattenFour(row, x, c);
   if (x == n) return;
   const int rest = n - x;
-  const Padded4 overlay(row.overlay + x, rest), face(row.face + x, rest), glass(row.glass + x, rest),
-      bare(row.bare + x, rest);
+  const Padded4 overlay(row.overlay + x, rest), face(row.face + x, rest), glass(row.glass + x, rest);
   Padded4 frame;
-  FlattenFour({overlay.px, face.px, glass.px, bare.px, frame.px}, 0, c);
+  FlattenFour({overlay.px, face.px, glass.px, frame.px}, 0, c);
   frame.CopyTo(row.frame + x, rest);
 }
 #endif

@@ -38,7 +38,7 @@ struct SkinState {
 // The largest face, and skin image, the clock shows: at most this many pixels a side. Each
 // face-sized surface of a 2048 x 2048 skin takes 16 MiB, and a load holds five of them
 // (face, overlay, frame, zoom, the window's copy) twice while it replaces the old skin;
-// the frame composer keeps four more.
+// the frame composer keeps one more where the glass is stretched.
 inline constexpr int kMaxSkinSide = 2048;
 
 // Reads skin.xml of the folder into `into` in the format's order, sending every problem to

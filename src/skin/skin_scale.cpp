@@ -100,16 +100,22 @@ void ScaleParts(const SkinState& design, double scale, TextRasterizer& text, Ski
 
 }  // namespace
 
+void ReadyToDraw(SkinState& skin) {
+  // The surfaces a frame is drawn in take the drawn face's size. Frames draw their overlay in
+  // the frame itself, so the overlay layer holds no pixels of its own.
+  SkinSurfaces& s = skin.surfaces;
+  s.overlay.bitmap.Free();
+  for (TBitmap32* b : {&s.frame, &s.zoom}) {
+    b->SetSize(s.face.width, s.face.height);
+    b->Clear(0);
+  }
+}
+
 void ScaleSkin(const SkinState& design, double scale, TextRasterizer& text, SkinState& device) {
   if (scale == 1) {
     device = design;
   } else {
     ScaleParts(design, scale, text, device);
   }
-  // The surfaces a frame is drawn in take the drawn face's size.
-  SkinSurfaces& to = device.surfaces;
-  for (TBitmap32* b : {&to.overlay.bitmap, &to.frame, &to.zoom}) {
-    b->SetSize(to.face.width, to.face.height);
-    b->Clear(0);
-  }
+  ReadyToDraw(device);
 }

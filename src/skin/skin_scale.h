@@ -8,3 +8,5 @@
 // height times the scale and autosized boxes measured again in them, hands turned and scaled
 // from their own bitmaps in one pass. At scale 1 the result is the skin as loaded.
 void ScaleSkin(const SkinState& design, double scale, TextRasterizer& text, SkinState& device);
+// The skin as loaded, drawn at scale 1 as it is: what ScaleSkin gives at scale 1, in place.
+void ReadyToDraw(SkinState& skin);

@@ -10,7 +10,7 @@ struct SkinSurfaces {
   TBitmap32 buttonStrip;
   TBitmap32 glass;
   TBitmap32 amPm;  // loaded and kept, never drawn
-  TRotLayer overlay;  // face-sized drawing surface
+  TRotLayer overlay;  // face-sized as loaded; the drawn skin draws its overlay in the frame
   TRotLayer hours, minutes, seconds;
   TBitmap32 frame;  // composition target
   TBitmap32 zoom;   // fade and zoom target

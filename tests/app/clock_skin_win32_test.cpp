@@ -127,4 +127,25 @@ TEST_F(ClockSkinTest, TextAtTwiceThePixelsIsSharperThanTheFrameEnlarged) {
   EXPECT_GT(drawn, blown * 1.5) << "edges drawn at 2x: " << drawn << " of the contrast per pixel, enlarged: " << blown;
 }
 
+// At scale 1 the drawn skin is the loaded one, kept once: rescaling from it and back draws
+// what loads at those scales draw.
+TEST_F(ClockSkinTest, ARescaledSkinDrawsAsOneLoadedAtItsScale) {
+  FakeClock clock(46364.156597222);
+  ClockState state(clock);
+  state.FFormatSettings = format;
+  state.hands = HandAnglesFrom(clock.Now());
+  auto frameOf = [&](ClockSkin& skin) {
+    skin.Compose(state, clock.Now(), 0, false);
+    return skin.Frame().pixels;
+  };
+  ClockSkin loadedAt1(Backslashed(dir.Path())), loadedAt2(Backslashed(dir.Path())), moved(Backslashed(dir.Path()));
+  loadedAt1.Load("plain", format, 1);
+  loadedAt2.Load("plain", format, 2);
+  moved.Load("plain", format, 1);
+  for (double scale : {2.0, 1.0, 2.0}) {
+    moved.Rescale(scale);
+    EXPECT_EQ(frameOf(moved), frameOf(scale == 1 ? loadedAt1 : loadedAt2)) << "after rescaling to " << scale;
+  }
+}
+
 }  // namespace

@@ -31,9 +31,9 @@ struct Face {
   FrameTexts texts{"clock", "12:34:56", "Dec 08", "", "TUESDAY"};
   FrameInputs in;
 
-  Face() {
-    s.face = Filled(kSize, kSize, kFacePixel);
-    s.overlay.bitmap = Filled(kSize, kSize, 0);
+  // Over the default transparent face, and without glass, the frame is the overlay itself.
+  explicit Face(uint32_t facePixel = 0) {
+    s.face = Filled(kSize, kSize, facePixel);
     s.frame.SetSize(kSize, kSize);
     // Strip frames of 4 × 4 pixels, frame k in red k × 40, so each icon can be told apart.
     s.buttonStrip.SetSize(24, 4);
@@ -52,11 +52,11 @@ struct Face {
 
   // A full composition: a composer that has composed nothing yet.
   void Compose() { FrameComposer().ComposeFrame(s, labels, {left, right}, text, texts, in); }
-  // The overlay pixel at the first character cell of a label's text.
+  // The frame pixel at the first character cell of a label's text.
   uint32_t LabelPixel(const TLabel& label, const std::string& shown) {
     const int w = text.Measure(label.font, shown).width;
     const int x = label.left + (label.width - w) / 2 + 1;
-    return s.overlay.bitmap.At(x, label.top + 1);
+    return s.frame.At(x, label.top + 1);
   }
 };
 
@@ -99,8 +99,8 @@ TEST(ComposeFrame, TimeDrawsOverItsDimmedBackground) {
   const TLabel& bg = f.labels.lTimeBg;
   const int cell = BoxTextRasterizer::CellWidth(bg.font);
   const int x = bg.left + (bg.width - 8 * cell) / 2;
-  EXPECT_EQ(f.s.overlay.bitmap.At(x + 1, bg.top + 1), Ink(f.labels.lTime.font.color));
-  EXPECT_EQ(f.s.overlay.bitmap.At(x + cell + 1, bg.top + 1), Ink(bg.font.color));
+  EXPECT_EQ(f.s.frame.At(x + 1, bg.top + 1), Ink(f.labels.lTime.font.color));
+  EXPECT_EQ(f.s.frame.At(x + cell + 1, bg.top + 1), Ink(bg.font.color));
 }
 
 TEST(ComposeFrame, WhichLabelsAndHandsAppear) {
@@ -122,7 +122,7 @@ TEST(ComposeFrame, WhichLabelsAndHandsAppear) {
     f.in.displayArrows = c.arrows;
     f.texts.amPm = c.amPm;
     f.Compose();
-    const TBitmap32& o = f.s.overlay.bitmap;
+    const TBitmap32& o = f.s.frame;
     EXPECT_EQ(f.LabelPixel(f.labels.lWeekDay, f.texts.weekday) != 0, c.weekday);
     EXPECT_EQ(f.LabelPixel(f.labels.lAmPm, "pm") != 0, !c.amPm.empty());
     EXPECT_EQ(o.At(40, 140), c.hands ? 0xFF0000FFu : 0u);
@@ -138,9 +138,9 @@ TEST(ComposeFrame, SecondHandLiesOnTop) {
   SetHand(f.s.hours, 0xFF0000FF, {96, 96});
   f.s.hours.angle = -90;  // the hour hand points right, the others up
   f.Compose();
-  EXPECT_EQ(f.s.overlay.bitmap.At(96, 90), 0xFFFF0000u);
-  EXPECT_EQ(f.s.overlay.bitmap.At(96, 96), 0xFFFF0000u);
-  EXPECT_EQ(f.s.overlay.bitmap.At(110, 96), 0xFF0000FFu);
+  EXPECT_EQ(f.s.frame.At(96, 90), 0xFFFF0000u);
+  EXPECT_EQ(f.s.frame.At(96, 96), 0xFFFF0000u);
+  EXPECT_EQ(f.s.frame.At(110, 96), 0xFF0000FFu);
 }
 
 TEST(ComposeFrame, LeftButtonIconFollowsTheRunningStopwatch) {
@@ -152,7 +152,7 @@ TEST(ComposeFrame, LeftButtonIconFollowsTheRunningStopwatch) {
     Face f;
     f.in.watchRunning = c.watchRunning;
     f.Compose();
-    const TBitmap32& o = f.s.overlay.bitmap;
+    const TBitmap32& o = f.s.frame;
     EXPECT_EQ(f.left.Icon, c.icon);
     EXPECT_EQ(RedOf(o.At(f.left.left + 14, 170)), c.icon * 40) << c.watchRunning;
     EXPECT_EQ(RedOf(o.At(f.right.left + 2, 170)), 5 * 40);  // the right icon is always 5
@@ -161,7 +161,7 @@ TEST(ComposeFrame, LeftButtonIconFollowsTheRunningStopwatch) {
 
 TEST(ComposeFrame, FlattensFaceOverlayAndStretchedGlass) {
   for (uint8_t alpha : {uint8_t(255), uint8_t(128)}) {
-    Face f;
+    Face f(kFacePixel);
     f.s.glass = Filled(1, 1, 0x40404040);  // one pixel stretched over the whole face
     f.in.constantAlpha = alpha;
     f.Compose();
@@ -181,7 +181,7 @@ TEST(ComposeFrame, FlattensFaceOverlayAndStretchedGlass) {
 // One composer through a fade and a skin load: the fade's frames keep the stretched glass,
 // the next skin's glass replaces it.
 TEST(ComposeFrame, AStretchedGlassLastsUntilTheNextSkin) {
-  Face f;
+  Face f(kFacePixel);
   FrameComposer composer;
   auto compose = [&](uint8_t alpha) {
     f.in.constantAlpha = alpha;
@@ -199,13 +199,12 @@ TEST(ComposeFrame, AStretchedGlassLastsUntilTheNextSkin) {
 }
 
 TEST(ComposeFrame, EachFrameStartsFromAClearOverlay) {
-  Face f;
+  Face f(kFacePixel);
   f.s.frame = Filled(kSize, kSize, 0xFFFFFFFF);
   f.Compose();
-  ASSERT_EQ(f.s.overlay.bitmap.At(40, 140), 0xFF0000FFu);
+  ASSERT_EQ(f.s.frame.At(40, 140), 0xFF0000FFu);
   f.in.displayArrows = false;
   f.s.face.Clear(0);
   f.Compose();
-  EXPECT_EQ(f.s.overlay.bitmap.At(40, 140), 0u);
-  EXPECT_EQ(f.s.frame.At(40, 140), 0u);  // and the frame is rebuilt, not blended over the last
+  EXPECT_EQ(f.s.frame.At(40, 140), 0u);  // the frame is rebuilt, not blended over the last
 }
