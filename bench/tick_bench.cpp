@@ -24,7 +24,7 @@ class BenchHost : public ClockHost {
   void SetClockType(ClockType t) override { state_.FClockType = t; }
   void StartBeep() override {}
   void PlayChime() override {}
-  void UpdateDisplay() override { benchmark::DoNotOptimize(ComputeDisplayTexts(state_, clock_.now, 123456789)); }
+  void FaceChanged() override { benchmark::DoNotOptimize(ComputeDisplayTexts(state_, clock_.now, 123456789)); }
 
  private:
   ClockState& state_;
