@@ -13,7 +13,7 @@
 # (/proc/PID/task/*/schedstat) of the program, of its X server and, for the Wine programs, of
 # its Wine server, which does part of every Wine program's work. The last lines are the ratios
 # of the totals: the clock against the plain floor, and the plain floor against xclock (what
-# any clock of this design costs under this Wine).
+# any clock built this way costs under this Wine).
 # The clock runs on a scratch copy of the prefix's registry, so it starts from the default
 # settings (Clock mode, local time, or the world zone of --zone, named by its registry key
 # such as "Tokyo Standard Time").

@@ -4,6 +4,7 @@
 
 #include "base/display_scale.h"
 #include "base/handles_win32.h"
+#include "base/library_entry_win32.h"
 
 namespace {
 
@@ -13,8 +14,7 @@ using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
 
 // Loaded at run time: user32 has it only from Windows 10 version 1607 on.
 GetDpiForWindowProc DpiForWindow() {
-  static const auto proc = reinterpret_cast<GetDpiForWindowProc>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  static const auto proc = LibraryEntry<GetDpiForWindowProc>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
   return proc;
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/library_entry_win32.h"
 #include "time/system_time_convert_win32.h"
 
 TDateTime LocalWallClock::Now() const { return LocalTimeNow(); }
@@ -9,8 +10,7 @@ TDateTime LocalWallClock::UtcNow() const { return UtcTimeNow(); }
 
 UptimeCounter::UptimeCounter() {
   // GetTickCount64 exists from Windows Vista on; older systems get the widened 32-bit count.
-  tickCount64_ = reinterpret_cast<TickCount64Fn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetTickCount64")));
+  tickCount64_ = LibraryEntry<TickCount64Fn>(GetModuleHandleW(L"kernel32.dll"), "GetTickCount64");
 }
 
 uint64_t UptimeCounter::Milliseconds() {

@@ -6,6 +6,7 @@
 
 #include <mutex>
 
+#include "base/library_entry_win32.h"
 #include "base/ormel_error.h"
 #include "base/wide_text_win32.h"
 #include "time/socket_errors.h"
@@ -37,7 +38,7 @@ Winsock gWs;
 
 template <class F>
 bool Resolve(F& fn, const char* name) {
-  fn = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(gLibrary, name)));
+  fn = LibraryEntry<F>(gLibrary, name);
   return fn != nullptr;
 }
 

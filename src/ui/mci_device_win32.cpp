@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "base/library_entry_win32.h"
 #include "base/wide_text_win32.h"
 
 namespace {
@@ -17,18 +18,13 @@ struct Winmm {
   decltype(&::mciGetErrorStringW) errorString = nullptr;
 };
 
-template <class F>
-F Entry(HMODULE library, const char* name) {
-  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
 // nullptr when the library or one of its entry points is missing.
 const Winmm* LoadedWinmm() {
   static const Winmm winmm = [] {
     Winmm w;
     if (const HMODULE library = LoadLibraryW(L"winmm.dll")) {
-      w.sendCommand = Entry<decltype(w.sendCommand)>(library, "mciSendCommandW");
-      w.errorString = Entry<decltype(w.errorString)>(library, "mciGetErrorStringW");
+      w.sendCommand = LibraryEntry<decltype(w.sendCommand)>(library, "mciSendCommandW");
+      w.errorString = LibraryEntry<decltype(w.errorString)>(library, "mciGetErrorStringW");
     }
     return w;
   }();

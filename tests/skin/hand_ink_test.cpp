@@ -73,7 +73,7 @@ TEST(HandInk, AThinHandKeepsItsRunsNotItsBoxes) {
   EXPECT_LT(ink.KeptBytes(), boxBytes / 2);
 }
 
-// The part of the hand inside the clip alone is merged.
+// Only the hand's pixels inside the clip are merged.
 TEST(HandInk, MergesOnlyInsideTheClip) {
   TRotLayer layer;
   layer.bitmap = Filled(8, 40, 0xFF00FF00);
