@@ -2,9 +2,13 @@
 """Fails on any include that goes against the layer order of src/:
 
     base <- {time, image} <- skin <- ui <- app
+                             skin <- skin_check
 
 A file may include its own layer and the layers below it; time and image sit side by
-side and do not include each other. tests/<layer>/ holds to the rule of its layer.
+side and do not include each other. skin_check, the skin checker, stands on skin beside
+ui: only the tools use it, so no layer includes it, ui and app no more than the rest
+(the clock shows skins, it does not check them). tests/<layer>/ holds to the rule of
+its layer.
 tests/support/ is shared by the tests of every layer: its files are not ranked
 themselves, but a test that includes one must be allowed every layer that the support
 file (with the support files it includes) uses. tests/gui/, tests/tools/, tests/packaging/,
@@ -16,7 +20,7 @@ import os
 import re
 import sys
 
-LAYERS = ["base", "time", "image", "skin", "ui", "app"]
+LAYERS = ["base", "time", "image", "skin", "ui", "app", "skin_check"]
 MAY_USE = {
     "base": [],
     "time": ["base"],
@@ -24,7 +28,10 @@ MAY_USE = {
     "skin": ["base", "time", "image"],
     "ui": ["base", "time", "image", "skin"],
     "app": ["base", "time", "image", "skin", "ui"],
+    "skin_check": ["base", "time", "image", "skin"],
 }
+# The layer that only the tools (programs on top) may use.
+TOOLS_ONLY = "skin_check"
 SUPPORT = "support"
 PROGRAMS_ON_TOP = ["gui", "tools", "packaging"]
 SOURCE_SUFFIXES = (".h", ".cpp")
@@ -104,6 +111,9 @@ def check_file(path, layer, root, needs, problems):
                     problems.append(f"{where}: that support file uses {used}/; {rule(layer)}")
         elif folder not in LAYERS:
             problems.append(f"{where}: {folder}/ is no layer; {rule(layer)}")
+        elif folder == TOOLS_ONLY:
+            problems.append(f"{where}: {rule(layer)}; {TOOLS_ONLY}/ is for the tools alone, "
+                            "the clock does not check skins")
         elif folder not in MAY_USE[layer]:
             problems.append(f"{where}: {rule(layer)}")
 

@@ -13,7 +13,7 @@ class LayerOrderCheck(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
         self.root = self.folder.name
-        for layer in ("base", "time", "image", "skin", "ui", "app"):
+        for layer in ("base", "time", "image", "skin", "ui", "app", "skin_check"):
             self.write(f"src/{layer}/{layer}_thing.h", "#pragma once\n")
 
     def tearDown(self):
@@ -45,6 +45,35 @@ class LayerOrderCheck(unittest.TestCase):
             ("src/skin/frame.h", '#include <app/app_thing.h>', "skin/ may use base/, time/, image/"),
             ("src/ui/tips.cpp", '#include "../app/app_thing.h"', "ui/ may use base/, time/, image/, skin/"),
             ("tests/image/text_test.cpp", '#include "skin/skin_thing.h"', "image/ may use base/"),
+        ]
+        for name, include, rule in cases:
+            with self.subTest(name):
+                self.write(name, f"#pragma once\n\n{include}\n")
+                code, lines = self.check()
+                self.assertEqual(code, 1)
+                self.assertIn(f"{name}:3: {include}: {rule}", lines)
+                os.remove(os.path.join(self.root, name))
+
+    def test_the_skin_checker_stands_on_skin_and_only_the_tools_use_it(self):
+        self.write("src/skin_check/check.cpp", '#include "skin_check/skin_check_thing.h"\n#include "skin/skin_thing.h"\n'
+                   '#include "time/time_thing.h"\n#include "image/image_thing.h"\n#include "base/base_thing.h"\n')
+        self.write("tests/skin_check/check_test.cpp", '#include "skin_check/skin_check_thing.h"\n'
+                   '#include "skin/skin_thing.h"\n')
+        self.write("tools/skin_tool.cpp", '#include "skin_check/skin_check_thing.h"\n')
+        self.assertEqual(self.check(), (0, ["every include follows the layer order"]))
+
+        used = '#include "skin_check/skin_check_thing.h"'
+        tools_only = "; skin_check/ is for the tools alone, the clock does not check skins"
+        cases = [
+            ("src/base/owner.h", used, "base/ may use no other layer" + tools_only),
+            ("src/time/zone.cpp", used, "time/ may use base/" + tools_only),
+            ("src/image/draw.cpp", used, "image/ may use base/" + tools_only),
+            ("src/skin/skin_loader.cpp", used, "skin/ may use base/, time/, image/" + tools_only),
+            ("src/ui/tips.cpp", used, "ui/ may use base/, time/, image/, skin/" + tools_only),
+            ("src/app/main_window_win32.cpp", used, "app/ may use base/, time/, image/, skin/, ui/" + tools_only),
+            ("tests/app/skin_switch_test.cpp", used, "app/ may use base/, time/, image/, skin/, ui/" + tools_only),
+            ("src/skin_check/report.cpp", '#include "ui/ui_thing.h"', "skin_check/ may use base/, time/, image/, skin/"),
+            ("src/skin_check/fonts.cpp", '#include "app/app_thing.h"', "skin_check/ may use base/, time/, image/, skin/"),
         ]
         for name, include, rule in cases:
             with self.subTest(name):
@@ -88,7 +117,7 @@ class LayerOrderCheck(unittest.TestCase):
         self.write("src/time/x.cpp", '#include "net/socket.h"\n')
         code, lines = self.check()
         self.assertEqual(code, 1)
-        self.assertIn("src/net/: not a layer of the order (base, time, image, skin, ui, app)", lines)
+        self.assertIn("src/net/: not a layer of the order (base, time, image, skin, ui, app, skin_check)", lines)
         self.assertIn("tests/misc/: neither a layer's tests, support/ nor a program on top", lines)
         self.assertIn('src/time/x.cpp:1: #include "net/socket.h": net/ is no layer; time/ may use base/', lines)
 

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "ormel_skin_commands.h"
-#include "skin/skin_check_command.h"
+#include "skin_check/check_command.h"
 
 int CheckCommand(const std::vector<std::string>& args) {
   const bool verbose = !args.empty() && args[0] == "--verbose";

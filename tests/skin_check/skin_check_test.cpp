@@ -1,13 +1,13 @@
-#include "skin/skin_check.h"
+#include "skin_check/skin_check.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/folder_lister_native.h"
-#include "skin/font_file_builder.h"
 #include "skin/skin_test_doubles.h"
 #include "skin/skin_xml_fixture.h"
 #include "skin/temp_folder.h"
 #include "skin/xml_reader_pugixml_native.h"
+#include "skin_check/check_command_native.h"
+#include "skin_check/font_file_builder.h"
 
 namespace {
 

@@ -1,6 +1,12 @@
-#include "skin/font_family_names.h"
+#include "skin_check/carried_fonts.h"
 
 #include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iterator>
+
+#include "base/unicode_text.h"
+#include "skin/skin_fonts.h"
 
 namespace {
 
@@ -65,6 +71,16 @@ constexpr uint16_t kUnicodePlatform = 0, kMacPlatform = 1, kWindowsPlatform = 3;
 constexpr uint16_t kMacRoman = 0;
 constexpr uint16_t kFamilyNameId = 1;
 
+// Fonts every desktop Windows from Vista on installs, and the raster fonts GDI always has.
+// A skin naming anything else must carry it, or its label falls back to another font.
+const char* const kFontsOfEveryWindows[] = {
+    "Arial",         "Arial Black",   "Comic Sans MS",        "Courier New",
+    "Georgia",       "Impact",        "Lucida Console",       "Lucida Sans Unicode",
+    "MS Sans Serif", "MS Serif",      "Microsoft Sans Serif", "Palatino Linotype",
+    "Segoe UI",      "Small Fonts",   "Symbol",               "Tahoma",
+    "Times New Roman", "Trebuchet MS", "Verdana",             "Wingdings",
+};
+
 }  // namespace
 
 std::vector<std::string> FontFamilyNames(const std::vector<uint8_t>& file) {
@@ -98,4 +114,37 @@ std::vector<std::string> FontFamilyNames(const std::vector<uint8_t>& file) {
     return names;
   }
   return names;
+}
+
+bool SameFaceName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+bool IsFontOfEveryWindows(const std::string& faceName) {
+  for (const char* font : kFontsOfEveryWindows)
+    if (SameFaceName(faceName, font)) return true;
+  return false;
+}
+
+std::vector<CarriedFont> ReadCarriedFonts(const std::string& folder, FolderLister& lister) {
+  std::vector<CarriedFont> fonts;
+  for (const std::string& file : SkinFontFiles(lister.List(folder))) {
+    std::ifstream in(PathFromUtf8(folder + file), std::ios::binary);
+    CarriedFont font{file, std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {}), {}};
+    font.families = FontFamilyNames(font.bytes);
+    fonts.push_back(std::move(font));
+  }
+  return fonts;
+}
+
+const CarriedFont* FontNamed(const std::vector<CarriedFont>& fonts, const std::string& face) {
+  for (const CarriedFont& font : fonts)
+    for (const std::string& family : font.families)
+      if (SameFaceName(family, face)) return &font;
+  return nullptr;
 }

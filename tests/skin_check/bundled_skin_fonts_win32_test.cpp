@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "image/png_format.h"
-#include "skin/common_fonts.h"
 #include "skin/font_family_installed_win32.h"
 #include "skin/png_skin_images.h"
 #include "skin/skin_loader.h"
 #include "skin/skin_private_fonts_win32.h"
 #include "skin/skin_test_doubles.h"
 #include "skin/xml_reader_msxml_win32.h"
+#include "skin_check/carried_fonts.h"
 #include "support/windows_path.h"
 
 namespace {

@@ -1,12 +1,11 @@
-#include "skin/font_family_names.h"
+#include "skin_check/carried_fonts.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
-#include "skin/common_fonts.h"
-#include "skin/font_file_builder.h"
+#include "skin_check/font_file_builder.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include <ostream>
 
 #include "image/gdi_text_win32.h"
-#include "skin/common_fonts.h"
 #include "skin/folder_lister_win32.h"
 #include "skin/png_skin_images.h"
-#include "skin/skin_check_command.h"
 #include "skin/skin_private_fonts_win32.h"
 #include "skin/xml_reader_msxml_win32.h"
+#include "skin_check/carried_fonts.h"
+#include "skin_check/check_command.h"
 #include "time/locale_win32.h"
 
 namespace {

@@ -1,9 +1,11 @@
 #pragma once
 #include <iosfwd>
 #include <string>
+#include <vector>
 
-#include "skin/skin_check.h"
 #include "skin/skin_scan.h"
+#include "skin_check/carried_fonts.h"
+#include "skin_check/skin_check.h"
 
 // The exit codes of `ormel-skin check`, so that scripts can tell a skin that draws
 // something unmeant from one the clock refuses or shows with fallbacks (2 is a wrong
@@ -26,3 +28,11 @@ std::string SkinCheckFolder(std::string folder, char separator);
 // the errors and warnings make it, so that both platforms give a skin the same verdict.
 int ReportSkinCheck(std::string folder, char separator, const SkinServices& services,
                     const MeasuredFonts& measured, FolderLister& lister, std::ostream& out, bool verbose);
+
+// What `ormel-skin check --verbose` lists of a skin as the clock read it, one line each:
+// every label with its measured box (saying so when `measured` only estimated its size) and
+// its colour (red, green, blue), every hand with its pivot and reach, every button with its
+// box and where its strip frames go, and every font file the skin carries with its family
+// names, as Windows shows them.
+std::vector<std::string> DescribeSkin(const SkinState& skin, const MeasuredFonts& measured,
+                                      const std::vector<CarriedFont>& carried);

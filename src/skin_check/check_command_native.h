@@ -5,8 +5,15 @@
 #include <vector>
 
 #include "image/freetype_font_native.h"
-#include "skin/carried_fonts.h"
-#include "skin/skin_check.h"
+#include "skin/skin_scan.h"
+#include "skin_check/carried_fonts.h"
+#include "skin_check/skin_check.h"
+
+// Lists a folder through std::filesystem, in the order the file system returns it.
+class FilesystemFolderLister : public FolderLister {
+ public:
+  std::vector<FolderEntry> List(const std::string& folder) override;
+};
 
 // The native check's text measure. Text in a font the skin carries is measured by FreeType
 // as GDI measures it; Linux knows no Windows font, so text in any other font gets a box of

@@ -18,3 +18,15 @@ std::vector<CarriedFont> ReadCarriedFonts(const std::string& folder, FolderListe
 
 // The first of the fonts whose family is this face name, as GDI compares names; null when none is.
 const CarriedFont* FontNamed(const std::vector<CarriedFont>& fonts, const std::string& face);
+
+// The family names a TrueType or OpenType font file gives (name ID 1, in every language it
+// carries, as UTF-8): the names GDI matches a label's font name against. Empty when the data
+// is not such a font or names no family.
+std::vector<std::string> FontFamilyNames(const std::vector<uint8_t>& file);
+
+// Whether a font of this face name comes with every Windows the clock runs on, so a skin
+// may name it without carrying it. Face names compare as GDI does, ignoring letter case.
+bool IsFontOfEveryWindows(const std::string& faceName);
+
+// Whether two face names name the same font for GDI (ASCII letter case ignored).
+bool SameFaceName(const std::string& a, const std::string& b);
