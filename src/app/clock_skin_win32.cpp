@@ -7,7 +7,7 @@
 #include "base/display_scale.h"
 #include "base/ormel_error.h"
 #include "skin/skin_scale.h"
-#include "skin/png_skin_images.h"
+#include "skin/image_utils.h"
 #include "skin/xml_reader_msxml_win32.h"
 #include "ui/program_folder_win32.h"
 

@@ -37,6 +37,10 @@ void LoadSkinImage(TBitmap32& target, const std::string& path, uint32_t backgrou
   target.combineMode = CombineMode::Merge;
 }
 
+void PngSkinImages::Load(TBitmap32& target, const std::string& path, uint32_t background) {
+  LoadSkinImage(target, path, background);
+}
+
 void CopyPngAlpha(TBitmap32& bitmap, const TPngImage& image) {
   const int w = std::min(bitmap.width, image.Width());
   const int h = std::min(bitmap.height, image.Height());

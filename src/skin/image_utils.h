@@ -5,11 +5,18 @@
 #include "image/bitmap32.h"
 #include "image/png_image.h"
 #include "image/text_rasterizer.h"
+#include "skin/skin_image_source.h"
 
 // Fills target from the picture at path (the caller joins the program folder and the
 // skin-relative name), over background (0x00BBGGRR): premultiplied alpha, draw mode blend,
 // combine mode merge. Reading and decoding errors propagate.
 void LoadSkinImage(TBitmap32& target, const std::string& path, uint32_t background);
+
+// Skin images from PNG files through LoadSkinImage.
+class PngSkinImages : public SkinImageSource {
+ public:
+  void Load(TBitmap32& target, const std::string& path, uint32_t background) override;
+};
 
 // Writes the image's alpha into bitmap and premultiplies its colour, over the image's size.
 void CopyPngAlpha(TBitmap32& bitmap, const TPngImage& image);

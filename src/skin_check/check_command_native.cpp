@@ -4,7 +4,7 @@
 #include <ostream>
 #include <system_error>
 
-#include "skin/png_skin_images.h"
+#include "skin/image_utils.h"
 #include "skin/xml_reader_pugixml_native.h"
 #include "skin_check/check_command.h"
 

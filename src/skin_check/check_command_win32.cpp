@@ -2,7 +2,7 @@
 
 #include "image/gdi_text_win32.h"
 #include "skin/folder_lister_win32.h"
-#include "skin/png_skin_images.h"
+#include "skin/image_utils.h"
 #include "skin/skin_private_fonts_win32.h"
 #include "skin/xml_reader_msxml_win32.h"
 #include "skin_check/carried_fonts.h"

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "image/png_format.h"
-#include "skin/png_skin_images.h"
+#include "skin/image_utils.h"
 #include "skin/skin_test_doubles.h"
 #include "skin/skin_xml_fixture.h"
 #include "skin/temp_folder.h"

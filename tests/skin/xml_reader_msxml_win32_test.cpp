@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "image/png_format.h"
-#include "skin/png_skin_images.h"
+#include "skin/image_utils.h"
 #include "skin/skin_loader.h"
 #include "skin/skin_test_doubles.h"
 #include "skin/temp_folder.h"

@@ -7,7 +7,7 @@
 
 #include "image/png_format.h"
 #include "skin/font_family_installed_win32.h"
-#include "skin/png_skin_images.h"
+#include "skin/image_utils.h"
 #include "skin/skin_loader.h"
 #include "skin/skin_private_fonts_win32.h"
 #include "skin/skin_test_doubles.h"

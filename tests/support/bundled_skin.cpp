@@ -1,7 +1,7 @@
 #include "support/bundled_skin.h"
 
 #include "image/png_format.h"
-#include "skin/png_skin_images.h"
+#include "skin/image_utils.h"
 #include "skin/xml_reader_pugixml_native.h"
 #include "support/box_text_rasterizer.h"
 
