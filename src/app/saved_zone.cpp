@@ -1,6 +1,6 @@
 #include "app/saved_zone.h"
 
-#include "time/zone_saved_id.h"
+#include "time/zone_list.h"
 
 void ResolveSavedZone(const TQvRegistryTimeZones& zones, ClockState& state) {
   state.FTimeZoneId = ResolveSavedZoneId(zones, state.FTimeZoneId, state.FTimeZoneKey);

@@ -35,6 +35,14 @@ int32_t DecimalOrZero(const std::string& text) {
   return static_cast<int32_t>(negative ? -value : value);
 }
 
+// Registry key names compare without regard to letter case.
+bool SameKeyName(const std::string& a, const std::string& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+           return std::tolower(x) == std::tolower(y);
+         });
+}
+
 }  // namespace
 
 int32_t ZoneSortKey(const std::string& displayName) {
@@ -107,4 +115,12 @@ std::optional<ZoneEntry> TQvRegistryTimeZones::ZoneByIndex(int32_t index) const 
   if (index < 0 || index >= Count()) return std::nullopt;
   const TQvRegistryTimeZone& zone = Item(index);
   return ZoneEntry{zone.KeyName(), zone.DisplayName(), zone.Info()};
+}
+
+int32_t ResolveSavedZoneId(const TQvRegistryTimeZones& zones, int32_t savedId,
+                           const std::string& savedKeyName) {
+  if (savedKeyName.empty()) return savedId;
+  for (int32_t i = 0; i < zones.Count(); ++i)
+    if (SameKeyName(zones.Item(i).KeyName(), savedKeyName)) return i;
+  return -1;
 }

@@ -79,3 +79,11 @@ class TQvRegistryTimeZones {
 
 // The sort key: the offset read as an hhmm number plus the code of the first place letter.
 int32_t ZoneSortKey(const std::string& displayName);
+
+// The zone id to use for a saved id and the key name saved beside it. The id is a
+// position, so after the operating system's zone set changes it may name another
+// zone; the key name wins when it is present. A saved name no longer in the list
+// means the zone is gone: local time (-1) rather than whichever zone took its place.
+// Settings from before the key name was saved keep their id.
+int32_t ResolveSavedZoneId(const TQvRegistryTimeZones& zones, int32_t savedId,
+                           const std::string& savedKeyName);
