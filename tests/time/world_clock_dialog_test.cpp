@@ -38,3 +38,48 @@ TEST(WorldClockDialog, OpeningSelectsTheSavedZoneAndKeepsTheSavedLabel) {
     EXPECT_EQ(form.LabelChoices(), c.choices) << c.what;
   }
 }
+
+TEST(WorldClockText, NthDelimitedField) {
+  const struct {
+    const char* text;
+    int n;
+    const char* want;
+  } cases[] = {
+      {"(GMT+05:30) Chennai, Kolkata, Mumbai, New Delhi", 2, " Chennai, Kolkata, Mumbai, New Delhi"},
+      {"(GMT-05:00) Eastern Time (US & Canada)", 2, " Eastern Time (US & Canada"},
+      {"(GMT-05:00) Eastern Time (US & Canada)", 1, "(GMT-05:00"},
+      {"(GMT-05:00) Eastern Time (US & Canada)", 3, ""},
+      {"(GMT-05:00) Eastern Time (US & Canada)", 4, ""},
+      {"(GMT)", 2, ""},
+      {"no separator", 1, "no separator"},
+      {"no separator", 2, ""},
+      {"", 2, ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NthDelimitedField(c.text, ')', c.n), c.want) << c.text << " " << c.n;
+}
+
+TEST(WorldClockText, LabelChoicesSplitAtCommasAndBlanks) {
+  using V = std::vector<std::string>;
+  const struct {
+    const char* field;
+    V want;
+  } cases[] = {
+      {" Chennai, Kolkata, Mumbai, New Delhi", {"Chennai", "Kolkata", "Mumbai", "New", "Delhi"}},
+      {" Eastern Time (US & Canada", {"Eastern", "Time", "(US", "&", "Canada"}},
+      {" Osaka, Sapporo, Tokyo", {"Osaka", "Sapporo", "Tokyo"}},
+      {"", {}},
+      {"   ", {}},
+      {"a,,b", {"a", "", "b"}},
+      {"a,", {"a", ""}},
+      {"a, ", {"a"}},
+      {",a", {"", "a"}},
+      {"\"New Delhi\", Mumbai", {"New Delhi", "Mumbai"}},
+      {"\"say \"\"hi\"\"\",x", {"say \"hi\"", "x"}},
+      {"\"unclosed quote", {"unclosed quote"}},
+      {"\"a\"b", {"a", "b"}},
+      {"\tTab\nLine", {"Tab", "Line"}},
+      {"\xC4rhus, K\xF8" "benhavn", {"\xC4rhus", "K\xF8" "benhavn"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SplitLabelChoices(c.field), c.want) << c.field;
+  EXPECT_EQ(SplitLabelChoices(std::string("a b\0c", 5)), (V{"a", "b"}));
+}
