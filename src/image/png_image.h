@@ -69,7 +69,13 @@ struct TPngImage {
   std::vector<uint32_t> colors;
   std::vector<uint8_t> alpha;
 
-  TPngImage();
+  TPngImage() {
+    paletteAlpha.fill(255);
+    for (int i = 0; i < 256; ++i) {
+      gammaTable[i] = static_cast<uint8_t>(i);
+      inverseGammaTable[i] = static_cast<uint8_t>(i);
+    }
+  }
   int Width() const { return static_cast<int>(header.width); }
   int Height() const { return static_cast<int>(header.height); }
   bool HasAlphaChannel() const { return header.colorType == 4 || header.colorType == 6; }
