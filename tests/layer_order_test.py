@@ -29,6 +29,16 @@ class LayerOrderCheck(unittest.TestCase):
         run = subprocess.run([sys.executable, CHECK, self.root], capture_output=True, text=True)
         return run.returncode, run.stdout.splitlines()
 
+    def assert_each_refused(self, cases):
+        """Each (file, include, rule) alone in the tree fails, naming the file, its line and the rule."""
+        for name, include, rule in cases:
+            with self.subTest(name):
+                self.write(name, f"#pragma once\n\n{include}\n")
+                code, lines = self.check()
+                self.assertEqual(code, 1)
+                self.assertIn(f"{name}:3: {include}: {rule}", lines)
+                os.remove(os.path.join(self.root, name))
+
     def test_includes_of_the_own_and_lower_layers_pass(self):
         self.write("src/skin/face.cpp", '#include "skin/skin_thing.h"\n#include "time/time_thing.h"\n'
                    '#include "image/image_thing.h"\n#include "base/base_thing.h"\n#include <vector>\n')
@@ -46,13 +56,7 @@ class LayerOrderCheck(unittest.TestCase):
             ("src/ui/tips.cpp", '#include "../app/app_thing.h"', "ui/ may use base/, time/, image/, skin/"),
             ("tests/image/text_test.cpp", '#include "skin/skin_thing.h"', "image/ may use base/"),
         ]
-        for name, include, rule in cases:
-            with self.subTest(name):
-                self.write(name, f"#pragma once\n\n{include}\n")
-                code, lines = self.check()
-                self.assertEqual(code, 1)
-                self.assertIn(f"{name}:3: {include}: {rule}", lines)
-                os.remove(os.path.join(self.root, name))
+        self.assert_each_refused(cases)
 
     def test_the_skin_checker_stands_on_skin_and_only_the_tools_use_it(self):
         self.write("src/skin_check/check.cpp", '#include "skin_check/skin_check_thing.h"\n#include "skin/skin_thing.h"\n'
@@ -75,13 +79,7 @@ class LayerOrderCheck(unittest.TestCase):
             ("src/skin_check/report.cpp", '#include "ui/ui_thing.h"', "skin_check/ may use base/, time/, image/, skin/"),
             ("src/skin_check/fonts.cpp", '#include "app/app_thing.h"', "skin_check/ may use base/, time/, image/, skin/"),
         ]
-        for name, include, rule in cases:
-            with self.subTest(name):
-                self.write(name, f"#pragma once\n\n{include}\n")
-                code, lines = self.check()
-                self.assertEqual(code, 1)
-                self.assertIn(f"{name}:3: {include}: {rule}", lines)
-                os.remove(os.path.join(self.root, name))
+        self.assert_each_refused(cases)
 
     def test_every_wrong_include_is_listed_at_once(self):
         self.write("src/time/a.h", '#include "app/app_thing.h"\n#include "ui/ui_thing.h"\n')
