@@ -373,7 +373,7 @@ void TfrmMain::TrayIconClick() {
 
 void TfrmMain::Timer1Timer() {
   const TickOutcome tick = ClockTick(state_, {DisplayedTime(), uptime_.Milliseconds(), WindowVisible()});
-  if (tick.revealWindow) ShowForAlarm();
+  if (tick.revealWindow) RevealForAlarm();
   for (int i = 0; i < tick.beeps; ++i) StartBeep();
   if (tick.chime) sounds_->Sounds().PlayChime();
   if (tick.faceChanged) FaceChanged();
@@ -382,10 +382,10 @@ void TfrmMain::Timer1Timer() {
 
 TDateTime TfrmMain::DisplayedTime() { return worldTime_.DisplayedTime(state_.FTimeZoneId, clock_); }
 
-void TfrmMain::ShowForAlarm() {
+void TfrmMain::RevealForAlarm() {
   ShowNormally();
   BringToFront();
-  ::ShowForAlarm(fade_);
+  ShowForAlarm(fade_);
   StartFadeTimer();
 }
 
@@ -454,7 +454,7 @@ void TfrmMain::PlaceInBand(bool always) {
 }
 
 void TfrmMain::KeepInView() {
-  if (const auto move = ::KeepInView(fade_, WindowVisible(), WindowRect(), MonitorAreas())) MoveWindowTo(move->x, move->y);
+  if (const auto move = PullIntoView(fade_, WindowVisible(), WindowRect(), MonitorAreas())) MoveWindowTo(move->x, move->y);
 }
 
 void TfrmMain::AMPM1Click() { FaceChanged(); }

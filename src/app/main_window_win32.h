@@ -87,7 +87,7 @@ class TfrmMain : private FaceCommands, private FormStorageHost {
   void MoveWindowTo(int32_t left, int32_t top);
   void StartFadeTimer();
   // Countdown or timer end while hidden: shown normally, to the foreground, fading in.
-  void ShowForAlarm();
+  void RevealForAlarm();
 
   // The closing steps around the save of the settings.
   void CloseInSteps(std::optional<ScreenPoint> moveFirst, AfterClosingSave (*afterSave)(FadeState&));

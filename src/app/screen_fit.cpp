@@ -67,7 +67,7 @@ std::optional<FormRect> PlaceInView(const FormRect& face, const std::vector<Moni
   return FormRect{left, top, left + w, top + h};
 }
 
-std::optional<ScreenPoint> KeepInView(FadeState& fade, bool visible, const FormRect& window,
+std::optional<ScreenPoint> PullIntoView(FadeState& fade, bool visible, const FormRect& window,
                                       const std::vector<MonitorArea>& monitors) {
   const auto place = PlaceInView(ShownRect(window, fade, visible), monitors);
   if (!place) return std::nullopt;

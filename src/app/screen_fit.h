@@ -26,5 +26,5 @@ std::optional<FormRect> PlaceInView(const FormRect& face, const std::vector<Moni
 // Start-up, and a change of monitors or work areas: a face that would not be seen whole is
 // pulled into view. A hidden or fading clock gets a new home centre, where it will show; a
 // clock shown at rest is to move now, to the top-left corner returned.
-std::optional<ScreenPoint> KeepInView(FadeState& fade, bool visible, const FormRect& window,
+std::optional<ScreenPoint> PullIntoView(FadeState& fade, bool visible, const FormRect& window,
                                       const std::vector<MonitorArea>& monitors);

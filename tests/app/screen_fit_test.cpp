@@ -78,7 +78,7 @@ TEST(ScreenFit, PlaceInView) {
   }
 }
 
-TEST(ScreenFit, KeepInViewMovesTheShownFaceOrItsHome) {
+TEST(ScreenFit, PullIntoViewMovesTheShownFaceOrItsHome) {
   struct Case {
     const char* name;
     bool visible, fading;
@@ -99,7 +99,7 @@ TEST(ScreenFit, KeepInViewMovesTheShownFaceOrItsHome) {
     fade.running = c.fading;
     fade.homeCenter = c.home;
     fade.zoomOrigin = c.zoomOrigin;
-    const std::optional<ScreenPoint> move = KeepInView(fade, c.visible, Face(1250, 770), {kLaptop});
+    const std::optional<ScreenPoint> move = PullIntoView(fade, c.visible, Face(1250, 770), {kLaptop});
     ASSERT_EQ(move.has_value(), !c.moves.empty()) << c.name;
     if (move) EXPECT_EQ(*move, c.moves.front()) << c.name;
     EXPECT_EQ(fade.homeCenter, c.newHome) << c.name;
