@@ -1,8 +1,8 @@
 #include "app/main_window_win32.h"
 
 #include "app/bound_window_win32.h"
-#include "app/clock_tick.h"
 #include "app/button_tips.h"
+#include "app/clock_tick.h"
 #include "app/clock_tray_win32.h"
 #include "app/closing_steps.h"
 #include "app/menu_commands.h"
