@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "app/display_texts.h"
-#include "app/frame_inputs.h"
 #include "base/display_scale.h"
 #include "base/ormel_error.h"
 #include "skin/skin_scale.h"

@@ -46,3 +46,7 @@ struct ClockState {
   TStopWatch StopWatch1;
   TStopWatch swTimer;
 };
+
+// The mode changes only here; the window's button tips follow the mode once the message that
+// changed it has been handled.
+inline void SetClockType(ClockState& state, ClockType type) { state.FClockType = type; }

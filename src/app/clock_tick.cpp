@@ -13,55 +13,55 @@ bool CountdownPassed(const ClockState& state, TDateTime now) { return state.FCou
 
 namespace {
 
-void RedrawOnSecondKey(ClockState& state, ClockHost& host, TDateTime v) {
+void RedrawOnSecondKey(ClockState& state, TickOutcome& out, TDateTime v) {
   const int32_t key = static_cast<int32_t>(SecondOfYear(v));
   if (state.FDrawKey < 0 || key != state.FDrawKey) {
     state.hands = HandAnglesFrom(v);
-    host.FaceChanged();
+    out.faceChanged = true;
     state.FDrawKey = key;
   }
 }
 
-void RedrawOnMillisecondKey(ClockState& state, ClockHost& host, TDateTime v) {
+void RedrawOnMillisecondKey(ClockState& state, TickOutcome& out, TDateTime v) {
   const int32_t key = DecodeDateTime(v).millisecond / 90;
   if (key != state.FDrawKey) {
     state.hands = HandAnglesFrom(v);
-    host.FaceChanged();
+    out.faceChanged = true;
     state.FDrawKey = key;
   }
 }
 
-void Alarm(ClockHost& host, ClockType mode) {
-  if (!host.WindowVisible()) host.ShowForAlarm();
-  host.SetClockType(mode);
-  host.StartBeep();
+// A hidden clock is revealed by the first alarm; the second of the same tick finds it shown.
+void Alarm(ClockState& state, TickOutcome& out, bool windowVisible, ClockType mode) {
+  if (!windowVisible && out.beeps == 0) out.revealWindow = true;
+  SetClockType(state, mode);
+  ++out.beeps;
 }
 
 }  // namespace
 
-void Timer1Timer(ClockState& state, ClockHost& host) {
-  const TDateTime now = host.DisplayedTime();
+TickOutcome ClockTick(ClockState& state, const TickInputs& in) {
+  TickOutcome out;
+  const TDateTime now = in.now;
 
   if (state.FCountdownArmed && now >= state.FCountdownTo) {
     state.FCountdownArmed = false;
-    Alarm(host, ctCountdown);
+    Alarm(state, out, in.windowVisible, ctCountdown);
   }
   state.FCountdownArmed = now < state.FCountdownTo;
 
   switch (state.FClockType) {
-    case ctClock: RedrawOnSecondKey(state, host, now); break;
-    case ctUpTime: RedrawOnSecondKey(state, host, UptimeValue(host.UptimeMilliseconds())); break;
-    case ctStopwatch: RedrawOnMillisecondKey(state, host, state.StopWatch1.GetElapsedTime()); break;
-    case ctTimer:
-      RedrawOnMillisecondKey(state, host, state.FTimerLength - state.swTimer.GetElapsedTime());
-      break;
+    case ctClock: RedrawOnSecondKey(state, out, now); break;
+    case ctUpTime: RedrawOnSecondKey(state, out, UptimeValue(in.uptimeMs)); break;
+    case ctStopwatch: RedrawOnMillisecondKey(state, out, state.StopWatch1.GetElapsedTime()); break;
+    case ctTimer: RedrawOnMillisecondKey(state, out, state.FTimerLength - state.swTimer.GetElapsedTime()); break;
     default: break;
   }
 
   if (state.FTimerArmed && state.swTimer.GetElapsedTime() >= state.FTimerLength) {
     state.swTimer.Stop();
     state.FTimerArmed = false;
-    Alarm(host, ctTimer);
+    Alarm(state, out, in.windowVisible, ctTimer);
   }
   state.FTimerArmed = state.swTimer.GetElapsedTime() < state.FTimerLength;
 
@@ -72,15 +72,15 @@ void Timer1Timer(ClockState& state, ClockHost& host) {
       // A passed countdown stands at zero.
       state.hands = CountdownPassed(state, now) ? HandAngles{}
                                                 : HandAnglesFrom(state.FCountdownTo - (now + static_cast<double>(days)));
-      host.FaceChanged();
+      out.faceChanged = true;
       state.FDrawKey = static_cast<int32_t>(key);
     }
   }
 
   // The minute is remembered before the chime plays, so a chime that fails is not
   // retried (and reported) at every tick of minute 0.
-  const int16_t minute = static_cast<int16_t>(DecodeDateTime(host.DisplayedTime()).minute);
-  const bool chime = minute != state.FLastMinute && minute == 0 && state.options.chimes;
+  const int16_t minute = static_cast<int16_t>(DecodeDateTime(now).minute);
+  out.chime = minute != state.FLastMinute && minute == 0 && state.options.chimes;
   state.FLastMinute = minute;
-  if (chime) host.PlayChime();
+  return out;
 }

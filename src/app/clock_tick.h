@@ -3,24 +3,25 @@
 
 #include "app/clock_state.h"
 
-// What the tick needs from the main window.
-class ClockHost {
- public:
-  virtual ~ClockHost() = default;
-  virtual TDateTime DisplayedTime() = 0;
-  virtual uint64_t UptimeMilliseconds() = 0;
-  virtual bool WindowVisible() = 0;
-  // Countdown or timer end while hidden: show normally, to the foreground, fade in.
-  virtual void ShowForAlarm() = 0;
-  virtual void SetClockType(ClockType type) = 0;
-  virtual void StartBeep() = 0;
-  virtual void PlayChime() = 0;
-  virtual void FaceChanged() = 0;
-};
-
 HandAngles HandAnglesFrom(TDateTime value);
 TDateTime UptimeValue(uint64_t milliseconds);
 bool CountdownPassed(const ClockState& state, TDateTime now);
 
-// One 100 ms tick: alarms, the mode's redraw key and the hourly chime.
-void Timer1Timer(ClockState& state, ClockHost& host);
+// What one tick sees of the window and the machine.
+struct TickInputs {
+  TDateTime now = 0;          // the displayed time (of the chosen zone)
+  uint64_t uptimeMs = 0;      // what the UpTime mode shows
+  bool windowVisible = true;
+};
+
+// What the window does after a tick, in this order.
+struct TickOutcome {
+  bool revealWindow = false;  // an alarm while hidden: shown normally, in front, fading in
+  int beeps = 0;              // each alarm of the tick starts the beep
+  bool chime = false;         // the full hour strikes
+  bool faceChanged = false;
+};
+
+// One 100 ms tick of Timer1: the countdown's and the timer's alarms (which switch the mode),
+// the mode's redraw key and the hourly chime.
+TickOutcome ClockTick(ClockState& state, const TickInputs& in);

@@ -27,42 +27,33 @@ FormPlacement PlacementToSave(FormPlacement window, bool minimised, const FadeSt
   return window;
 }
 
-namespace {
-
 // What every close does before its first save: a hidden clock goes home, so that the centre
 // taken here, and with it every save of this close, is the visible one; the stopwatches fold;
 // the closing fade shrinks toward where the clock stands (home, when a fade is under way).
-void PrepareToClose(ClockState& state, FadeState& fade, ClosingHost& host) {
-  const bool visible = host.WindowVisible();
+std::optional<ScreenPoint> BeforeExitSave(ClockState& state, FadeState& fade, bool visible, const FormRect& window) {
+  std::optional<ScreenPoint> home;
   if (!visible) {
-    const FormRect home = ShownRect(host.WindowRect(), fade, false);
-    host.MoveWindowTo(home.left, home.top);
+    const FormRect r = ShownRect(window, fade, false);
+    home = ScreenPoint{r.left, r.top};
   }
   FoldRunningStopwatches(state);
-  fade.zoomOrigin = fade.homeCenter = WindowCentre(ShownRect(host.WindowRect(), fade, visible));
+  fade.zoomOrigin = fade.homeCenter = WindowCentre(ShownRect(window, fade, visible));
+  return home;
 }
 
-}  // namespace
-
-void Exit1Click(ClockState& state, FadeState& fade, ClosingHost& host) {
-  PrepareToClose(state, fade, host);
-  host.SaveSettings(SettingsWriter::WhenRefused::ShowOnce);
+AfterClosingSave AfterExitSave(FadeState& fade) {
   fade.closeAfterFade = true;
-  host.AskToClose();
+  return AfterClosingSave::AskToClose;
 }
 
-void FormClose(ClockState& state, FadeState& fade, ClosingHost& host) {
+std::optional<ScreenPoint> BeforeCloseSave(ClockState& state, FadeState& fade, bool visible, const FormRect& window) {
   // A close that "Exit" or an earlier request did not start (Alt+F4, a close asked by another
   // program) prepares as "Exit" does.
-  if (!fade.closeAfterFade) PrepareToClose(state, fade, host);
-  host.SaveSettings(SettingsWriter::WhenRefused::ShowOnce);
-  if (BeginClosingFade(fade))
-    host.FreeWindow();
-  else
-    host.StartFadeTimer();  // the close is refused for now; the fade's end asks again
+  if (fade.closeAfterFade) return std::nullopt;
+  return BeforeExitSave(state, fade, visible, window);
 }
 
-void EndSession(ClockState& state, ClosingHost& host) {
-  FoldRunningStopwatches(state);
-  host.SaveSettings(SettingsWriter::WhenRefused::StayQuiet);
+AfterClosingSave AfterCloseSave(FadeState& fade) {
+  // Refused for now while the fade runs; the fade's end asks again.
+  return BeginClosingFade(fade) ? AfterClosingSave::FreeWindow : AfterClosingSave::StartFadeTimer;
 }

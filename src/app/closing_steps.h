@@ -1,27 +1,12 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "app/clock_state.h"
 #include "app/settings_placement.h"
-#include "app/settings_writer.h"
 #include "skin/fade.h"
 
 // Steps shared by every way the clock ends: "Exit", the close request and the end of the session.
-
-// What the closing steps ask of the clock window.
-class ClosingHost {
- public:
-  virtual ~ClosingHost() = default;
-  virtual bool WindowVisible() = 0;
-  virtual FormRect WindowRect() = 0;
-  virtual void MoveWindowTo(int32_t left, int32_t top) = 0;
-  virtual void SaveSettings(SettingsWriter::WhenRefused whenRefused) = 0;
-  virtual void StartFadeTimer() = 0;
-  // Asks the window to close later, from the message loop: FormClose runs then.
-  virtual void AskToClose() = 0;
-  // Frees the window, which ends the program.
-  virtual void FreeWindow() = 0;
-};
 
 // A running stopwatch folds its elapsed time into its total (Stop, then Start), so that the
 // saved total holds it: a restore starts counting again from the moment of the restore.
@@ -36,14 +21,23 @@ FormRect ShownRect(const FormRect& window, const FadeState& fade, bool visible);
 // rectangle is the shown one.
 FormPlacement PlacementToSave(FormPlacement window, bool minimised, const FadeState& fade, bool visible);
 
-// "Exit": a hidden clock goes home first, the stopwatches fold, the settings are saved, and the
-// close request starts the closing fade toward the window's centre.
-void Exit1Click(ClockState& state, FadeState& fade, ClosingHost& host);
+// Each close runs in three steps: the core's step before the save, which says where a hidden
+// clock must move first (its left, top); the window's save of the settings, which reads the
+// window's place after that move and may show a refused write; the core's step after it, which
+// says what the window does next. The close is set up only once the save has returned.
+enum class AfterClosingSave { AskToClose, FreeWindow, StartFadeTimer };
 
-// The close request, whatever asks for it: saves what "Exit" saves; the first request starts
-// the closing fade and is refused, the one the fade's end sends frees the window.
-void FormClose(ClockState& state, FadeState& fade, ClosingHost& host);
+// "Exit": a hidden clock goes home first and the stopwatches fold; once saved, the close
+// request (asked for later, from the message loop) starts the closing fade toward the
+// window's centre.
+std::optional<ScreenPoint> BeforeExitSave(ClockState& state, FadeState& fade, bool visible, const FormRect& window);
+AfterClosingSave AfterExitSave(FadeState& fade);
 
-// The session ends the process once this returns: the steps of "Exit", without its fade, and
-// without showing a refused save, which would only hold up the logoff.
-void EndSession(ClockState& state, ClosingHost& host);
+// The close request (FormClose), whatever asks for it: prepares as "Exit" does unless "Exit"
+// or an earlier request did; once saved, the first request starts the closing fade and is
+// refused, and the one the fade's end sends frees the window, which ends the program.
+std::optional<ScreenPoint> BeforeCloseSave(ClockState& state, FadeState& fade, bool visible, const FormRect& window);
+AfterClosingSave AfterCloseSave(FadeState& fade);
+
+// The end of the session ends the process once the window has saved, quietly (a box would
+// only hold up the logoff) and without a fade, what FoldRunningStopwatches leaves.

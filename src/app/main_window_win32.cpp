@@ -2,10 +2,12 @@
 
 #include "app/bound_window_win32.h"
 #include "app/button_tips.h"
+#include "app/clock_tick.h"
 #include "app/clock_tray_win32.h"
 #include "app/closing_steps.h"
-#include "app/dialog_commands.h"
+#include "app/menu_commands.h"
 #include "app/monitor_areas_win32.h"
+#include "app/network_time_commands.h"
 #include "app/popup_menu.h"
 #include "app/popup_menu_win32.h"
 #include "app/registry_storage_win32.h"
@@ -95,8 +97,10 @@ LRESULT CALLBACK TfrmMain::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
   try {
     LRESULT result = 0;
     self->frames_.Handle([&] { result = self->HandleMessage(msg, wp, lp); });
+    self->KeepTipsWithMode();
     return result;
   } catch (const std::exception& e) {
+    self->KeepTipsWithMode();  // a command that failed may have switched the mode first
     ShowErrorBox(e.what());
     return 0;
   }
@@ -122,30 +126,20 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
-      FaceHitAreas areas = face_.Skin().HitAreas();
       const MouseButton b = msg == WM_LBUTTONDOWN ? MouseButton::Left
                             : msg == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Middle;
-      FormMouseDown(state_, areas, *this, b, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+      MouseDown(b, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
       return 0;
     }
-    case WM_MOUSEMOVE: {
-      FaceHitAreas areas = face_.Skin().HitAreas();
-      FormMouseMove(state_, areas, *this, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)),
-                    (wp & MK_LBUTTON) != 0);
+    case WM_MOUSEMOVE:
+      MouseMove(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)), (wp & MK_LBUTTON) != 0);
       return 0;
-    }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-      // The release acts where the cursor is now, not where the event says.
-      POINT p;
-      GetCursorPos(&p);
-      ScreenToClient(hwnd_, &p);
-      FaceHitAreas areas = face_.Skin().HitAreas();
-      FormMouseUp(state_, areas, *this, p.x, p.y);
+    case WM_MBUTTONUP:
+      MouseUp();
       frames_.ComposeChanged();  // the released button shows before a right release opens the context menu
       return DefWindowProcW(hwnd_, msg, wp, lp);  // a right release goes on to the context menu
-    }
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT && ShowsHandCursor(state_, face_.Skin().HitAreas())) {
         SetCursor(handCursor_);
@@ -208,7 +202,7 @@ void TfrmMain::FormCreate() {
   state_.FSkinName = kDefaultSkin;
   state_.FCountdownTo = clock_.Now();
   CreateToolTips();
-  SetClockType(ctClock);
+  ::SetClockType(state_, ctClock);
   state_.FFormatSettings = UserFormatSettings();
   handCursor_ = LoadCursor(nullptr, IDC_HAND);
   if (!handCursor_) handCursor_ = LoadCursor(nullptr, IDC_ARROW);
@@ -226,12 +220,17 @@ void TfrmMain::FormCreate() {
   ResolveSavedZone(zones_, state_);
   UseDisplayScale(WindowScale(hwnd_));  // of the monitor the restored place is on
   face_.ScanSkinFolders();
-  ShowStartupSkin(state_, face_.SkinNames(), *this);
-  StartUpFade(fade_, *this);
+  const std::string problems =
+      ShowStartupSkin(state_, face_.SkinNames(), [this](const std::string& name) { LoadSkin(name); });
+  if (!problems.empty()) ShowErrorBox(problems);
+  FitWindowToSkin();
+  StartUpFade(fade_, WindowCentre(WindowRect()));
+  StartFadeTimer();
   KeepInView();
   fullScreen_ = std::make_unique<FullScreenWatch>(hwnd_, kForegroundChanged);
   state_.FLastMinute = static_cast<int16_t>(DecodeDateTime(DisplayedTime()).minute);
   CreateTrayIcon();
+  KeepTipsWithMode();
   SetTimer(hwnd_, kTimer1, kTimer1Interval, nullptr);
 }
 
@@ -249,13 +248,10 @@ void TfrmMain::SaveSettings(SettingsWriter::WhenRefused whenRefused) {
 }
 
 void TfrmMain::StartBeep() { sounds_->Sounds().StartBeep(); }
-void TfrmMain::PlayChime() { sounds_->Sounds().PlayChime(); }
-bool TfrmMain::BeepRunning() { return sounds_->Sounds().BeepSounding(); }
-void TfrmMain::StopBeep() { sounds_->Sounds().StopBeep(); }
 
-void TfrmMain::SyncTime() { SyncTimeCommand(state_, *sntp_, clock_, *this); }
+void TfrmMain::SyncTime() { SyncTimeCommand(state_, *sntp_, clock_); }
 
-void TfrmMain::SeeTimeDifference() { SeeTimeDifferenceCommand(state_, *sntp_, clock_, *this); }
+void TfrmMain::SeeTimeDifference() { SeeTimeDifferenceCommand(state_, *sntp_, clock_); }
 
 void TfrmMain::LoadatStartup1Click() {
   RegistryStorage runParent(kRunKeyParent);
@@ -263,7 +259,7 @@ void TfrmMain::LoadatStartup1Click() {
 }
 
 void TfrmMain::OpenCountdownDialog() {
-  if (auto target = RunCountdownDialog(hwnd_, state_.FCountdownTo)) ApplyCountdownTarget(state_, *this, *target);
+  if (auto target = RunCountdownDialog(hwnd_, state_.FCountdownTo)) ApplyCountdownTarget(state_, *target);
   FaceChanged();
 }
 
@@ -271,23 +267,37 @@ void TfrmMain::OpenTimerDialog() {
   RegistryStorage storage(kTimerStorageKey);
   TimerFormSettings settings(storage);
   if (auto result = RunTimerDialog(hwnd_, state_.FTimerLength, settings)) {
-    ApplyTimerDialog(state_, *this, *result);
+    ApplyTimerDialog(state_, *result);
     FaceChanged();
   }
 }
 
 void TfrmMain::WorldClock1Click() {
   if (auto choice = RunWorldClockDialog(hwnd_, zones_, state_.FTimeZoneId, state_.FClockLabel)) {
-    ApplyWorldClock(state_, *this, zones_, *choice);
+    ApplyWorldClock(state_, zones_, *choice);
     FaceChanged();
   }
 }
 
-void TfrmMain::FormClose() { ::FormClose(state_, fade_, *this); }
+void TfrmMain::Exit1Click() { CloseInSteps(BeforeExitSave(state_, fade_, WindowVisible(), WindowRect()), AfterExitSave); }
 
-void TfrmMain::EndSession() { ::EndSession(state_, *this); }
+void TfrmMain::FormClose() { CloseInSteps(BeforeCloseSave(state_, fade_, WindowVisible(), WindowRect()), AfterCloseSave); }
 
-void TfrmMain::Exit1Click() { ::Exit1Click(state_, fade_, *this); }
+void TfrmMain::CloseInSteps(std::optional<ScreenPoint> moveFirst, AfterClosingSave (*afterSave)(FadeState&)) {
+  if (moveFirst) MoveWindowTo(moveFirst->x, moveFirst->y);
+  SaveSettings(SettingsWriter::WhenRefused::ShowOnce);
+  switch (afterSave(fade_)) {
+    case AfterClosingSave::AskToClose: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
+    case AfterClosingSave::FreeWindow: DestroyWindow(hwnd_); break;
+    case AfterClosingSave::StartFadeTimer: StartFadeTimer(); break;
+  }
+}
+
+// The session ends the process once this returns: no fade, and a refused save is not shown.
+void TfrmMain::EndSession() {
+  FoldRunningStopwatches(state_);
+  SaveSettings(SettingsWriter::WhenRefused::StayQuiet);
+}
 
 FormRect TfrmMain::WindowRect() {
   RECT r;
@@ -295,39 +305,24 @@ FormRect TfrmMain::WindowRect() {
   return FormRect{r.left, r.top, r.right, r.bottom};
 }
 
-ScreenPoint TfrmMain::CursorPos() {
-  POINT p;
-  GetCursorPos(&p);
-  return ScreenPoint{p.x, p.y};
-}
-
-void TfrmMain::BringToFront() { SetForegroundWindow(hwnd_); }
-void TfrmMain::ShowNormally() { ShowWindow(hwnd_, SW_SHOWNORMAL); }
-void TfrmMain::HideWindow() { ShowWindow(hwnd_, SW_HIDE); }
 
 void TfrmMain::MoveWindowTo(int32_t left, int32_t top) {
   SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TfrmMain::StartFadeTimer() { SetTimer(hwnd_, kFadeTimer, kFadeTimerInterval, nullptr); }
-void TfrmMain::StopFadeTimer() { KillTimer(hwnd_, kFadeTimer); }
-
-bool TfrmMain::PresentZoom(int32_t left, int32_t top, uint8_t constantAlpha) {
-  return face_.PresentZoom(hwnd_, left, top, constantAlpha);
-}
-
-void TfrmMain::ReportUpdateFailure() { ShowLastErrorBox(); }
-
-void TfrmMain::ComposeFrame() {
-  face_.Skin().Compose(state_, DisplayedTime(), UptimeMilliseconds(), BeepRunning());
-}
-
-void TfrmMain::PresentFrame() { face_.PresentFrame(hwnd_); }
-void TfrmMain::AskToClose() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
-void TfrmMain::FreeWindow() { DestroyWindow(hwnd_); }
 
 void TfrmMain::fadeTimerTimer() {
-  ::fadeTimerTimer(fade_, face_.Skin().Frame(), face_.Skin().Zoom(), *this);
+  const FadeTimerOutcome step =
+      FadeTimerStep(fade_, face_.Skin().Frame(), face_.Skin().Zoom(), [this](int32_t left, int32_t top, uint8_t alpha) {
+        MoveWindowTo(left, top);
+        return face_.PresentZoom(hwnd_, left, top, alpha);
+      });
+  if (step.reportFailure) ShowLastErrorBox();
+  if (step.stopTimer) KillTimer(hwnd_, kFadeTimer);
+  if (step.redraw) FaceChanged();
+  if (step.hideWindow) ShowWindow(hwnd_, SW_HIDE);
+  if (step.closeAgain) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
   if (!afterFirstFrame_) return;
   const std::function<void()> work = std::move(afterFirstFrame_);
   afterFirstFrame_ = nullptr;
@@ -367,20 +362,39 @@ void TfrmMain::RaiseHoldingDialog() {
 
 void TfrmMain::ShowHide1Click() { TrayIconClick(); }
 
-void TfrmMain::TrayIconClick() { HideOrShow(fade_, *this); }
+// A shown clock shrinks toward the cursor, a hidden one is shown and grows from it.
+void TfrmMain::TrayIconClick() {
+  POINT cursor;
+  GetCursorPos(&cursor);
+  BringToFront();
+  if (RequestHideShow(fade_, {cursor.x, cursor.y}, WindowVisible(), WindowCentre(WindowRect()))) ShowNormally();
+  StartFadeTimer();
+}
 
 void TfrmMain::Timer1Timer() {
-  ::Timer1Timer(state_, *this);
+  const TickOutcome tick = ClockTick(state_, {DisplayedTime(), uptime_.Milliseconds(), WindowVisible()});
+  if (tick.revealWindow) RevealForAlarm();
+  for (int i = 0; i < tick.beeps; ++i) StartBeep();
+  if (tick.chime) sounds_->Sounds().PlayChime();
+  if (tick.faceChanged) FaceChanged();
   if (fullScreen_) fullScreen_->Tick();
 }
 
 TDateTime TfrmMain::DisplayedTime() { return worldTime_.DisplayedTime(state_.FTimeZoneId, clock_); }
 
-void TfrmMain::ShowForAlarm() { RevealForAlarm(fade_, *this); }
+void TfrmMain::RevealForAlarm() {
+  ShowNormally();
+  BringToFront();
+  ShowForAlarm(fade_);
+  StartFadeTimer();
+}
 
-void TfrmMain::SetClockType(ClockType type) {
-  state_.FClockType = type;
-  if (ToolTipManager1) ApplyButtonTips(*ToolTipManager1, type);  // gone once the window is destroyed
+void TfrmMain::SetClockType(ClockType type) { ::SetClockType(state_, type); }
+
+void TfrmMain::KeepTipsWithMode() {
+  if (!ToolTipManager1 || tipsMode_ == state_.FClockType) return;  // the tips are gone once the window is destroyed
+  ApplyButtonTips(*ToolTipManager1, state_.FClockType);
+  tipsMode_ = state_.FClockType;
 }
 
 void TfrmMain::CreateToolTips() {
@@ -391,7 +405,12 @@ void TfrmMain::CreateToolTips() {
   ToolTipManager1->Loaded();
 }
 
-void TfrmMain::UpdateDisplay() { ::UpdateDisplay(fade_, *this); }
+void TfrmMain::UpdateDisplay() {
+  const FrameUpdate update = FrameUpdateFor(fade_, WindowVisible());
+  if (update == FrameUpdate::None) return;
+  face_.Skin().Compose(state_, DisplayedTime(), uptime_.Milliseconds(), sounds_->Sounds().BeepSounding());
+  if (update == FrameUpdate::ComposeAndPresent) face_.PresentFrame(hwnd_);
+}
 
 void TfrmMain::FormCommand(int command) {
   if (command >= cmdFirstSkin) return imnSkinsClick(static_cast<size_t>(command - cmdFirstSkin));
@@ -413,7 +432,7 @@ void TfrmMain::FormCommand(int command) {
 }
 
 void TfrmMain::aClockExecute(int tag) {
-  SetClockType(static_cast<ClockType>(tag));
+  ::SetClockType(state_, static_cast<ClockType>(tag));
   FaceChanged();
 }
 
@@ -434,7 +453,9 @@ void TfrmMain::PlaceInBand(bool always) {
     SetWindowPos(hwnd_, program, 0, 0, 0, 0, kBandOnly);
 }
 
-void TfrmMain::KeepInView() { ::KeepInView(fade_, *this, MonitorAreas()); }
+void TfrmMain::KeepInView() {
+  if (const auto move = PullIntoView(fade_, WindowVisible(), WindowRect(), MonitorAreas())) MoveWindowTo(move->x, move->y);
+}
 
 void TfrmMain::AMPM1Click() { FaceChanged(); }
 
@@ -442,7 +463,11 @@ void TfrmMain::Alarms1Click() {
   if (fAlarms_) fAlarms_->Show();
 }
 
-void TfrmMain::imnSkinsClick(size_t index) { ::imnSkinsClick(state_, face_.SkinNames(), index, *this); }
+void TfrmMain::imnSkinsClick(size_t index) {
+  if (!ShowSkinOfItem(state_, face_.SkinNames(), index, [this](const std::string& name) { LoadSkin(name); })) return;
+  FitWindowToSkin();
+  FaceChanged();
+}
 
 // Throws, keeping the old skin, also when the window cannot present the new one's frames.
 void TfrmMain::LoadSkin(const std::string& name) { face_.LoadSkin(name, state_.FFormatSettings); }
@@ -465,13 +490,33 @@ void TfrmMain::FitWindowToSkin() {
   sounds_->Sounds().SetSkinChime(face_.Skin().ChimePath());
 }
 
-void TfrmMain::ShowError(const std::string& message) { ShowErrorBox(message); }
+void TfrmMain::MouseDown(MouseButton button, int x, int y) {
+  FaceHitAreas areas = face_.Skin().HitAreas();
+  ShowMouseOutcome(FormMouseDown(state_, areas, button, x, y, sounds_->Sounds().BeepSounding()));
+}
 
-void TfrmMain::SetHandCursor(bool hand) { SetCursor(hand ? handCursor_ : LoadCursor(nullptr, IDC_ARROW)); }
+void TfrmMain::MouseMove(int x, int y, bool leftHeld) {
+  FaceHitAreas areas = face_.Skin().HitAreas();
+  ShowMouseOutcome(FormMouseMove(state_, areas, x, y, leftHeld));
+}
 
-void TfrmMain::StartSystemDrag() {
-  ReleaseCapture();
-  SendMessageW(hwnd_, WM_SYSCOMMAND, kMoveByCaption, 0);
+// The release acts where the cursor is now, not where the event says.
+void TfrmMain::MouseUp() {
+  POINT p;
+  GetCursorPos(&p);
+  ScreenToClient(hwnd_, &p);
+  FaceHitAreas areas = face_.Skin().HitAreas();
+  ShowMouseOutcome(FormMouseUp(state_, areas, *this, p.x, p.y, DisplayedTime()));
+}
+
+void TfrmMain::ShowMouseOutcome(const MouseOutcome& outcome) {
+  if (outcome.stopBeep) sounds_->Sounds().StopBeep();
+  if (outcome.handCursor) SetCursor(*outcome.handCursor ? handCursor_ : LoadCursor(nullptr, IDC_ARROW));
+  if (outcome.startDrag) {
+    ReleaseCapture();
+    SendMessageW(hwnd_, WM_SYSCOMMAND, kMoveByCaption, 0);  // returns once the window has been dropped
+  }
+  if (outcome.faceChanged) FaceChanged();
 }
 
 void TfrmMain::PopupMenuAt(POINT screen, HWND owner) {

@@ -2,16 +2,13 @@
 #include <windows.h>
 
 #include "app/clock_state.h"
-#include "app/clock_tick.h"
 #include "app/closing_steps.h"
 #include "app/fade_driver.h"
 #include "app/form_storage.h"
 #include "app/frame_per_message.h"
 #include "app/full_screen_watch_win32.h"
 #include "app/mouse_commands.h"
-#include "app/network_time_commands.h"
 #include "app/settings_writer.h"
-#include "app/skin_switch.h"
 #include "app/skin_window_win32.h"
 #include "app/tray_icon_win32.h"
 #include "base/handles_win32.h"
@@ -29,17 +26,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // frmMain: the borderless per-pixel-alpha clock window. It turns window messages into the
-// core's calls, and the core's requests back into calls on the window.
-class TfrmMain : public ClockHost,
-                 private MouseHost,
-                 private FormStorageHost,
-                 private NetworkTimeHost,
-                 private FadeHost,
-                 private ClosingHost,
-                 private SkinHost {
+// core's calls, and what the core decided into calls on the window.
+class TfrmMain : private FaceCommands, private FormStorageHost {
  public:
   // The zone list is the one read at program start; it outlives the window.
   TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones);
@@ -54,67 +46,63 @@ class TfrmMain : public ClockHost,
   // Start-up work that no frame needs, done once the first frame of the appearing fade is up.
   void AfterFirstFrame(std::function<void()> work) { afterFirstFrame_ = std::move(work); }
 
-  // ClockHost
-  TDateTime DisplayedTime() override;
-  uint64_t UptimeMilliseconds() override { return uptime_.Milliseconds(); }
-  bool WindowVisible() override { return IsWindowVisible(hwnd_) != FALSE; }
-  void ShowForAlarm() override;
-  void SetClockType(ClockType type) override;
-  void StartBeep() override;
-  void PlayChime() override;
-  // Also what the commands, the fade and the skin switch say; the face is composed once, at
-  // the end of the message.
-  void FaceChanged() override { frames_.FaceChanged(); }
-
  private:
+  TDateTime DisplayedTime();
   // Composes the face and presents it, unless the window is hidden or a fade presents it.
   void UpdateDisplay();
+  // Also what the commands and the fade say; the face is composed once, at the end of the message.
+  void FaceChanged() { frames_.FaceChanged(); }
+  // The button tips say what the buttons do in the mode shown; the core changes the mode in
+  // its state, and the tips follow once the message is handled.
+  void KeepTipsWithMode();
+  bool WindowVisible() { return IsWindowVisible(hwnd_) != FALSE; }
+  FormRect WindowRect();
 
-  // MouseHost
-  bool BeepRunning() override;
-  void StopBeep() override;
-  void SetHandCursor(bool hand) override;
-  void StartSystemDrag() override;
+  // The face's mouse messages.
+  void MouseDown(MouseButton button, int x, int y);
+  void MouseMove(int x, int y, bool leftHeld);
+  void MouseUp();
+  void ShowMouseOutcome(const MouseOutcome& outcome);
+
+  // FaceCommands
   void OpenCountdownDialog() override;
   void OpenTimerDialog() override;
+  void SyncTime() override;
+  void SeeTimeDifference() override;
   void WorldClock1Click();
 
   // FormStorageHost
   void LoadatStartup1Click() override;
   void OnTop1Click() override;
+  void SetClockType(ClockType type) override;
   // The topmost band when "On Top" is set and no full-screen program covers the clock's
   // monitor; beneath that program otherwise. `always` applies it also when nothing changed.
   void PlaceInBand(bool always);
   // Start-up and a change of monitors or work areas: the face is pulled into view.
   void KeepInView();
-  void SyncTime() override;
-  void SeeTimeDifference() override;
 
-  // FadeHost and ClosingHost
-  FormRect WindowRect() override;
-  ScreenPoint CursorPos() override;
-  void BringToFront() override;
-  void ShowNormally() override;
-  void HideWindow() override;
-  void MoveWindowTo(int32_t left, int32_t top) override;
-  void StartFadeTimer() override;
-  void StopFadeTimer() override;
-  bool PresentZoom(int32_t left, int32_t top, uint8_t constantAlpha) override;
-  void ReportUpdateFailure() override;
-  void ComposeFrame() override;
-  void PresentFrame() override;
-  void AskToClose() override;
-  void SaveSettings(SettingsWriter::WhenRefused whenRefused) override;
-  void FreeWindow() override;
+  // The fade.
+  void BringToFront() { SetForegroundWindow(hwnd_); }
+  void ShowNormally() { ShowWindow(hwnd_, SW_SHOWNORMAL); }
+  void MoveWindowTo(int32_t left, int32_t top);
+  void StartFadeTimer();
+  // Countdown or timer end while hidden: shown normally, to the foreground, fading in.
+  void RevealForAlarm();
 
-  // SkinHost
-  void LoadSkin(const std::string& name) override;
-  void FitWindowToSkin() override;
+  // The closing steps around the save of the settings.
+  void CloseInSteps(std::optional<ScreenPoint> moveFirst, AfterClosingSave (*afterSave)(FadeState&));
+  void SaveSettings(SettingsWriter::WhenRefused whenRefused);
+
+  // Throws OrmelError naming the skin and what is wrong, also when the window cannot present
+  // the new skin's frames; the skin shown stays then.
+  void LoadSkin(const std::string& name);
+  // The window takes the new face's size, the button tips their new places and the chime the
+  // skin's own sound.
+  void FitWindowToSkin();
   // The display scale skins are drawn at, with what depends on it.
   void UseDisplayScale(double scale);
   // WM_DPICHANGED: the clock redraws at the new monitor's scale around the same centre.
   void DpiChanged(double scale);
-  void ShowError(const std::string& message) override;
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
@@ -124,6 +112,7 @@ class TfrmMain : public ClockHost,
   void FormClose();
   void EndSession();
   void Timer1Timer();
+  void StartBeep();
   void fadeTimerTimer();
   void ShowHide1Click();
   void TrayIconClick();
@@ -166,4 +155,5 @@ class TfrmMain : public ClockHost,
   std::unique_ptr<TSntpClient> sntp_;
   std::unique_ptr<FullScreenWatch> fullScreen_;
   bool asideForFullScreen_ = false;
+  std::optional<ClockType> tipsMode_;  // none until the first tips are set
 };

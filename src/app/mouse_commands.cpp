@@ -15,37 +15,42 @@ bool ShowsHandCursor(const ClockState& state, const FaceHitAreas& a) {
   return state.FTitleHot || state.FHandsHot || a.left.state == TSknButton::kHover || a.right.state == TSknButton::kHover;
 }
 
-void FormMouseDown(ClockState&, FaceHitAreas& a, MouseHost& host, MouseButton button, int x, int y) {
-  if (host.BeepRunning()) host.StopBeep();
-  if (button != MouseButton::Left) return;
+MouseOutcome FormMouseDown(ClockState&, FaceHitAreas& a, MouseButton button, int x, int y, bool beepRunning) {
+  MouseOutcome out;
+  out.stopBeep = beepRunning;
+  if (button != MouseButton::Left) return out;
   for (TSknButton* b : {&a.left, &a.right})
-    if (b->MouseDownAt(x, y)) host.FaceChanged();
+    if (b->MouseDownAt(x, y)) out.faceChanged = true;
+  return out;
 }
 
-void FormMouseMove(ClockState& state, FaceHitAreas& a, MouseHost& host, int x, int y, bool leftHeld) {
+MouseOutcome FormMouseMove(ClockState& state, FaceHitAreas& a, int x, int y, bool leftHeld) {
+  MouseOutcome out;
   const bool title = InTitle(a, x, y);
   const bool hands = InHandsCentre(a, x, y);
   if (hands != state.FHandsHot) {
     state.FHandsHot = hands;
-    host.FaceChanged();
-    host.SetHandCursor(hands);
+    out.faceChanged = true;
+    out.handCursor = hands;
   }
   // A press-and-move on any free point of the face drags the window; a plain hover there
   // changes nothing on the face.
   if (!title && !hands && !a.left.MouseMoveTo(x, y) && !a.right.MouseMoveTo(x, y) && leftHeld) {
-    host.StartSystemDrag();
-    host.FaceChanged();
+    out.startDrag = true;
+    out.faceChanged = true;
   }
   if (title != state.FTitleHot) {
     state.FTitleHot = title;
-    host.FaceChanged();
-    host.SetHandCursor(title);
+    out.faceChanged = true;
+    out.handCursor = title;
   }
   for (TSknButton* b : {&a.left, &a.right})
-    if (b->MouseMoveTo(x, y)) host.FaceChanged();
+    if (b->MouseMoveTo(x, y)) out.faceChanged = true;
+  return out;
 }
 
-void FormMouseUp(ClockState& state, FaceHitAreas& a, MouseHost& host, int x, int y) {
+MouseOutcome FormMouseUp(ClockState& state, FaceHitAreas& a, FaceCommands& commands, int x, int y, TDateTime now) {
+  MouseOutcome out;
   const bool left = a.left.HitTest(x, y);
   const bool right = a.right.HitTest(x, y);
   // Each step tests the mode again: an earlier step may have changed it.
@@ -54,52 +59,55 @@ void FormMouseUp(ClockState& state, FaceHitAreas& a, MouseHost& host, int x, int
 
   if (right && mode() == ctStopwatch) {
     state.StopWatch1.Reset();
-    host.FaceChanged();
+    out.faceChanged = true;
   }
   if (right && mode() == ctTimer) {
     a.right.Release();
-    host.OpenTimerDialog();
-    host.FaceChanged();
+    commands.OpenTimerDialog();
+    out.faceChanged = true;
   }
   if (left && mode() == ctTimer) {
     a.left.Release();
     TStopWatch& t = state.swTimer;
     if (t.Running()) t.Stop();
     else if (t.GetElapsedTime() < state.FTimerLength) t.Start();
-    host.FaceChanged();
+    out.faceChanged = true;
   }
   if (left && mode() == ctCountdown) {
     a.left.Release();
-    host.OpenCountdownDialog();
-    host.FaceChanged();
+    commands.OpenCountdownDialog();
+    out.faceChanged = true;
   }
   if (left && clockLike()) {
     a.left.Release();
-    host.SyncTime();
+    commands.SyncTime();
+    out.faceChanged = true;
   }
   if (right && clockLike()) {
     a.right.Release();
-    host.SeeTimeDifference();
+    commands.SeeTimeDifference();
+    out.faceChanged = true;
   }
   if (right && mode() == ctCountdown) {
     a.right.Release();
     state.FCountdownArmed = false;
-    state.FCountdownTo = host.DisplayedTime();
-    host.FaceChanged();
+    state.FCountdownTo = now;
+    out.faceChanged = true;
   }
   if (left && mode() == ctStopwatch) {
     TStopWatch& s = state.StopWatch1;
     if (s.Running()) s.Stop();
     else s.Start();
-    host.FaceChanged();
+    out.faceChanged = true;
   }
   if (InTitle(a, x, y)) {
-    host.SetClockType(NextClockType(mode()));
-    host.FaceChanged();
+    SetClockType(state, NextClockType(mode()));
+    out.faceChanged = true;
   }
   if (InHandsCentre(a, x, y)) {
     state.FDisplayArrows = !state.FDisplayArrows;
-    host.FaceChanged();
+    out.faceChanged = true;
   }
   state.FDrawKey = -1;
+  return out;
 }

@@ -1,26 +1,30 @@
 #pragma once
+#include <optional>
+
 #include "app/clock_state.h"
 #include "skin/label.h"
 #include "skin/rot_layer.h"
 #include "skin/skin_button.h"
 
-// What the face's mouse handling asks of the main window.
-class MouseHost {
+// The modal work a release on the face starts: each returns once it is done, and the
+// release's later steps see the mode it left.
+class FaceCommands {
  public:
-  virtual ~MouseHost() = default;
-  virtual bool BeepRunning() = 0;
-  virtual void StopBeep() = 0;
-  virtual void FaceChanged() = 0;
-  virtual void SetClockType(ClockType type) = 0;
-  virtual TDateTime DisplayedTime() = 0;
-  virtual void SetHandCursor(bool hand) = 0;
-  // Releases the capture and hands the press to the system's window dragging, which returns
-  // once the window has been dropped.
-  virtual void StartSystemDrag() = 0;
+  virtual ~FaceCommands() = default;
   virtual void OpenCountdownDialog() = 0;  // "Countdown to..."
   virtual void OpenTimerDialog() = 0;      // "Set up Timer"
   virtual void SyncTime() = 0;             // set the clock from the network, then show the difference
   virtual void SeeTimeDifference() = 0;    // show the difference only
+};
+
+// What the window does after a mouse message, in this order.
+struct MouseOutcome {
+  bool stopBeep = false;
+  std::optional<bool> handCursor;  // the cursor becomes the hand (true) or the arrow (false)
+  // Releases the capture and hands the press to the system's window dragging, which returns
+  // once the window has been dropped.
+  bool startDrag = false;
+  bool faceChanged = false;
 };
 
 // The hot areas of the face, as the current skin placed them.
@@ -39,8 +43,9 @@ bool ShowsHandCursor(const ClockState& state, const FaceHitAreas& areas);
 
 enum class MouseButton { Left, Right, Middle };
 
-void FormMouseDown(ClockState& state, FaceHitAreas& areas, MouseHost& host, MouseButton button, int x, int y);
+MouseOutcome FormMouseDown(ClockState& state, FaceHitAreas& areas, MouseButton button, int x, int y, bool beepRunning);
 // `leftHeld`: the left button is down during the move, as the move's own message says.
-void FormMouseMove(ClockState& state, FaceHitAreas& areas, MouseHost& host, int x, int y, bool leftHeld);
-// (x, y) is the screen cursor in window coordinates, whichever button was released.
-void FormMouseUp(ClockState& state, FaceHitAreas& areas, MouseHost& host, int x, int y);
+MouseOutcome FormMouseMove(ClockState& state, FaceHitAreas& areas, int x, int y, bool leftHeld);
+// (x, y) is the screen cursor in window coordinates, whichever button was released; `now` the
+// displayed time at the release.
+MouseOutcome FormMouseUp(ClockState& state, FaceHitAreas& areas, FaceCommands& commands, int x, int y, TDateTime now);

@@ -36,25 +36,20 @@ void AimAtTimeServer(TSntpClient& client) {
   client.ReceiveTimeout = kAnswerTimeoutMs;
 }
 
-void SyncTimeCommand(ClockState& state, TSntpClient& client, const WallClock& clock, NetworkTimeHost& host) {
-  {
-    ActiveDuring socket(client);
-    if (client.SyncLocalClock()) {
-      host.SetClockType(ctAtomic);
-      ShowDifference(state, client.QueryServerTime(), clock);
-    }
+void SyncTimeCommand(ClockState& state, TSntpClient& client, const WallClock& clock) {
+  ActiveDuring socket(client);
+  if (client.SyncLocalClock()) {
+    SetClockType(state, ctAtomic);
+    ShowDifference(state, client.QueryServerTime(), clock);
   }
-  host.FaceChanged();
 }
 
-void SeeTimeDifferenceCommand(ClockState& state, TSntpClient& client, const WallClock& clock,
-                              NetworkTimeHost& host) {
-  host.SetClockType(ctAtomic);
+void SeeTimeDifferenceCommand(ClockState& state, TSntpClient& client, const WallClock& clock) {
+  SetClockType(state, ctAtomic);
   TDateTime server;
   {
     ActiveDuring socket(client);
     server = client.QueryServerTime();
   }
   ShowDifference(state, server, clock);
-  host.FaceChanged();
 }

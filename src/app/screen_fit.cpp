@@ -67,14 +67,14 @@ std::optional<FormRect> PlaceInView(const FormRect& face, const std::vector<Moni
   return FormRect{left, top, left + w, top + h};
 }
 
-void KeepInView(FadeState& fade, FadeHost& host, const std::vector<MonitorArea>& monitors) {
-  const bool visible = host.WindowVisible();
-  const FormRect window = host.WindowRect();
+std::optional<ScreenPoint> PullIntoView(FadeState& fade, bool visible, const FormRect& window,
+                                      const std::vector<MonitorArea>& monitors) {
   const auto place = PlaceInView(ShownRect(window, fade, visible), monitors);
-  if (!place) return;
+  if (!place) return std::nullopt;
   const bool zoomedFromHome = fade.zoomOrigin == fade.homeCenter;
   fade.homeCenter = WindowCentre(*place);
   if (zoomedFromHome) fade.zoomOrigin = fade.homeCenter;
   // A fade places the window at each step; a hidden clock shows at its home centre.
-  if (visible && !fade.running) host.MoveWindowTo(place->left, place->top);
+  if (visible && !fade.running) return ScreenPoint{place->left, place->top};
+  return std::nullopt;
 }

@@ -24,5 +24,7 @@ size_t NearestMonitor(ScreenPoint p, const std::vector<MonitorArea>& monitors);
 std::optional<FormRect> PlaceInView(const FormRect& face, const std::vector<MonitorArea>& monitors);
 
 // Start-up, and a change of monitors or work areas: a face that would not be seen whole is
-// pulled into view. A hidden or fading clock gets a new home centre, where it will show.
-void KeepInView(FadeState& fade, FadeHost& host, const std::vector<MonitorArea>& monitors);
+// pulled into view. A hidden or fading clock gets a new home centre, where it will show; a
+// clock shown at rest is to move now, to the top-left corner returned.
+std::optional<ScreenPoint> PullIntoView(FadeState& fade, bool visible, const FormRect& window,
+                                      const std::vector<MonitorArea>& monitors);

@@ -24,27 +24,6 @@ class FixedClock : public WallClock {
   TDateTime at_;
 };
 
-// The tick's view of a window that is always visible.
-class SnapshotHost : public ClockHost {
- public:
-  SnapshotHost(ClockState& state, TDateTime at, std::optional<uint64_t> uptime)
-      : state_(state), at_(at), givenUptime_(uptime) {}
-  TDateTime DisplayedTime() override { return at_; }
-  uint64_t UptimeMilliseconds() override { return givenUptime_ ? *givenUptime_ : uptime_.Milliseconds(); }
-  bool WindowVisible() override { return true; }
-  void ShowForAlarm() override {}
-  void SetClockType(ClockType type) override { state_.FClockType = type; }
-  void StartBeep() override {}
-  void PlayChime() override {}
-  void FaceChanged() override {}  // the snapshot composes once, after the tick
-
- private:
-  ClockState& state_;
-  TDateTime at_;
-  std::optional<uint64_t> givenUptime_;  // a preview that shows the same whenever it runs
-  UptimeCounter uptime_;
-};
-
 // Writes the whole file or none of it.
 void WriteSnapshot(const std::string& path, const std::vector<uint8_t>& png) {
   std::error_code ignored;
@@ -73,10 +52,11 @@ int RunSnapshot(const CommandLine& cl) {
   // A preview shows the skin asked for or nothing: another skin's face would mislead.
   // At 100 % unless asked: a preview must not depend on the display it happens to run on.
   skin.Load(state.FSkinName, state.FFormatSettings, cl.scale.value_or(1));
-  SnapshotHost host(state, at, cl.uptimeMilliseconds);
-  host.SetClockType(cl.mode.value_or(ctClock));
-  Timer1Timer(state, host);
-  skin.Compose(state, at, host.UptimeMilliseconds(), false);
+  // A given uptime makes a preview that shows the same whenever it runs.
+  const uint64_t uptimeMs = cl.uptimeMilliseconds ? *cl.uptimeMilliseconds : UptimeCounter().Milliseconds();
+  SetClockType(state, cl.mode.value_or(ctClock));
+  ClockTick(state, {at, uptimeMs, true});  // the snapshot composes once, after the tick
+  skin.Compose(state, at, uptimeMs, false);
 
   WriteSnapshot(cl.snapshotPath, EncodePngFromPremultiplied(skin.Frame()));
   return 0;

@@ -6,7 +6,7 @@
 // The fade and zoom of the window: every 10 ms step moves the window blend's constant alpha
 // and the zoom level, and re-scales the last composed frame toward or from a screen point.
 //
-// How the window uses it (app/fade_driver and app/closing_steps do so):
+// How the window uses it (with app/fade_driver and app/closing_steps):
 //   start-up        StartUpFade(fade, WindowCentre(...)), then enable fadeTimer
 //   tray Show/Hide  if (RequestHideShow(fade, cursor, visible, WindowCentre(...))) show the window
 //   alarm reveal    ShowForAlarm(fade)

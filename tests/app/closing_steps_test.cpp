@@ -59,34 +59,41 @@ TEST(ClosingSteps, TheShownRectIsTheWindowAtHomeWhenHiddenOrFading) {
 
 namespace {
 
-// Records the window calls of the closing steps; the window moves where it is told.
-class RecordingClosingHost : public ClosingHost {
- public:
-  bool WindowVisible() override { return visible; }
-  FormRect WindowRect() override { return window; }
-  void MoveWindowTo(int32_t left, int32_t top) override {
-    window = {left, top, left + window.right - window.left, top + window.bottom - window.top};
-    calls.push_back("move " + std::to_string(left) + "," + std::to_string(top));
-  }
-  void SaveSettings(SettingsWriter::WhenRefused whenRefused) override {
-    calls.push_back(whenRefused == SettingsWriter::WhenRefused::ShowOnce ? "save" : "save quietly");
-    if (onSave) onSave();
-  }
-  void StartFadeTimer() override { calls.push_back("fade timer"); }
-  void AskToClose() override { calls.push_back("ask to close"); }
-  void FreeWindow() override { calls.push_back("free"); }
-
-  bool visible = true;
-  FormRect window{100, 50, 292, 242};
-  std::function<void()> onSave;
-  std::vector<std::string> calls;
-};
-
+// Runs a close as the window does: the step before the save, the window's move and save, the
+// step after it; records what the window was told and moves it where it is told.
 struct ClosingFixture : ::testing::Test {
   FakeClock clock;
   ClockState state{clock};
   FadeState fade;
-  RecordingClosingHost host;
+  bool visible = true;
+  FormRect window{100, 50, 292, 242};
+  std::function<void()> onSave;
+  std::vector<std::string> calls;
+
+  using Before = std::optional<ScreenPoint> (*)(ClockState&, FadeState&, bool, const FormRect&);
+  void Close(ClockState& closing, Before before, AfterClosingSave (*after)(FadeState&)) {
+    if (const auto move = before(closing, fade, visible, window)) {
+      window = {move->x, move->y, move->x + window.right - window.left, move->y + window.bottom - window.top};
+      calls.push_back("move " + std::to_string(move->x) + "," + std::to_string(move->y));
+    }
+    calls.push_back("save");
+    if (onSave) onSave();
+    switch (after(fade)) {
+      case AfterClosingSave::AskToClose: calls.push_back("ask to close"); break;
+      case AfterClosingSave::FreeWindow: calls.push_back("free"); break;
+      case AfterClosingSave::StartFadeTimer: calls.push_back("fade timer"); break;
+    }
+  }
+  void Exit(ClockState& closing) { Close(closing, BeforeExitSave, AfterExitSave); }
+  void CloseRequest(ClockState& closing) { Close(closing, BeforeCloseSave, AfterCloseSave); }
+  void Exit() { Exit(state); }
+  void CloseRequest() { CloseRequest(state); }
+  void Reset(bool shown) {
+    visible = shown;
+    window = {100, 50, 292, 242};
+    onSave = nullptr;
+    calls.clear();
+  }
 };
 
 }  // namespace
@@ -109,11 +116,10 @@ TEST_F(ClosingFixture, ExitSavesTheVisibleClockAndClosesTowardItsCentre) {
     fade.zoom = c.zoom;
     fade.homeCenter = {400, 300};
     fade.zoomOrigin = {1250, 790};
-    host = RecordingClosingHost{};
-    host.visible = c.visible;
-    host.onSave = [&] { EXPECT_FALSE(fade.closeAfterFade) << c.what << ": saved before the close is set up"; };
-    Exit1Click(state, fade, host);
-    EXPECT_EQ(host.calls, c.calls) << c.what;
+    Reset(c.visible);
+    onSave = [&] { EXPECT_FALSE(fade.closeAfterFade) << c.what << ": saved before the close is set up"; };
+    Exit();
+    EXPECT_EQ(calls, c.calls) << c.what;
     EXPECT_TRUE(fade.closeAfterFade) << c.what;
     EXPECT_EQ(fade.homeCenter, c.centre) << c.what;
     EXPECT_EQ(fade.zoomOrigin, c.centre) << c.what << ": the close shrinks in place";
@@ -123,15 +129,13 @@ TEST_F(ClosingFixture, ExitSavesTheVisibleClockAndClosesTowardItsCentre) {
 TEST_F(ClosingFixture, ExitAndTheSessionEndSaveTheStopwatchesFolded) {
   state.StopWatch1.Start();
   clock.AdvanceSeconds(20);
-  host.onSave = [&] {
+  onSave = [&] {
     EXPECT_NEAR(state.StopWatch1.RunningTotal() * 86400, 20, 1e-6) << "the save holds the time run";
   };
-  Exit1Click(state, fade, host);
+  Exit();
   clock.AdvanceSeconds(10);
-  host.calls.clear();
-  host.onSave = [&] { EXPECT_NEAR(state.StopWatch1.RunningTotal() * 86400, 30, 1e-6); };
-  EndSession(state, host);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"save quietly"})) << "no fade, nothing shown";
+  FoldRunningStopwatches(state);  // what the session's end saves
+  EXPECT_NEAR(state.StopWatch1.RunningTotal() * 86400, 30, 1e-6);
   EXPECT_TRUE(state.StopWatch1.Running());
 }
 
@@ -157,35 +161,34 @@ TEST_F(ClosingFixture, EveryCloseSavesWhatExitSavesAndShrinksWhereTheClockStands
     fade.zoom = c.visible ? 255 : 0;
     fade.direction = c.visible ? FadeDirection::Appearing : FadeDirection::Disappearing;
     fade.homeCenter = fade.zoomOrigin = c.visible ? ScreenPoint{400, 300} : ScreenPoint{900, 700};
-    host = RecordingClosingHost{};
-    host.visible = c.visible;
+    Reset(c.visible);
     if (!c.visible) fade.homeCenter = {400, 300};
-    host.onSave = [&] {
+    onSave = [&] {
       EXPECT_NEAR(state.StopWatch1.RunningTotal() * 86400, 6, 1e-6) << c.what << ": the save holds the time run";
-      const FormRect saved = ShownRect(host.window, fade, host.visible);
+      const FormRect saved = ShownRect(window, fade, visible);
       EXPECT_EQ(WindowCentre(saved), (c.visible ? ScreenPoint{196, 146} : ScreenPoint{400, 300}))
           << c.what << ": the visible place is saved";
     };
-    if (c.exitFirst) Exit1Click(state, fade, host);
-    FormClose(state, fade, host);
-    EXPECT_EQ(host.calls, c.calls) << c.what;
-    EXPECT_EQ(fade.zoomOrigin, WindowCentre(host.window)) << c.what << ": shrinks where the clock stands";
-    EXPECT_EQ(fade.homeCenter, WindowCentre(host.window)) << c.what;
+    if (c.exitFirst) Exit(state);
+    CloseRequest(state);
+    EXPECT_EQ(calls, c.calls) << c.what;
+    EXPECT_EQ(fade.zoomOrigin, WindowCentre(window)) << c.what << ": shrinks where the clock stands";
+    EXPECT_EQ(fade.homeCenter, WindowCentre(window)) << c.what;
     EXPECT_TRUE(state.StopWatch1.Running()) << c.what;
   }
 }
 
 TEST_F(ClosingFixture, TheFirstCloseFadesOutAndTheFadesEndFreesTheWindow) {
   fade.direction = FadeDirection::Appearing;
-  FormClose(state, fade, host);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"save", "fade timer"})) << "refused for now";
+  CloseRequest();
+  EXPECT_EQ(calls, (std::vector<std::string>{"save", "fade timer"})) << "refused for now";
   EXPECT_EQ(fade.direction, FadeDirection::Disappearing);
   EXPECT_TRUE(fade.closeAfterFade);
   EXPECT_TRUE(fade.running);
 
-  host.calls.clear();
-  FormClose(state, fade, host);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"save", "free"}));
+  calls.clear();
+  CloseRequest();
+  EXPECT_EQ(calls, (std::vector<std::string>{"save", "free"}));
 }
 
 TEST(ClosingSteps, TheSavedPlacementIsTheShownOneAndSaysMinimised) {

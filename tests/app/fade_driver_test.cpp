@@ -7,84 +7,70 @@
 
 namespace {
 
-// Records the window calls of the fade; the window moves and shows as it is told.
-class RecordingFadeHost : public FadeHost {
- public:
-  bool WindowVisible() override { return visible; }
-  FormRect WindowRect() override { return window; }
-  ScreenPoint CursorPos() override { return cursor; }
-  void BringToFront() override { calls.push_back("front"); }
-  void ShowNormally() override {
-    visible = true;
-    calls.push_back("show");
-  }
-  void HideWindow() override {
-    visible = false;
-    calls.push_back("hide");
-  }
-  void MoveWindowTo(int32_t left, int32_t top) override {
-    window = {left, top, left + window.right - window.left, top + window.bottom - window.top};
-    moves.push_back({left, top});
-  }
-  void StartFadeTimer() override { calls.push_back("start timer"); }
-  void StopFadeTimer() override { calls.push_back("stop timer"); }
-  bool PresentZoom(int32_t left, int32_t top, uint8_t constantAlpha) override {
-    presented.push_back({left, top});
-    lastAlpha = constantAlpha;
-    return presentSucceeds;
-  }
-  void ReportUpdateFailure() override { calls.push_back("report failure"); }
-  void ComposeFrame() override { calls.push_back("compose"); }
-  void PresentFrame() override { calls.push_back("present frame"); }
-  void FaceChanged() override { calls.push_back("update"); }
-  void AskToClose() override { calls.push_back("ask to close"); }
-
-  bool visible = true;
-  FormRect window{300, 200, 450, 350};  // centre 375, 275
-  ScreenPoint cursor{1250, 790};
-  bool presentSucceeds = true;
-  std::vector<ScreenPoint> moves, presented;
-  uint8_t lastAlpha = 0;
-  std::vector<std::string> calls;
-};
-
+// The window as the fade moves it: each step's present moves it there, and it carries out
+// what the step returned, recording it.
 struct FadeDriverFixture : ::testing::Test {
   FadeDriverFixture() {
     frame.SetSize(150, 150);
     frame.Clear(0xFF000000);
   }
 
-  // Steps until the timer stops; the number of steps.
+  void Step(const TBitmap32& composed) {
+    const FadeTimerOutcome out = FadeTimerStep(fade, composed, zoom, [this](int32_t left, int32_t top, uint8_t alpha) {
+      window = {left, top, left + window.right - window.left, top + window.bottom - window.top};
+      moves.push_back({left, top});
+      lastAlpha = alpha;
+      return presentSucceeds;
+    });
+    if (out.reportFailure) calls.push_back("report failure");
+    if (out.stopTimer) calls.push_back("stop timer");
+    if (out.redraw) calls.push_back("update");
+    if (out.hideWindow) {
+      visible = false;
+      calls.push_back("hide");
+    }
+    if (out.closeAgain) calls.push_back("ask to close");
+  }
+  // Steps until the fade stops; the number of steps.
   int RunToEnd() {
     int steps = 0;
     while (steps < 1000 && fade.running) {
-      fadeTimerTimer(fade, frame, zoom, host);
+      Step(frame);
       ++steps;
     }
     return steps;
   }
+  // The tray's click: true when the hidden clock is shown before its fade.
+  bool HideOrShow() {
+    const bool show = RequestHideShow(fade, cursor, visible, WindowCentre(window));
+    visible = visible || show;
+    return show;
+  }
 
   TBitmap32 frame, zoom;
   FadeState fade;
-  RecordingFadeHost host;
+  bool visible = true;
+  FormRect window{300, 200, 450, 350};  // centre 375, 275
+  ScreenPoint cursor{1250, 790};
+  bool presentSucceeds = true;
+  std::vector<ScreenPoint> moves;
+  uint8_t lastAlpha = 0;
+  std::vector<std::string> calls;
 };
 
 }  // namespace
 
 TEST_F(FadeDriverFixture, EachStepMovesTheWindowWhereItPresentsTheZoomedImage) {
-  StartUpFade(fade, host);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"start timer"}));
+  StartUpFade(fade, WindowCentre(window));
   EXPECT_EQ(fade.homeCenter, (ScreenPoint{375, 275}));
   const int steps = RunToEnd();
-  EXPECT_EQ(host.presented.size(), static_cast<size_t>(steps));
-  EXPECT_EQ(host.presented, host.moves);
-  EXPECT_GT(host.presented.front().x, 300) << "the first, smaller image is centred where the full one will be";
-  EXPECT_GT(host.presented.front().y, 200);
-  EXPECT_EQ(host.window.left, 300) << "grown in place, back where it started";
-  EXPECT_EQ(host.window.top, 200);
-  EXPECT_EQ(host.lastAlpha, 255);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"start timer", "stop timer", "update"}))
-      << "appearing ends with a full frame update";
+  EXPECT_EQ(moves.size(), static_cast<size_t>(steps));
+  EXPECT_GT(moves.front().x, 300) << "the first, smaller image is centred where the full one will be";
+  EXPECT_GT(moves.front().y, 200);
+  EXPECT_EQ(window.left, 300) << "grown in place, back where it started";
+  EXPECT_EQ(window.top, 200);
+  EXPECT_EQ(lastAlpha, 255);
+  EXPECT_EQ(calls, (std::vector<std::string>{"stop timer", "update"})) << "appearing ends with a full frame update";
 }
 
 // Between fades nothing shows the zoomed image: it holds no memory then, and the next fade
@@ -94,8 +80,8 @@ TEST_F(FadeDriverFixture, TheZoomedImageIsGivenBackWhenAFadeEnds) {
   for (int fadeNumber = 0; fadeNumber < 2; ++fadeNumber) {
     SCOPED_TRACE(fadeNumber);
     fade = FadeState{};
-    StartUpFade(fade, host);
-    fadeTimerTimer(fade, frame, zoom, host);
+    StartUpFade(fade, WindowCentre(window));
+    Step(frame);
     if (fadeNumber == 0) firstStep = zoom.pixels;
     EXPECT_EQ(zoom.pixels, firstStep);
     RunToEnd();
@@ -104,24 +90,22 @@ TEST_F(FadeDriverFixture, TheZoomedImageIsGivenBackWhenAFadeEnds) {
 }
 
 TEST_F(FadeDriverFixture, HidingAndShowingRunFromTheCursorAndBack) {
-  StartUpFade(fade, host);
+  StartUpFade(fade, WindowCentre(window));
   RunToEnd();
-  host.calls.clear();
+  calls.clear();
 
-  HideOrShow(fade, host);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"front", "start timer"})) << "a shown clock is not shown again";
+  EXPECT_FALSE(HideOrShow()) << "a shown clock is not shown again";
   RunToEnd();
-  EXPECT_EQ(host.calls.back(), "hide");
-  EXPECT_FALSE(host.visible);
-  EXPECT_EQ(host.window.left, host.cursor.x - 8) << "shrunk to the least size on the cursor";
+  EXPECT_EQ(calls.back(), "hide");
+  EXPECT_FALSE(visible);
+  EXPECT_EQ(window.left, cursor.x - 8) << "shrunk to the least size on the cursor";
 
-  host.calls.clear();
-  HideOrShow(fade, host);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"front", "show", "start timer"}));
+  calls.clear();
+  EXPECT_TRUE(HideOrShow()) << "a hidden clock is shown before it grows";
   EXPECT_EQ(fade.homeCenter, (ScreenPoint{375, 275})) << "the home is where the clock was shown";
   RunToEnd();
-  EXPECT_EQ(host.window.left, 300) << "grown back home";
-  EXPECT_EQ(host.calls.back(), "update");
+  EXPECT_EQ(window.left, 300) << "grown back home";
+  EXPECT_EQ(calls.back(), "update");
 }
 
 TEST_F(FadeDriverFixture, TheClosingFadeEndsByHidingThenAskingToCloseAgain) {
@@ -131,36 +115,35 @@ TEST_F(FadeDriverFixture, TheClosingFadeEndsByHidingThenAskingToCloseAgain) {
   fade.zoom = 255;
   fade.closeAfterFade = true;
   RunToEnd();
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"stop timer", "hide", "ask to close"}));
+  EXPECT_EQ(calls, (std::vector<std::string>{"stop timer", "hide", "ask to close"}));
 }
 
 TEST_F(FadeDriverFixture, AFailedWindowUpdateIsReportedOncePerFade) {
-  host.presentSucceeds = false;
-  StartUpFade(fade, host);
+  presentSucceeds = false;
+  StartUpFade(fade, WindowCentre(window));
   RunToEnd();
-  HideOrShow(fade, host);
+  HideOrShow();
   RunToEnd();
   int reports = 0;
-  for (const std::string& c : host.calls) reports += c == "report failure";
+  for (const std::string& c : calls) reports += c == "report failure";
   EXPECT_EQ(reports, 2) << "one for the start-up, one for the hide";
-  EXPECT_EQ(host.calls.back(), "hide") << "the fade goes on";
+  EXPECT_EQ(calls.back(), "hide") << "the fade goes on";
 }
 
 TEST_F(FadeDriverFixture, AStepWaitsForTheFirstComposedFrame) {
   const TBitmap32 none;
-  StartUpFade(fade, host);
-  fadeTimerTimer(fade, none, zoom, host);
-  EXPECT_TRUE(host.presented.empty());
+  StartUpFade(fade, WindowCentre(window));
+  Step(none);
+  EXPECT_TRUE(moves.empty());
+  EXPECT_TRUE(calls.empty());
   EXPECT_EQ(fade.constantAlpha, 0) << "the fade has not moved on";
   EXPECT_TRUE(fade.running);
 }
 
-TEST_F(FadeDriverFixture, AnAlarmRevealsTheHiddenClockInFront) {
-  host.visible = false;
+TEST_F(FadeDriverFixture, AnAlarmRevealsTheHiddenClockFadingIn) {
   fade.constantAlpha = 0;
   fade.zoom = 0;
-  RevealForAlarm(fade, host);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"show", "front", "start timer"}));
+  ShowForAlarm(fade);
   EXPECT_EQ(fade.direction, FadeDirection::Appearing);
   EXPECT_TRUE(fade.running);
 }
@@ -169,18 +152,16 @@ TEST_F(FadeDriverFixture, TheFrameUpdatePresentsOnlyAShownClockThatIsNotFading) 
   struct Case {
     const char* what;
     bool visible, fading;
-    std::vector<std::string> calls;
+    FrameUpdate update;
   };
   const Case cases[] = {
-      {"shown", true, false, {"compose", "present frame"}},
-      {"fading: the next step presents", true, true, {"compose"}},
-      {"hidden", false, false, {}},
+      {"shown", true, false, FrameUpdate::ComposeAndPresent},
+      {"fading: the next step presents", true, true, FrameUpdate::ComposeOnly},
+      {"hidden", false, false, FrameUpdate::None},
+      {"hidden while a fade runs", false, true, FrameUpdate::None},
   };
   for (const Case& c : cases) {
-    host.calls.clear();
-    host.visible = c.visible;
     fade.running = c.fading;
-    UpdateDisplay(fade, host);
-    EXPECT_EQ(host.calls, c.calls) << c.what;
+    EXPECT_EQ(FrameUpdateFor(fade, c.visible), c.update) << c.what;
   }
 }

@@ -13,14 +13,11 @@
 
 namespace {
 
-// The clock window as the core handlers see it: every change they say goes to the one
-// FramePerMessage, which counts the frames it composes.
-class CountingWindow : public MouseHost, public ClockHost {
+// The clock window as the core handlers see it: every change they return, and every change its
+// own commands make, goes to the one FramePerMessage, which counts the frames it composes.
+class CountingWindow : public FaceCommands {
  public:
-  CountingWindow(ClockState& state, FakeClock& clock) : state_(state), clock_(clock) {}
-  void FaceChanged() override { frames.FaceChanged(); }
-  void SetClockType(ClockType t) override { state_.FClockType = t; }
-  TDateTime DisplayedTime() override { return clock_.Now(); }
+  void FaceChanged() { frames.FaceChanged(); }
   // The window's own commands say that the face changed, as the core's do.
   void OpenCountdownDialog() override { FaceChanged(); }
   void OpenTimerDialog() override {
@@ -29,23 +26,18 @@ class CountingWindow : public MouseHost, public ClockHost {
   }
   void SyncTime() override { FaceChanged(); }
   void SeeTimeDifference() override { FaceChanged(); }
-  void StartBeep() override { FaceChanged(); }  // the beep's first step shows the blinking time
-  bool BeepRunning() override { return false; }
-  void StopBeep() override {}
-  void SetHandCursor(bool) override {}
-  void StartSystemDrag() override {}
-  uint64_t UptimeMilliseconds() override { return 0; }
-  bool WindowVisible() override { return true; }
-  void ShowForAlarm() override {}
-  void PlayChime() override {}
+
+  void Show(const MouseOutcome& out) {
+    if (out.faceChanged) FaceChanged();
+  }
+  void Show(const TickOutcome& out) {
+    for (int i = 0; i < out.beeps; ++i) FaceChanged();  // the beep's first step shows the blinking time
+    if (out.faceChanged) FaceChanged();
+  }
 
   int composed = 0;
   FramePerMessage frames{[this] { ++composed; }};
   std::function<void()> duringDialog;
-
- private:
-  ClockState& state_;
-  FakeClock& clock_;
 };
 
 // A clock window with its face's hot areas, at 10:08:30.
@@ -56,7 +48,7 @@ struct Clock {
   TSknButton left{10, 67, 24, 16};
   TSknButton right{110, 67, 24, 16};
   FaceHitAreas areas{title, {96, 96}, left, right};
-  CountingWindow window{state, clock};
+  CountingWindow window;
 
   // The frames one message composes.
   int FramesOf(const std::function<void()>& handler) {
@@ -64,7 +56,9 @@ struct Clock {
     window.frames.Handle(handler);
     return window.composed - before;
   }
-  void Tick() { Timer1Timer(state, window); }
+  void Tick() { window.Show(ClockTick(state, {clock.Now(), 0, true})); }
+  void Release(int x, int y) { window.Show(FormMouseUp(state, areas, window, x, y, clock.Now())); }
+  void Move(int x, int y, bool leftHeld) { window.Show(FormMouseMove(state, areas, x, y, leftHeld)); }
 };
 
 struct FramePerMessageFixture : ::testing::Test, Clock {};
@@ -81,19 +75,19 @@ TEST(FramePerMessage, OneFramePerMessage) {
   };
   const Case cases[] = {
       {"press on a button", [](Clock&) {},
-       [](Clock& f) { FormMouseDown(f.state, f.areas, f.window, MouseButton::Left, 15, 70); }, 1},
+       [](Clock& f) { f.window.Show(FormMouseDown(f.state, f.areas, MouseButton::Left, 15, 70, false)); }, 1},
       {"release on the timer's dialog button", [](Clock& f) { f.state.FClockType = ctTimer; },
-       [](Clock& f) { FormMouseUp(f.state, f.areas, f.window, 115, 70); }, 1},
+       [](Clock& f) { f.Release(115, 70); }, 1},
       {"release on the countdown's dialog button", [](Clock& f) { f.state.FClockType = ctCountdown; },
-       [](Clock& f) { FormMouseUp(f.state, f.areas, f.window, 15, 70); }, 1},
+       [](Clock& f) { f.Release(15, 70); }, 1},
       {"release on the title", [](Clock&) {},
-       [](Clock& f) { FormMouseUp(f.state, f.areas, f.window, 50, 80); }, 1},
+       [](Clock& f) { f.Release(50, 80); }, 1},
       {"drag from the hands' centre", [](Clock& f) { f.state.FHandsHot = true; },
-       [](Clock& f) { FormMouseMove(f.state, f.areas, f.window, 60, 20, true); }, 1},
+       [](Clock& f) { f.Move(60, 20, true); }, 1},
       {"move from the title onto a button", [](Clock& f) { f.state.FTitleHot = true; },
-       [](Clock& f) { FormMouseMove(f.state, f.areas, f.window, 115, 70, false); }, 1},
+       [](Clock& f) { f.Move(115, 70, false); }, 1},
       {"move over the free face", [](Clock&) {},
-       [](Clock& f) { FormMouseMove(f.state, f.areas, f.window, 60, 20, false); }, 0},
+       [](Clock& f) { f.Move(60, 20, false); }, 0},
       {"tick of a new second", [](Clock&) {}, [](Clock& f) { f.Tick(); }, 1},
       {"tick that ends the countdown while the stopwatch shows",
        [](Clock& f) {
@@ -121,7 +115,7 @@ TEST_F(FramePerMessageFixture, AMessageInsideAnotherComposesItsOwnFrame) {
   state.FClockType = ctTimer;
   int insideDialog = -1;
   window.duringDialog = [&] { insideDialog = FramesOf([&] { Tick(); }); };
-  EXPECT_EQ(FramesOf([&] { FormMouseUp(state, areas, window, 115, 70); }), 2);
+  EXPECT_EQ(FramesOf([&] { Release(115, 70); }), 2);
   EXPECT_EQ(insideDialog, 1);
 }
 

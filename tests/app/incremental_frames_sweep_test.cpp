@@ -11,7 +11,6 @@
 
 #include "app/clock_tick.h"
 #include "app/display_texts.h"
-#include "app/frame_inputs.h"
 #include "time/date_format.h"
 #include "skin/compose_frame.h"
 #include "support/box_text_rasterizer.h"
@@ -80,7 +79,7 @@ bool SameOutside(const TBitmap32& a, const TBitmap32& b, const PixelRect& r) {
 
 // The window as far as its frames go: each redraw composes the frame as the clock does and
 // from nothing on a copy of the skin, and "shows" it unless a fade runs.
-class TwoWayDisplay : public ClockHost {
+class TwoWayDisplay {
  public:
   TwoWayDisplay(ClockState& state, FakeClock& clock) : state_(state), clock_(clock) { UseSkin(Small(64)); }
 
@@ -95,14 +94,11 @@ class TwoWayDisplay : public ClockHost {
     mine_.right.state = reference_.right.state = right;
   }
 
-  TDateTime DisplayedTime() override { return clock_.Now(); }
-  uint64_t UptimeMilliseconds() override { return uptimeMs; }
-  bool WindowVisible() override { return true; }
-  void ShowForAlarm() override {}
-  void SetClockType(ClockType type) override { state_.FClockType = type; }
-  void StartBeep() override {}
-  void PlayChime() override {}
-  void FaceChanged() override {
+  // Timer1, with the window always shown.
+  void Tick() {
+    if (ClockTick(state_, {clock_.Now(), uptimeMs, true}).faceChanged) FaceChanged();
+  }
+  void FaceChanged() {
     const TDateTime now = clock_.Now();
     const FrameTexts texts = ComputeDisplayTexts(state_, now, uptimeMs);
     FrameInputs in = FrameInputsFor(state_, now, beepRunning);
@@ -167,7 +163,7 @@ struct Sweep {
       each(i);
       clock.AdvanceSeconds(step);
       display.uptimeMs += static_cast<uint64_t>(step * 1000);
-      Timer1Timer(state, display);
+      display.Tick();
     }
   }
 };
@@ -240,7 +236,7 @@ TEST(IncrementalFrames, BundledSkinsInEachMode) {
         s.state.hands = HandAnglesFrom(s.state.FTimeDifference);
         s.display.FaceChanged();
       } else {
-        Timer1Timer(s.state, s.display);
+        s.display.Tick();
       }
     }
     EXPECT_EQ(s.display.failure, "") << "mode " << int(mode);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,27 +10,20 @@
 
 namespace {
 
-class RecordingMouseHost : public MouseHost {
+// Records the modal commands a release runs; the network ones switch to the difference, as a
+// successful sync does.
+class RecordingCommands : public FaceCommands {
  public:
-  explicit RecordingMouseHost(ClockState& s) : state(s) {}
-  bool BeepRunning() override { return beeping; }
-  void StopBeep() override { beeping = false; calls.push_back("stop beep"); }
-  void FaceChanged() override { ++redraws; }
-  void SetClockType(ClockType t) override { state.FClockType = t; }
-  TDateTime DisplayedTime() override { return 46364.5; }
-  void SetHandCursor(bool hand) override { calls.push_back(hand ? "hand" : "arrow"); }
-  void StartSystemDrag() override { calls.push_back("drag"); }
+  explicit RecordingCommands(ClockState& s) : state(s) {}
   void OpenCountdownDialog() override { calls.push_back("countdown dialog"); }
   void OpenTimerDialog() override { calls.push_back("timer dialog"); }
   void SyncTime() override {
     calls.push_back("sync");
-    state.FClockType = ctAtomic;  // a successful sync switches to the difference
+    state.FClockType = ctAtomic;
   }
   void SeeTimeDifference() override { calls.push_back("difference"); state.FClockType = ctAtomic; }
 
   ClockState& state;
-  bool beeping = false;
-  int redraws = 0;
   std::vector<std::string> calls;
 };
 
@@ -40,9 +34,9 @@ struct MouseFixture : ::testing::Test {
   TSknButton left{10, 67, 24, 16};
   TSknButton right{110, 67, 24, 16};
   FaceHitAreas areas{title, {96, 96}, left, right};
-  RecordingMouseHost host{state};
+  RecordingCommands commands{state};
 
-  void Release(int x, int y) { FormMouseUp(state, areas, host, x, y); }
+  MouseOutcome Release(int x, int y) { return FormMouseUp(state, areas, commands, x, y, 46364.5); }
 };
 
 }  // namespace
@@ -90,9 +84,9 @@ TEST_F(MouseFixture, ButtonCommandsByMode) {
   };
   for (const Case& c : cases) {
     state.FClockType = c.mode;
-    host.calls.clear();
+    commands.calls.clear();
     Release(c.leftButton ? 12 : 112, 70);
-    EXPECT_EQ(host.calls, c.calls) << int(c.mode) << c.leftButton;
+    EXPECT_EQ(commands.calls, c.calls) << int(c.mode) << c.leftButton;
     EXPECT_EQ(state.FClockType, c.after);
   }
 }
@@ -128,11 +122,13 @@ TEST_F(MouseFixture, CountdownResetStandsAtZero) {
 }
 
 TEST_F(MouseFixture, AnyPressStopsTheBeepAndOnlyTheLeftPressesAButton) {
-  host.beeping = true;
-  FormMouseDown(state, areas, host, MouseButton::Right, 12, 70);
-  EXPECT_FALSE(host.beeping);
+  const MouseOutcome right = FormMouseDown(state, areas, MouseButton::Right, 12, 70, true);
+  EXPECT_TRUE(right.stopBeep);
+  EXPECT_FALSE(right.faceChanged);
   EXPECT_EQ(left.state, TSknButton::kNormal);
-  FormMouseDown(state, areas, host, MouseButton::Left, 12, 70);
+  const MouseOutcome leftPress = FormMouseDown(state, areas, MouseButton::Left, 12, 70, false);
+  EXPECT_FALSE(leftPress.stopBeep) << "no beep to stop";
+  EXPECT_TRUE(leftPress.faceChanged);
   EXPECT_EQ(left.state, TSknButton::kPressed);
 }
 
@@ -141,21 +137,22 @@ TEST_F(MouseFixture, OnlyAPressAndMoveOverFreeFaceDragsAndRedraws) {
     const char* what;
     int x, y;
     bool leftHeld;
-    std::vector<std::string> calls;
-    int redraws;
+    bool drag;
+    std::optional<bool> handCursor;
+    bool redraw;
   };
   const Case cases[] = {
-      {"hover over free face", 150, 150, false, {}, 0},
-      {"press and move there", 150, 150, true, {"drag"}, 1},
-      {"onto the title, pressed", 50, 80, true, {"hand"}, 1},
-      {"back to free face, not pressed", 150, 150, false, {"arrow"}, 1},
+      {"hover over free face", 150, 150, false, false, std::nullopt, false},
+      {"press and move there", 150, 150, true, true, std::nullopt, true},
+      {"onto the title, pressed", 50, 80, true, false, true, true},
+      {"back to free face, not pressed", 150, 150, false, false, false, true},
   };
   for (const Case& c : cases) {
-    host.calls.clear();
-    host.redraws = 0;
-    FormMouseMove(state, areas, host, c.x, c.y, c.leftHeld);
-    EXPECT_EQ(host.calls, c.calls) << c.what;
-    EXPECT_EQ(host.redraws, c.redraws) << c.what;
+    const MouseOutcome out = FormMouseMove(state, areas, c.x, c.y, c.leftHeld);
+    EXPECT_EQ(out.startDrag, c.drag) << c.what;
+    EXPECT_EQ(out.handCursor, c.handCursor) << c.what;
+    EXPECT_EQ(out.faceChanged, c.redraw) << c.what;
+    EXPECT_FALSE(out.stopBeep) << c.what;
   }
 }
 
@@ -174,7 +171,7 @@ TEST_F(MouseFixture, TheHandCursorStaysOverEveryHotAreaTheMouseReached) {
       {"right button", 120, 75, true},
   };
   for (const Case& c : cases) {
-    FormMouseMove(state, areas, host, c.x, c.y, false);
+    FormMouseMove(state, areas, c.x, c.y, false);
     EXPECT_EQ(ShowsHandCursor(state, areas), c.hand) << c.what;
   }
   left.state = TSknButton::kPressed;

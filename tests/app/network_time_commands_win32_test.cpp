@@ -6,16 +6,6 @@
 #include "time/local_clock_win32.h"
 #include "time/loopback_sntp_win32.h"
 
-namespace {
-
-struct CountingHost : NetworkTimeHost {
-  int modeChanges = 0, displays = 0;
-  void SetClockType(ClockType) override { ++modeChanges; }
-  void FaceChanged() override { ++displays; }
-};
-
-}  // namespace
-
 TEST(SntpWine, RefusedSyncLeavesTheModeAndTheDifference) {
   if (!UnderWine()) GTEST_SKIP() << "would set this machine's clock";
   LoopbackQuery query("127.0.0.1");  // 5 s ahead: a setting Wine refuses
@@ -24,12 +14,9 @@ TEST(SntpWine, RefusedSyncLeavesTheModeAndTheDifference) {
   ClockState state(wallClock);
   state.FClockType = ctStopwatch;
   state.FTimeDifference = 2.0 / 86400;
-  CountingHost host;
-  SyncTimeCommand(state, client, wallClock, host);
+  SyncTimeCommand(state, client, wallClock);
   EXPECT_EQ(state.FClockType, ctStopwatch);
   EXPECT_EQ(state.FTimeDifference, 2.0 / 86400);
-  EXPECT_EQ(host.modeChanges, 0);
-  EXPECT_EQ(host.displays, 1);
   EXPECT_FALSE(client.Active());
   // The answer itself was usable: only the setting failed.
   EXPECT_NEAR(client.Measurement().offset * 86400.0, 5.0, 0.05);

@@ -1,8 +1,12 @@
-#include "app/dialog_commands.h"
+#include "app/menu_commands.h"
 
 #include <gtest/gtest.h>
 
-#include "app/dialog_test_host.h"
+#include <set>
+#include <string>
+#include <vector>
+
+#include "base/ormel_error.h"
 #include "support/date_at.h"
 #include "support/fake_clock.h"
 #include "time/fake_zone_source.h"
@@ -21,8 +25,7 @@ Applied PressOk(const TfrmWorldClock& form, const TQvRegistryTimeZones& zones) {
   FakeClock clock;
   ClockState state(clock);
   state.FClockType = ctStopwatch;
-  DialogTestHost host(state);
-  ApplyWorldClock(state, host, zones, {form.GetZoneIndex(), form.GetClockLabel()});
+  ApplyWorldClock(state, zones, {form.GetZoneIndex(), form.GetClockLabel()});
   return {state.FTimeZoneId, state.FTimeZoneKey, state.FClockLabel, state.FClockType};
 }
 
@@ -31,8 +34,7 @@ Applied PressOk(const TfrmWorldClock& form, const TQvRegistryTimeZones& zones) {
 TEST(CountdownDialog, OkSetsTheTargetAndTheMode) {
   FakeClock clock;
   ClockState state(clock);
-  DialogTestHost host(state);
-  ApplyCountdownTarget(state, host, At(2026, 1, 1, 0, 0, 0));
+  ApplyCountdownTarget(state, At(2026, 1, 1, 0, 0, 0));
   EXPECT_EQ(state.FClockType, ctCountdown);
   EXPECT_DOUBLE_EQ(state.FCountdownTo, At(2026, 1, 1, 0, 0, 0));
 }
@@ -53,11 +55,10 @@ TEST(TimerDialog, OkResetsTakesTheLengthAndStartsByAutoStart) {
   for (const Case& c : cases) {
     FakeClock clock;
     ClockState state(clock);
-    DialogTestHost host(state);
     state.swTimer.Start();
     clock.AdvanceSeconds(4);
     if (!c.wasRunning) state.swTimer.Stop();
-    ApplyTimerDialog(state, host, {90.0 / 86400, c.autoStart});
+    ApplyTimerDialog(state, {90.0 / 86400, c.autoStart});
     EXPECT_EQ(state.FClockType, ctTimer) << c.name;
     EXPECT_NEAR(state.FTimerLength * 86400, 90, 1e-9) << c.name;
     EXPECT_EQ(state.swTimer.Running(), c.runningAfter) << c.name;
@@ -126,4 +127,58 @@ TEST(WorldClockDialog, AnEmptyZoneListLeavesOnlyTheLabel) {
   const Applied got = PressOk(form, zones);
   EXPECT_EQ(got.zoneId, -1);
   EXPECT_EQ(got.label, "Away");
+}
+
+namespace {
+
+// Records the skins the window is asked to load; the broken ones refuse.
+struct SkinSwitchFixture : ::testing::Test {
+  FakeClock clock;
+  ClockState state{clock};
+  std::set<std::string> broken;
+  std::vector<std::string> loads;
+  const SkinLoad load = [this](const std::string& name) {
+    loads.push_back(name);
+    if (broken.count(name)) throw OrmelError("The skin \"" + name + "\" cannot be shown.");
+  };
+  const std::vector<std::string> installed{"slate", "royale", "blue"};
+};
+
+}  // namespace
+
+TEST_F(SkinSwitchFixture, AChosenSkinIsShownAndDrawnWhole) {
+  state.FSkinName = "royale";
+  state.FDrawKey = 1234;
+  EXPECT_TRUE(ShowSkinOfItem(state, installed, 2, load));
+  EXPECT_EQ(loads, (std::vector<std::string>{"blue"}));
+  EXPECT_EQ(state.FSkinName, "blue");
+  EXPECT_EQ(state.FDrawKey, -1);
+}
+
+TEST_F(SkinSwitchFixture, ARefusedSkinLeavesTheFaceAsItWas) {
+  state.FSkinName = "royale";
+  state.FDrawKey = 1234;
+  broken = {"slate"};
+  EXPECT_THROW(ShowSkinOfItem(state, installed, 0, load), OrmelError);
+  EXPECT_EQ(loads, (std::vector<std::string>{"slate"}));
+  EXPECT_EQ(state.FSkinName, "royale") << "the menu marks the skin still shown";
+  EXPECT_EQ(state.FDrawKey, 1234);
+
+  loads.clear();
+  EXPECT_FALSE(ShowSkinOfItem(state, installed, installed.size(), load));
+  EXPECT_TRUE(loads.empty()) << "an item past the folders does nothing";
+}
+
+TEST_F(SkinSwitchFixture, TheStartUpSaysWhyTheFallbackIsShown) {
+  state.FSkinName = "slate";
+  broken = {"slate"};
+  const std::string problems = ShowStartupSkin(state, installed, load);
+  EXPECT_EQ(loads, (std::vector<std::string>{"slate", "royale"}));
+  EXPECT_NE(problems.find("The skin \"slate\" cannot be shown."), std::string::npos);
+  EXPECT_EQ(state.FSkinName, "royale");
+
+  loads.clear();
+  broken.clear();
+  EXPECT_EQ(ShowStartupSkin(state, installed, load), "") << "no message when the saved skin loads";
+  EXPECT_EQ(loads, (std::vector<std::string>{"royale"}));
 }
