@@ -2,7 +2,6 @@
 
 #include "app/bound_window_win32.h"
 #include "app/button_tips.h"
-#include "app/clock_tray_win32.h"
 #include "app/closing_steps.h"
 #include "app/dialog_commands.h"
 #include "app/monitor_areas_win32.h"
