@@ -4,16 +4,13 @@
 #include "app/button_tips.h"
 #include "app/closing_steps.h"
 #include "app/dialog_commands.h"
-#include "app/monitor_areas_win32.h"
+#include "app/form_storage_win32.h"
 #include "app/popup_menu.h"
 #include "app/popup_menu_win32.h"
 #include "app/registry_storage_win32.h"
 #include "app/resource_ids.h"
-#include "app/saved_zone.h"
 #include "app/screen_fit.h"
 #include "app/settings_placement_win32.h"
-#include "app/settings_run_value.h"
-#include "app/timer_form_settings_win32.h"
 #include "base/display_scale.h"
 #include "base/error_box_win32.h"
 #include "base/ormel_error.h"
@@ -219,8 +216,11 @@ void TfrmMain::FormCreate() {
 
   {
     RegistryStorage storage(kMainStorageKey);
-    if (auto placement = RestoreMainForm(storage, state_, ReadWindowPlacement(hwnd_), *this))
-      ApplyWindowPlacement(hwnd_, *placement);
+    const MainFormRestore restore = RestoreMainForm(storage, state_, ReadWindowPlacement(hwnd_));
+    UpdateRunValue(restore.loadAtStartup);
+    SetClockType(restore.clockType);
+    OnTop1Click();
+    if (restore.placement) ApplyWindowPlacement(hwnd_, *restore.placement);
   }
   ResolveSavedZone(zones_, state_);
   UseDisplayScale(WindowScale(hwnd_));  // of the monitor the restored place is on
@@ -256,9 +256,11 @@ void TfrmMain::SyncTime() { SyncTimeCommand(state_, *sntp_, clock_, *this); }
 
 void TfrmMain::SeeTimeDifference() { SeeTimeDifferenceCommand(state_, *sntp_, clock_, *this); }
 
-void TfrmMain::LoadatStartup1Click() {
+void TfrmMain::LoadatStartup1Click() { UpdateRunValue(state_.options.loadAtStartup); }
+
+void TfrmMain::UpdateRunValue(bool loadAtStartup) {
   RegistryStorage runParent(kRunKeyParent);
-  writer_.UpdateRunValue(runParent, ProgramPath(), state_.options.loadAtStartup);
+  writer_.UpdateRunValue(runParent, ProgramPath(), loadAtStartup);
 }
 
 void TfrmMain::OpenCountdownDialog() {

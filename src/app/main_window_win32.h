@@ -35,7 +35,6 @@
 // core's calls, and the core's requests back into calls on the window.
 class TfrmMain : public ClockHost,
                  private MouseHost,
-                 private FormStorageHost,
                  private NetworkTimeHost,
                  private FadeHost,
                  private ClosingHost,
@@ -79,9 +78,10 @@ class TfrmMain : public ClockHost,
   void OpenTimerDialog() override;
   void WorldClock1Click();
 
-  // FormStorageHost
-  void LoadatStartup1Click() override;
-  void OnTop1Click() override;
+  void LoadatStartup1Click();
+  // The Run value written when `loadAtStartup`, else deleted; a refusal is said once.
+  void UpdateRunValue(bool loadAtStartup);
+  void OnTop1Click();
   // The topmost band when "On Top" is set and no full-screen program covers the clock's
   // monitor; beneath that program otherwise. `always` applies it also when nothing changed.
   void PlaceInBand(bool always);
