@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/settings_codec.h"
 #include "time/date_parse.h"
+#include "time/zone_list.h"
 
 namespace {
 
@@ -124,11 +124,10 @@ std::optional<TDateTime> ReadDateTime(const SettingsSection& s, const char* name
 }
 
 // FormStorage1RestorePlacement.
-void ReadOwnValues(const SettingsSection& s, ClockState& state, FormStorageHost& host) {
-  host.LoadatStartup1Click();
+void ReadOwnValues(const SettingsSection& s, ClockState& state) {
   auto type = s.ReadString("ClockType");
   const int32_t typeValue = type ? DecodeInt(*type).value_or(ctClock) : ctClock;
-  host.SetClockType(IsClockType(typeValue) ? static_cast<ClockType>(typeValue) : ctClock);
+  state.FClockType = IsClockType(typeValue) ? static_cast<ClockType>(typeValue) : ctClock;
   if (auto v = ReadDateTime(s, "Countdown", state.FFormatSettings)) state.FCountdownTo = *v;
   if (auto v = ReadDateTime(s, "TimerDate", state.FFormatSettings); v && IsTimerLength(*v))
     state.FTimerLength = *v;
@@ -139,7 +138,6 @@ void ReadOwnValues(const SettingsSection& s, ClockState& state, FormStorageHost&
   if (auto text = s.ReadString("TimeZoneKey")) state.FTimeZoneKey = *text;
   if (auto text = s.ReadString("FClockLabel")) state.FClockLabel = *text;
   if (auto text = s.ReadString("ClockSkin"); text && IsSkinFolderName(*text)) state.FSkinName = *text;
-  host.OnTop1Click();
 }
 
 }  // namespace
@@ -152,18 +150,25 @@ void SaveMainForm(SettingsStorage& storage, const ClockState& state, const FormP
   WriteOwnValues(*s, state);
 }
 
-std::optional<FormPlacement> RestoreMainForm(SettingsStorage& storage, ClockState& state,
-                                             const FormPlacement& current, FormStorageHost& host) {
+MainFormRestore RestoreMainForm(SettingsStorage& storage, ClockState& state, const FormPlacement& current) {
   std::unique_ptr<SettingsSection> s = storage.OpenForRead(kMainSection);
-  // A missing section, or a layout version below 0, restores nothing but still runs
-  // the steps that apply the defaults.
+  // A missing section, or a layout version below 0, restores nothing, but the window still
+  // applies the defaults.
   if (!s || ReadFormVersion(*s) < 0) s = std::make_unique<EmptySection>();
-  std::optional<FormPlacement> placement = ReadFormPosition(*s, current);
+  MainFormRestore restore;
+  restore.placement = ReadFormPosition(*s, current);
   for (const StoredProperty& p : StoredProperties()) {
     if (auto text = s->ReadString(StoredValueName(p.entry))) p.set(state, *text);
   }
-  ReadOwnValues(*s, state, host);
-  return placement;
+  ReadOwnValues(*s, state);
+  restore.loadAtStartup = state.options.loadAtStartup;
+  return restore;
+}
+
+void ResolveSavedZone(const TQvRegistryTimeZones& zones, ClockState& state) {
+  state.FTimeZoneId = ResolveSavedZoneId(zones, state.FTimeZoneId, state.FTimeZoneKey);
+  if (state.FTimeZoneKey.empty())
+    if (const auto zone = zones.ZoneByIndex(state.FTimeZoneId)) state.FTimeZoneKey = zone->keyName;
 }
 
 void SaveTimerForm(SettingsStorage& storage, const FormPlacement& placement, bool autoStart) {

@@ -3,20 +3,16 @@
 #include "app/bound_window_win32.h"
 #include "app/button_tips.h"
 #include "app/clock_tick.h"
-#include "app/clock_tray_win32.h"
 #include "app/closing_steps.h"
+#include "app/form_storage_win32.h"
 #include "app/menu_commands.h"
-#include "app/monitor_areas_win32.h"
 #include "app/network_time_commands.h"
 #include "app/popup_menu.h"
 #include "app/popup_menu_win32.h"
 #include "app/registry_storage_win32.h"
 #include "app/resource_ids.h"
-#include "app/saved_zone.h"
 #include "app/screen_fit.h"
 #include "app/settings_placement_win32.h"
-#include "app/settings_run_value.h"
-#include "app/timer_form_settings_win32.h"
 #include "base/display_scale.h"
 #include "base/error_box_win32.h"
 #include "base/ormel_error.h"
@@ -202,7 +198,7 @@ void TfrmMain::FormCreate() {
   state_.FSkinName = kDefaultSkin;
   state_.FCountdownTo = clock_.Now();
   CreateToolTips();
-  ::SetClockType(state_, ctClock);
+  SetClockType(state_, ctClock);
   state_.FFormatSettings = UserFormatSettings();
   handCursor_ = LoadCursor(nullptr, IDC_HAND);
   if (!handCursor_) handCursor_ = LoadCursor(nullptr, IDC_ARROW);
@@ -214,8 +210,10 @@ void TfrmMain::FormCreate() {
 
   {
     RegistryStorage storage(kMainStorageKey);
-    if (auto placement = RestoreMainForm(storage, state_, ReadWindowPlacement(hwnd_), *this))
-      ApplyWindowPlacement(hwnd_, *placement);
+    const MainFormRestore restore = RestoreMainForm(storage, state_, ReadWindowPlacement(hwnd_));
+    UpdateRunValue(restore.loadAtStartup);
+    OnTop1Click();
+    if (restore.placement) ApplyWindowPlacement(hwnd_, *restore.placement);
   }
   ResolveSavedZone(zones_, state_);
   UseDisplayScale(WindowScale(hwnd_));  // of the monitor the restored place is on
@@ -253,9 +251,11 @@ void TfrmMain::SyncTime() { SyncTimeCommand(state_, *sntp_, clock_); }
 
 void TfrmMain::SeeTimeDifference() { SeeTimeDifferenceCommand(state_, *sntp_, clock_); }
 
-void TfrmMain::LoadatStartup1Click() {
+void TfrmMain::LoadatStartup1Click() { UpdateRunValue(state_.options.loadAtStartup); }
+
+void TfrmMain::UpdateRunValue(bool loadAtStartup) {
   RegistryStorage runParent(kRunKeyParent);
-  writer_.UpdateRunValue(runParent, ProgramPath(), state_.options.loadAtStartup);
+  writer_.UpdateRunValue(runParent, ProgramPath(), loadAtStartup);
 }
 
 void TfrmMain::OpenCountdownDialog() {
@@ -389,8 +389,6 @@ void TfrmMain::RevealForAlarm() {
   StartFadeTimer();
 }
 
-void TfrmMain::SetClockType(ClockType type) { ::SetClockType(state_, type); }
-
 void TfrmMain::KeepTipsWithMode() {
   if (!ToolTipManager1 || tipsMode_ == state_.FClockType) return;  // the tips are gone once the window is destroyed
   ApplyButtonTips(*ToolTipManager1, state_.FClockType);
@@ -432,7 +430,7 @@ void TfrmMain::FormCommand(int command) {
 }
 
 void TfrmMain::aClockExecute(int tag) {
-  ::SetClockType(state_, static_cast<ClockType>(tag));
+  SetClockType(state_, static_cast<ClockType>(tag));
   FaceChanged();
 }
 

@@ -31,7 +31,7 @@
 
 // frmMain: the borderless per-pixel-alpha clock window. It turns window messages into the
 // core's calls, and what the core decided into calls on the window.
-class TfrmMain : private FaceCommands, private FormStorageHost {
+class TfrmMain : private FaceCommands {
  public:
   // The zone list is the one read at program start; it outlives the window.
   TfrmMain(HINSTANCE instance, const TQvRegistryTimeZones& zones);
@@ -71,10 +71,10 @@ class TfrmMain : private FaceCommands, private FormStorageHost {
   void SeeTimeDifference() override;
   void WorldClock1Click();
 
-  // FormStorageHost
-  void LoadatStartup1Click() override;
-  void OnTop1Click() override;
-  void SetClockType(ClockType type) override;
+  void LoadatStartup1Click();
+  // The Run value written when `loadAtStartup`, else deleted; a refusal is said once.
+  void UpdateRunValue(bool loadAtStartup);
+  void OnTop1Click();
   // The topmost band when "On Top" is set and no full-screen program covers the clock's
   // monitor; beneath that program otherwise. `always` applies it also when nothing changed.
   void PlaceInBand(bool always);

@@ -4,8 +4,13 @@
 
 namespace {
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM list) {
-  reinterpret_cast<std::vector<FormRect>*>(list)->push_back({rect->left, rect->top, rect->right, rect->bottom});
+FormRect ToFormRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoW(monitor, &info))
+    reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back({ToFormRect(info.rcMonitor), ToFormRect(info.rcWork)});
   return TRUE;
 }
 
@@ -20,13 +25,12 @@ FormPlacement ReadWindowPlacement(HWND window) {
   p.showCmd = static_cast<int32_t>(wp.showCmd);
   p.minPosition = {wp.ptMinPosition.x, wp.ptMinPosition.y};
   p.maxPosition = {wp.ptMaxPosition.x, wp.ptMaxPosition.y};
-  p.normal = {wp.rcNormalPosition.left, wp.rcNormalPosition.top, wp.rcNormalPosition.right,
-              wp.rcNormalPosition.bottom};
+  p.normal = ToFormRect(wp.rcNormalPosition);
   p.screenWidth = GetSystemMetrics(SM_CXSCREEN);
   p.screenHeight = GetSystemMetrics(SM_CYSCREEN);
   ScreenDc screen;
   p.pixelsPerInch = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&p.monitors));
+  for (const MonitorArea& m : MonitorAreas()) p.monitors.push_back(m.bounds);
   return p;
 }
 
@@ -42,4 +46,10 @@ void ApplyWindowPlacement(HWND window, const FormPlacement& p) {
   wp.ptMaxPosition = {p.maxPosition.x, p.maxPosition.y};
   wp.rcNormalPosition = {p.normal.left, p.normal.top, p.normal.right, p.normal.bottom};
   SetWindowPlacement(window, &wp);
+}
+
+std::vector<MonitorArea> MonitorAreas() {
+  std::vector<MonitorArea> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
 }

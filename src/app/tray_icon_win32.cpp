@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "app/bound_window_win32.h"
-#include "app/tray_mouse.h"
-#include "app/tray_registration.h"
+#include "app/resource_ids.h"
+#include "app/tray_icon.h"
 #include "base/error_box_win32.h"
 #include "base/wide_text_win32.h"
 
@@ -16,6 +16,7 @@ namespace {
 const wchar_t kTrayWindowClass[] = L"OrmelClockTray";
 constexpr UINT_PTR kRetryTimer = 1;
 constexpr UINT kRetryInterval = 2000;
+constexpr int kTrayIconSize = 16;  // the tray's small icon, in pixels
 
 // The old form of the shell record ends after a tip of 64 characters (63 and the zero);
 // the newer forms only add fields behind it. The tip is UTF-16, so any script shows.
@@ -193,3 +194,14 @@ void TTrayIcon::Show() { window_->Show(); }
 void TTrayIcon::SetHint(const std::string& hint) { window_->SetHint(hint); }
 bool TTrayIcon::InTray() const { return window_->InTray(); }
 HWND TTrayIcon::Window() const { return window_->Handle(); }
+
+std::unique_ptr<TTrayIcon> CreateClockTrayIcon(HINSTANCE instance, const std::string& hint, TTrayIcon::Events events) {
+  IconHandle icon(static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(IDI_ORMEL_CLOCK), IMAGE_ICON, kTrayIconSize, kTrayIconSize, 0)));
+  return std::make_unique<TTrayIcon>(instance, std::move(icon), hint, std::move(events));
+}
+
+void CancelMouseModes(HWND fallback) {
+  HWND active = GetActiveWindow();
+  SendMessageW(active ? active : fallback, WM_CANCELMODE, 0, 0);
+}

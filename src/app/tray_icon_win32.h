@@ -37,3 +37,10 @@ class TTrayIcon {
   class TrayWindow;
   std::shared_ptr<TrayWindow> window_;
 };
+
+// The clock's icon for the tray, in the program's own icon; Show puts it there.
+std::unique_ptr<TTrayIcon> CreateClockTrayIcon(HINSTANCE instance, const std::string& hint, TTrayIcon::Events events);
+
+// Ends whatever the active window (else `fallback`) was doing with the mouse, so that a
+// menu opened from the tray gets the mouse.
+void CancelMouseModes(HWND fallback);

@@ -2,28 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings_codec.h"
 #include "support/date_at.h"
 #include "support/fake_clock.h"
 #include "support/memory_storage.h"
+#include "time/fake_zone_source.h"
 #include "time/settings_test_locales.h"
 
 namespace {
 
-class RecordingHost : public FormStorageHost {
- public:
-  explicit RecordingHost(ClockState& state) : state_(state) {}
-  void LoadatStartup1Click() override { calls.push_back(state_.options.loadAtStartup ? "run+" : "run-"); }
-  void SetClockType(ClockType type) override {
-    state_.FClockType = type;
-    calls.push_back("type" + std::to_string(type));
-  }
-  void OnTop1Click() override { calls.push_back(state_.options.onTop ? "top+" : "top-"); }
-  std::vector<std::string> calls;
-
- private:
-  ClockState& state_;
-};
+// What the window does after a restore, in its order: the Run value, the mode's tips, the band
+// of the restored "On Top" mark.
+std::vector<std::string> StepsAfter(const MainFormRestore& restore, const ClockState& state) {
+  return {restore.loadAtStartup ? "run+" : "run-", "type" + std::to_string(state.FClockType),
+          state.options.onTop ? "top+" : "top-"};
+}
 
 FormPlacement Current() {
   FormPlacement p;
@@ -95,10 +87,10 @@ TEST(FormStorage, EveryValueSurvivesARestart) {
   clock.AdvanceSeconds(3600);  // the program was closed for an hour
   ClockState after(clock);
   after.FFormatSettings = GermanLocale();
-  RecordingHost host(after);
   FormPlacement moved = Current();
   moved.normal = {0, 0, 192, 192};
-  const auto placement = RestoreMainForm(storage, after, moved, host);
+  const MainFormRestore restore = RestoreMainForm(storage, after, moved);
+  const auto& placement = restore.placement;
 
   ASSERT_TRUE(placement.has_value());
   EXPECT_EQ(placement->normal.left, 286);
@@ -118,17 +110,17 @@ TEST(FormStorage, EveryValueSurvivesARestart) {
   EXPECT_EQ(after.FTimeZoneKey, "Tokyo Standard Time");
   EXPECT_EQ(after.FClockLabel, "Tokyo, Osaka");
   EXPECT_EQ(after.FSkinName, "glass");
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"run-", "type3", "top-"}));
+  EXPECT_EQ(StepsAfter(restore, after), (std::vector<std::string>{"run-", "type3", "top-"}));
 }
 
 TEST(FormStorage, FirstStartKeepsTheDefaultsAndRegistersTheProgram) {
   FakeClock clock;
   ClockState state(clock);
   state.FCountdownTo = clock.Now();
-  RecordingHost host(state);
   MemoryStorage storage;
-  EXPECT_FALSE(RestoreMainForm(storage, state, Current(), host).has_value());
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"run+", "type0", "top+"}));
+  const MainFormRestore restore = RestoreMainForm(storage, state, Current());
+  EXPECT_FALSE(restore.placement.has_value());
+  EXPECT_EQ(StepsAfter(restore, state), (std::vector<std::string>{"run+", "type0", "top+"}));
   EXPECT_EQ(state.FSkinName, "royale");
   EXPECT_EQ(state.FClockLabel, "Clock");
   EXPECT_DOUBLE_EQ(state.FCountdownTo, clock.Now());
@@ -179,8 +171,7 @@ TEST(FormStorage, GarbledValuesFallBackAndTheRestIsKept) {
     state.FFormatSettings = GermanLocale();
     const TDateTime start = clock.Now();
     state.FCountdownTo = start;
-    RecordingHost host(state);
-    RestoreMainForm(storage, state, Current(), host);
+    const MainFormRestore restore = RestoreMainForm(storage, state, Current());
 
     const std::string v = c.value;
     EXPECT_DOUBLE_EQ(state.FCountdownTo, v == "Countdown" ? start : At(2027, 1, 2, 3, 4, 5)) << c.name;
@@ -193,7 +184,6 @@ TEST(FormStorage, GarbledValuesFallBackAndTheRestIsKept) {
     EXPECT_EQ(state.swTimer.Running(), v != "swTimer_Running") << c.name;
     EXPECT_EQ(state.options.onTop, v == "OnTop1_Checked") << c.name;
     EXPECT_EQ(state.FClockLabel, "Tokyo, Osaka") << c.name;
-    EXPECT_EQ(host.calls.size(), 3u) << c.name;
   }
 }
 
@@ -204,8 +194,7 @@ TEST(FormStorage, HandsFlagReadsAnyBooleanText) {
     storage.Section(kMainSection)["bDisplayArrows"] = text;
     ClockState state(clock);
     state.FDisplayArrows = !expected;
-    RecordingHost host(state);
-    RestoreMainForm(storage, state, Current(), host);
+    RestoreMainForm(storage, state, Current());
     EXPECT_EQ(state.FDisplayArrows, expected) << text;
   }
 }
@@ -215,10 +204,10 @@ TEST(FormStorage, ANegativeLayoutVersionRestoresNothing) {
   MemoryStorage storage;
   storage.Section(kMainSection) = {{"FormVersion", "-1"}, {"ClockType", "2"}, {"NormPos", "5,5,0,0"}};
   ClockState state(clock);
-  RecordingHost host(state);
-  EXPECT_FALSE(RestoreMainForm(storage, state, Current(), host).has_value());
+  const MainFormRestore restore = RestoreMainForm(storage, state, Current());
+  EXPECT_FALSE(restore.placement.has_value());
   EXPECT_EQ(state.FClockType, ctClock);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"run+", "type0", "top+"}));
+  EXPECT_EQ(StepsAfter(restore, state), (std::vector<std::string>{"run+", "type0", "top+"}));
 }
 
 TEST(FormStorage, TimerDialogKeepsItsPositionAndAutoStart) {
@@ -275,8 +264,7 @@ TEST(FormStorage, ARegionalFormatChangeDoesNotMoveTheCountdown) {
     ClockState after(clock);
     after.FFormatSettings = UsLocale();
     after.FFormatSettings.shortDateFormat = "d/M/yyyy";
-    RecordingHost host(after);
-    RestoreMainForm(storage, after, Current(), host);
+    RestoreMainForm(storage, after, Current());
     EXPECT_DOUBLE_EQ(after.FCountdownTo, c.countdown) << c.what;
     EXPECT_NEAR(after.FTimerLength * 86400, 90, 1e-6) << c.what;
   }
@@ -291,8 +279,7 @@ TEST(FormStorage, ACopyThatDoesNotReadLeavesTheText) {
   v["TimerDate"] = "12:01:30 AM";
   v["TimerDateValue"] = "-5";  // no timer length: kept as it was
   ClockState state(clock);
-  RecordingHost host(state);
-  RestoreMainForm(storage, state, Current(), host);
+  RestoreMainForm(storage, state, Current());
   EXPECT_DOUBLE_EQ(state.FCountdownTo, At(2027, 1, 2, 10, 0, 0));
   EXPECT_NEAR(state.FTimerLength * 86400, 10, 1e-6);
 }
@@ -303,7 +290,53 @@ TEST(FormStorage, TimerLengthWrittenInAnotherLocaleStillReads) {
   storage.Section(kMainSection)["TimerDate"] = "12:01:30 AM";  // saved under en-US
   ClockState state(clock);
   state.FFormatSettings = GermanLocale();
-  RecordingHost host(state);
-  RestoreMainForm(storage, state, Current(), host);
+  RestoreMainForm(storage, state, Current());
   EXPECT_NEAR(state.FTimerLength * 86400, 90, 1e-6);
+}
+
+TEST(ZoneSavedId, SettingsKeepTheCityWhenTheZoneSetChanges) {
+  FakeZoneSource source = ThreeZones();
+  source.Add("Azores Standard Time", "(GMT-01:00) Azores", 60);  // sorts before GMT
+  const TQvRegistryTimeZones zones(source);  // Eastern, Azores, GMT, Tokyo
+  FakeClock clock;
+  const struct {
+    const char* what;
+    int32_t savedId;
+    const char* savedKey;
+    int32_t wantId;
+    const char* wantKey;
+  } cases[] = {
+      {"the saved city moved one place on", 2, "Tokyo Standard Time", 3, "Tokyo Standard Time"},
+      {"old settings learn their key name", 2, "", 2, "GMT Standard Time"},
+      {"old settings beyond the list stay as they are", 9, "", 9, ""},
+      {"a city gone shows local time and is remembered", 1, "Atlantis Standard Time", -1,
+       "Atlantis Standard Time"},
+      {"local time", -1, "", -1, ""},
+  };
+  for (const auto& c : cases) {
+    ClockState state(clock);
+    state.FTimeZoneId = c.savedId;
+    state.FTimeZoneKey = c.savedKey;
+    ResolveSavedZone(zones, state);
+    EXPECT_EQ(state.FTimeZoneId, c.wantId) << c.what;
+    EXPECT_EQ(state.FTimeZoneKey, c.wantKey) << c.what;
+  }
+}
+
+TEST(ZoneSavedId, AnUnreadableZoneDatabaseLosesNoSetting) {
+  FakeZoneSource source = ThreeZones();
+  source.readable = false;
+  const TQvRegistryTimeZones zones(source);
+  FakeClock clock;
+  ClockState state(clock);
+  state.FTimeZoneId = 2;
+  state.FTimeZoneKey = "Tokyo Standard Time";
+  ResolveSavedZone(zones, state);
+  EXPECT_EQ(state.FTimeZoneId, -1);
+  EXPECT_EQ(state.FTimeZoneKey, "Tokyo Standard Time");
+  // Once the database reads again, the next start finds the city.
+  source.readable = true;
+  const TQvRegistryTimeZones again(source);
+  ResolveSavedZone(again, state);
+  EXPECT_EQ(state.FTimeZoneId, 2);
 }

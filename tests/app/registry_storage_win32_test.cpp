@@ -6,8 +6,6 @@
 
 #include "app/form_storage.h"
 #include "ui/program_folder_win32.h"
-#include "app/settings_codec.h"
-#include "app/settings_run_value.h"
 #include "app/settings_writer.h"
 #include "base/ormel_error.h"
 #include "base/registry_key_win32.h"
@@ -20,13 +18,6 @@ class StillClock : public WallClock {
  public:
   TDateTime Now() const override { return 46000.5; }
   TDateTime UtcNow() const override { return Now(); }
-};
-
-class NoHost : public FormStorageHost {
- public:
-  void LoadatStartup1Click() override {}
-  void SetClockType(ClockType) override {}
-  void OnTop1Click() override {}
 };
 
 // What `reg query` would show: the type and the text of one value.
@@ -96,8 +87,7 @@ TEST_F(RegistryStorageTest, MainFormRoundTripThroughTheRegistry) {
   EXPECT_EQ(QueryValue(section, "FormVersion").second, "0");
 
   ClockState state(clock);
-  NoHost host;
-  const auto placement = RestoreMainForm(storage, state, where, host);
+  const auto placement = RestoreMainForm(storage, state, where).placement;
   ASSERT_TRUE(placement.has_value());
   EXPECT_EQ(placement->normal.left, 40);
   EXPECT_EQ(state.FClockLabel, "Home");
@@ -209,9 +199,8 @@ TEST_F(RegistryStorageTest, RefusedSettingsStillRestoreWhatIsStored) {
     } catch (const OrmelError& e) {
       EXPECT_NE(std::string(e.what()).find("refused"), std::string::npos) << e.what();
     }
-    NoHost host;
     ClockState restored(clock);
-    EXPECT_TRUE(RestoreMainForm(storage, restored, where, host).has_value()) << key;
+    EXPECT_TRUE(RestoreMainForm(storage, restored, where).placement.has_value()) << key;
     EXPECT_EQ(restored.FClockLabel, "Home") << key;
   }
 }

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/form_storage.h"
-#include "app/settings_run_value.h"
 #include "support/fake_clock.h"
+#include "support/memory_storage.h"
 #include "support/refusing_storage.h"
 
 namespace {
@@ -19,25 +19,6 @@ FormPlacement Placement() {
   p.monitors = {{0, 0, 1280, 800}};
   return p;
 }
-
-// The main window's restore steps, with "Load at Startup" going through the writer as the window's does.
-class WritingHost : public FormStorageHost {
- public:
-  WritingHost(ClockState& state, SettingsWriter& writer, SettingsStorage& runParent)
-      : state_(state), writer_(writer), runParent_(runParent) {}
-  void LoadatStartup1Click() override {
-    runWritten = writer_.UpdateRunValue(runParent_, kExe, state_.options.loadAtStartup);
-  }
-  void SetClockType(ClockType type) override { state_.FClockType = type; }
-  void OnTop1Click() override { onTopApplied = true; }
-  bool runWritten = false;
-  bool onTopApplied = false;
-
- private:
-  ClockState& state_;
-  SettingsWriter& writer_;
-  SettingsStorage& runParent_;
-};
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -57,15 +38,15 @@ TEST(SettingsWriter, AStartWhoseRunValueIsRefusedSaysSoOnceAndRestoresTheRest) {
     std::vector<std::string> shown;
     SettingsWriter writer([&](const std::string& m) { shown.push_back(m); });
     ClockState state(clock);
-    WritingHost host(state, writer, run);
 
-    const auto placement = RestoreMainForm(settings, state, Placement(), host);
-    EXPECT_FALSE(host.runWritten);
+    // The window's start-up: the restore, then "Load at Startup" through the writer, then the band.
+    const MainFormRestore restore = RestoreMainForm(settings, state, Placement());
+    EXPECT_FALSE(writer.UpdateRunValue(run, kExe, restore.loadAtStartup));
     EXPECT_GE(run.refusals, 1);
-    EXPECT_TRUE(placement.has_value()) << "the restore goes on past the refused write";
+    EXPECT_TRUE(restore.placement.has_value()) << "a refused Run value costs no other setting";
     EXPECT_EQ(state.FClockType, ctUpTime);
     EXPECT_EQ(state.FClockLabel, "Home");
-    EXPECT_TRUE(host.onTopApplied);
+    EXPECT_TRUE(state.options.onTop) << "the band follows the restored mark";
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(Contains(shown[0], "cannot start with Windows")) << shown[0];
     EXPECT_TRUE(Contains(shown[0], "Access denied")) << "the reason comes with it: " << shown[0];
@@ -114,4 +95,38 @@ TEST(SettingsWriter, TheEndOfTheSessionShowsNothingAndLeavesTheReportForLater) {
   // A session end that was called off, then "Exit": now it is said.
   EXPECT_FALSE(writer.SaveMain(settings, state, Placement()));
   EXPECT_EQ(shown.size(), 1u);
+}
+
+TEST(SettingsWriter, NameIsTheFileNameAndDataTheQuotedPath) {
+  struct Case {
+    const char* path;
+    const char* name;
+  };
+  const Case cases[] = {
+      {"C:\\Program Files\\Ormel Clock\\OrmelClock.exe", "OrmelClock"},
+      {"C:\\Clock\\OrmelClock.exe", "OrmelClock"},
+      {"C:\\my.tools\\clock", "clock"},
+      {"C:\\x\\archive.tar.exe", "archive.tar"},
+      {"OrmelClock.EXE", "OrmelClock"},
+      {"/unix/style/OrmelClock.exe", "OrmelClock"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RunValueName(c.path), c.name) << c.path;
+    EXPECT_EQ(RunValueData(c.path), std::string("\"") + c.path + "\"") << c.path;
+  }
+}
+
+TEST(SettingsWriter, TheMarkWritesOrDeletesTheValue) {
+  MemoryStorage storage;
+  auto run = storage.OpenForWrite("Run");
+  storage.Section("Run")["Other"] = "other.exe";
+  ApplyLoadAtStartup(*run, "C:\\Old Place\\OrmelClock.exe", true);
+  // Moving the program and starting it again rewrites the path.
+  ApplyLoadAtStartup(*run, "C:\\New Place\\OrmelClock.exe", true);
+  EXPECT_EQ(storage.Section("Run")["OrmelClock"], "\"C:\\New Place\\OrmelClock.exe\"");
+  ApplyLoadAtStartup(*run, "C:\\New Place\\OrmelClock.exe", false);
+  EXPECT_EQ(storage.Section("Run").count("OrmelClock"), 0u);
+  EXPECT_EQ(storage.Section("Run")["Other"], "other.exe");
+  // Deleting a value that is not there is no failure.
+  ApplyLoadAtStartup(*run, "C:\\New Place\\OrmelClock.exe", false);
 }

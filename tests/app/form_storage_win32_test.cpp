@@ -1,4 +1,4 @@
-#include "app/timer_form_settings_win32.h"
+#include "app/form_storage_win32.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/tray_mouse.h"
+#include "app/tray_icon.h"
 
 TrayAction TrayMouseRouter::Handle(TrayMouse event, bool held) {
   TrayAction a;
@@ -24,4 +24,24 @@ TrayAction TrayMouseRouter::Handle(TrayMouse event, bool held) {
     return raise;
   }
   return a;
+}
+
+void TrayRegistration::Show(bool hasIcon) {
+  shell_.Notify(TrayShellCall::Delete);
+  inTray_ = hasIcon && shell_.Notify(TrayShellCall::Add);
+}
+
+void TrayRegistration::Changed(bool hasIcon) {
+  if (!inTray_) return Show(hasIcon);
+  if (hasIcon) {
+    shell_.Notify(TrayShellCall::Modify);
+  } else {
+    shell_.Notify(TrayShellCall::Delete);
+    inTray_ = false;
+  }
+}
+
+void TrayRegistration::Remove() {
+  shell_.Notify(TrayShellCall::Delete);
+  inTray_ = false;
 }
