@@ -2,7 +2,10 @@
 # What the clock costs while nothing happens, beside a floor and a peer, all at the same time:
 # the clock in Clock mode; under Wine the plain floor (bench/plain_floor_win32.cpp: a topmost
 # layered window of the same size with the same 100 ms timer and an update every tenth tick,
-# and nothing else); and `xclock -render -update 1` of the same size. Each runs at the same
+# and nothing else); the text floor (the plain floor that at each update also measures and
+# draws a time text in the clock's time label font and size, once: what the platform does
+# for any clock that draws its time with GDI); and `xclock -render -update 1` of the same
+# size. Each runs at the same
 # place on a display of its
 # own (Xvfb), the Wine programs each with a Wine server of its own, so that the load of the
 # machine, which changes from minute to minute, falls on all of them alike. They are measured
@@ -12,8 +15,9 @@
 # For each it counts the CPU time that the scheduler keeps to the nanosecond for every thread
 # (/proc/PID/task/*/schedstat) of the program, of its X server and, for the Wine programs, of
 # its Wine server, which does part of every Wine program's work. The last lines are the ratios
-# of the totals: the clock against the plain floor, and the plain floor against xclock (what
-# any clock built this way costs under this Wine).
+# of the totals: the clock against both floors, the text floor against the plain one (what
+# the time text costs the platform), and the plain floor against xclock (what any clock built
+# this way costs under this Wine).
 # The clock runs on a scratch copy of the prefix's registry, so it starts from the default
 # settings (Clock mode, local time, or the world zone of --zone, named by its registry key
 # such as "Tokyo Standard Time").
@@ -80,6 +84,14 @@ floor_display=$DISPLAY
 floor_shown() { xdotool search --onlyvisible --name '^plain floor$' >/dev/null 2>&1; }
 await 30 "the plain floor showed no window" floor_shown
 
+# The text floor, in the font and size of the default skin's time label at 100 %.
+seat text
+"$WINE_RUN" "$floor_exe" "$WIDTH" "$HEIGHT" "$X" "$Y" "${FLOOR_TICK:-100}" \
+  "$(win_path "$dist/face/royale/DSEG7Classic-Regular.ttf")" "DSEG7 Classic" 13 &
+text_pids="text=$! text.wineserver=$wine_server text.X=$x_server"
+text_display=$DISPLAY
+await 30 "the text floor showed no window" floor_shown
+
 start_display
 x_servers+=("$XVFB_PID")
 export DISPLAY=$XVFB_DISPLAY
@@ -88,7 +100,7 @@ peer=$!
 peer_shown() { xdotool search --onlyvisible --class xclock >/dev/null 2>&1; }
 await 30 "xclock showed no window" peer_shown
 peer_pids="xclock=$peer xclock.X=$XVFB_PID"
-wine_displays=("$clock_display" "$floor_display")
+wine_displays=("$clock_display" "$floor_display" "$text_display")
 
 # The run time of process $1's threads so far, in microseconds.
 cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1} END {printf "%d\n", ns / 1000}'; }
@@ -111,7 +123,7 @@ pointer_to() {
 }
 
 # shellcheck disable=SC2086  # the lists of pairs split into words
-everyone() { measure $clock_pids $floor_pids $peer_pids; }
+everyone() { measure $clock_pids $floor_pids $text_pids $peer_pids; }
 pointer_to 0 0
 # Past the clock's first minute, in which it paints each of the second hand's angles once and
 # keeps it: the cost of a clock that runs on is that of the minutes after.
@@ -145,7 +157,10 @@ for pointer in off on; do
   echo "CPU time over $seconds s, in milliseconds, the pointer $where (program + servers = total):"
   line "ormel clock${zone:+ showing $zone}" clock "$result"
   line "plain floor (tick ${FLOOR_TICK:-100} ms)" plain "$result"
+  line "text floor" text "$result"
   [ "$pointer" = on ] || line "xclock -render -update 1 (${WIDTH}x$HEIGHT)" xclock "$result"
   ratio "ormel clock / plain floor" "$(total "$result" clock)" "$(total "$result" plain)"
+  ratio "ormel clock / text floor" "$(total "$result" clock)" "$(total "$result" text)"
+  ratio "text floor / plain floor" "$(total "$result" text)" "$(total "$result" plain)"
   [ "$pointer" = on ] || ratio "plain floor / xclock" "$(total "$result" plain)" "$(total "$result" xclock)"
 done

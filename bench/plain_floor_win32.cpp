@@ -3,14 +3,19 @@
 // rectangle of its 32-bit top-down DIB section refilled and handed to
 // UpdateLayeredWindowIndirect as the dirty rectangle. It reads no clock and its message loop
 // only gets and dispatches.
-//   plain_floor.exe WIDTH HEIGHT LEFT TOP [TICK_MS]
+//   plain_floor.exe WIDTH HEIGHT LEFT TOP [TICK_MS [FONT_FILE FACE PIXELS]]
 // TICK_MS (100 by default) prices the tick: at 1000 the update comes as often, the wake-ups a
-// tenth as often.
+// tenth as often. With a font, each update also measures and draws a time text ("00:01:07",
+// counted from the updates) in that face, PIXELS high and anti-aliased, into the rectangle:
+// what the platform does for any clock that draws its time with GDI, once.
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 
+#include "base/handles_win32.h"
 #include "image/dib_section_win32.h"
 
 namespace {
@@ -30,6 +35,7 @@ struct Floor {
   POINT place{};
   int ticksPerUpdate = 1;
   int ticks = 0;
+  HFONT font = nullptr;  // the time text's, when there is one
 };
 
 Floor floor_;
@@ -42,6 +48,20 @@ void Present(const RECT& dirty) {
   UpdateLayeredWindowIndirect(floor_.window, &info);
 }
 
+// The time text of the update, measured and centred in the rectangle, in black; GDI leaves
+// the alpha of the pixels it draws at 0, and the window's pixels are opaque.
+void DrawTime(const RECT& dirty, int seconds) {
+  wchar_t text[16];
+  std::swprintf(text, 16, L"%02d:%02d:%02d", seconds / 3600 % 24, seconds / 60 % 60, seconds % 60);
+  const int length = static_cast<int>(std::wcslen(text));
+  SIZE extent{};
+  GetTextExtentPoint32W(floor_.memory, text, length, &extent);
+  TextOutW(floor_.memory, (dirty.right - extent.cx) / 2, (dirty.bottom - extent.cy) / 2, text, length);
+  GdiFlush();
+  for (int y = 0; y < dirty.bottom; ++y)
+    for (int x = 0; x < dirty.right; ++x) floor_.bits[y * floor_.size.cx + x] |= 0xFF000000u;
+}
+
 void Tick() {
   if (++floor_.ticks % floor_.ticksPerUpdate != 0) return;
   // Opaque grey that changes with each update, premultiplied as it must be.
@@ -52,6 +72,7 @@ void Tick() {
   GdiFlush();
   for (int y = 0; y < dirty.bottom; ++y)
     for (int x = 0; x < dirty.right; ++x) floor_.bits[y * floor_.size.cx + x] = pixel;
+  if (floor_.font) DrawTime(dirty, floor_.ticks / floor_.ticksPerUpdate);
   Present(dirty);
 }
 
@@ -70,8 +91,8 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  if (__argc != 5 && __argc != 6) return 2;
-  const int tickInterval = __argc == 6 ? std::atoi(__argv[5]) : kDefaultTickInterval;
+  if (__argc != 5 && __argc != 6 && __argc != 9) return 2;
+  const int tickInterval = __argc >= 6 ? std::atoi(__argv[5]) : kDefaultTickInterval;
   floor_.size = {std::atoi(__argv[1]), std::atoi(__argv[2])};
   floor_.place = {std::atoi(__argv[3]), std::atoi(__argv[4])};
   if (floor_.size.cx <= 0 || floor_.size.cy <= 0 || tickInterval <= 0) return 2;
@@ -93,6 +114,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const BitmapHandle section = CreateTopDownDib(floor_.memory, floor_.size.cx, floor_.size.cy, floor_.bits);
   if (!section || !floor_.bits) return 1;
   SelectObject(floor_.memory, section.get());
+  FontHandle font;
+  if (__argc == 9) {
+    if (AddFontResourceExA(__argv[6], FR_PRIVATE, nullptr) == 0) return 1;
+    font.reset(CreateFontA(-std::atoi(__argv[8]), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, __argv[7]));
+    if (!font) return 1;
+    floor_.font = font.get();
+    SelectObject(floor_.memory, floor_.font);
+    SetBkMode(floor_.memory, TRANSPARENT);
+  }
   for (int i = 0; i < floor_.size.cx * floor_.size.cy; ++i) floor_.bits[i] = 0xFF202020u;
 
   ShowWindow(floor_.window, SW_SHOWNORMAL);

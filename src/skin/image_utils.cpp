@@ -19,6 +19,10 @@ inline uint32_t Premultiply(uint32_t pixel, uint32_t a) {
          (BlueOf(pixel) * a / 255);
 }
 
+bool FilledWith(const TBitmap32& bitmap, uint32_t pixel) {
+  return std::all_of(bitmap.pixels.begin(), bitmap.pixels.end(), [pixel](uint32_t p) { return p == pixel; });
+}
+
 }  // namespace
 
 void LoadSkinImage(TBitmap32& target, const std::string& path, uint32_t background) {
@@ -94,9 +98,22 @@ void RenderTextAlpha(TextRasterizer& rasterizer, const std::string& text, const 
   into.Clear(0);
   const uint32_t ink = ContrastColors(font.color).ink;
   whitePass.Clear(0xFFFFFF);
-  rasterizer.Draw(whitePass, font, text, ink);
   blackPass.Clear(0);
-  rasterizer.Draw(blackPass, font, text, ink);
+  // The ink is black or white, so one pass's background is of the ink's own colour.
+  const bool blackInk = ink == 0;
+  TBitmap32& inkOnInk = blackInk ? blackPass : whitePass;
+  TBitmap32& contrasting = blackInk ? whitePass : blackPass;
+  rasterizer.Draw(contrasting, font, text, ink);
+  if (!passes.LeavesInkOnInk(font, ink)) {
+    rasterizer.Draw(inkOnInk, font, text, ink);
+    // Only a text that left ink shows what ink on its own colour does.
+    if (!FilledWith(contrasting, blackInk ? 0xFFFFFFu : 0u)) {
+      passes.plainFont.assign(font.name);
+      passes.plainHeight = font.height;
+      passes.plainInk = ink;
+      passes.plainSeen = FilledWith(inkOnInk, blackInk ? 0u : 0xFFFFFFu);
+    }
+  }
   AlphaFromBlackWhite(blackPass, whitePass);
   whitePass.Clear(PixelOf(font.color));
   CopyAlphaPremultiply(whitePass, blackPass);

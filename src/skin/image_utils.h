@@ -36,9 +36,19 @@ struct ContrastPair {
 ContrastPair ContrastColors(uint32_t color);
 
 // The two passes text is drawn in, kept by the caller so that drawing again allocates nothing
-// once they have been as large.
+// once they have been as large. Ink on a background of its own colour changes no pixel on the
+// rasterizers seen, and then that pass holds only its fill: it is drawn until the rasterizer
+// has shown this for the font and ink, with a text that left ink on the other pass.
 struct TextPasses {
   TBitmap32 white, black;
+  std::string plainFont;  // the font whose ink was seen to leave its own colour as it was
+  int plainHeight = 0;
+  uint32_t plainInk = 0;
+  bool plainSeen = false;
+
+  bool LeavesInkOnInk(const FontSpec& font, uint32_t ink) const {
+    return plainSeen && plainInk == ink && plainHeight == font.height && plainFont == font.name;
+  }
 };
 
 // The text in the font's colour as a premultiplied bitmap whose alpha is the glyph coverage,

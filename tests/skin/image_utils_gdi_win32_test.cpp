@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "image/gdi_text_win32.h"
 
 namespace {
@@ -96,4 +98,38 @@ TEST(GdiText, ALabelDrawsTheSameWhateverWasDrawnBeforeIt) {
   EXPECT_EQ(after.height, alone.height);
   EXPECT_EQ(after.pixels, alone.pixels);
   EXPECT_EQ(render(shared, "WEDNESDAY 88:88:88", large).pixels, big.pixels) << "and the larger one again";
+}
+
+// The GDI path keeps to one pass once black ink on black and white on white showed nothing,
+// and a time label drawn so comes out as one drawn in both passes.
+TEST(GdiText, KeptPassesDrawOnePassAndTheSameText) {
+  struct CountingGdi : TextRasterizer {
+    GdiTextRasterizer gdi;
+    int draws = 0;
+    TextExtent Measure(const FontSpec& font, const std::string& text) override { return gdi.Measure(font, text); }
+    void Draw(TBitmap32& target, const FontSpec& font, const std::string& text, uint32_t ink) override {
+      ++draws;
+      gdi.Draw(target, font, text, ink);
+    }
+  } counting;
+  for (uint32_t color : {0x5CC4FFu, 0xFFFFFFu, 0x503A2Au, 0x000000u}) {
+    SCOPED_TRACE(color);
+    const FontSpec font{"Arial", 13, color};
+    TextPasses kept;
+    TBitmap32 text, fresh;
+    const struct {
+      const char* time;
+      int draws;
+    } steps[] = {{"10:08:01", 2}, {"10:08:02", 1}, {"10:09:17", 1}};
+    for (const auto& s : steps) {
+      const std::string time = s.time;
+      SCOPED_TRACE(time);
+      counting.draws = 0;
+      RenderTextAlpha(counting, time, font, counting.Measure(font, time), kept, text);
+      EXPECT_EQ(counting.draws, s.draws);
+      TextPasses freshPasses;
+      RenderTextAlpha(counting, time, font, counting.Measure(font, time), freshPasses, fresh);
+      EXPECT_EQ(text.pixels, fresh.pixels);
+    }
+  }
 }

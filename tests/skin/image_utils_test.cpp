@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "base/ormel_error.h"
 #include "image/png_file_builder.h"
@@ -195,5 +197,63 @@ TEST(RenderTextAlpha, FontColourPremultipliedByCoverage) {
     EXPECT_EQ(text.At(cell + 1, 3), 0u);       // the space
     EXPECT_EQ(text.At(3 * cell, 3), 0u);       // the extra column
     EXPECT_EQ(text.At(0, 8), 0u);              // the extra row
+  }
+}
+
+namespace {
+
+// Marks one pixel on whatever it draws on, as a rasterizer would whose ink on a background of
+// its own colour still changes it.
+class MarkingRasterizer : public BoxTextRasterizer {
+ public:
+  void Draw(TBitmap32& target, const FontSpec& font, const std::string& text, uint32_t ink) override {
+    BoxTextRasterizer::Draw(target, font, text, ink);
+    if (!target.Empty()) target.At(0, target.height - 1) ^= 0x010101u;
+  }
+};
+
+}  // namespace
+
+// Passes kept from text to text skip the pass of ink on its own colour once the rasterizer
+// has left it as filled, for that font and ink; each text comes out as with fresh passes.
+TEST(RenderTextAlpha, KeptPassesDrawInkOnItsOwnColourOnlyUntilItShowedNothing) {
+  struct Step {
+    std::string text;
+    int height;
+    uint32_t color;  // 0x00BBGGRR
+    int draws;
+  };
+  struct Case {
+    const char* what;
+    bool marking;
+    std::vector<Step> steps;
+  };
+  const Case cases[] = {
+      {"black ink", false, {{"A b", 8, 0xFFFFFF, 2}, {"b A", 8, 0xFFFFFF, 1}, {"AAA", 8, 0x00FFFF, 1}}},
+      {"white ink", false, {{"A b", 8, 0x000000, 2}, {"b A", 8, 0x203040, 1}}},
+      {"an empty text shows nothing", false, {{"", 8, 0xFFFFFF, 2}, {" ", 8, 0xFFFFFF, 2}, {"A", 8, 0xFFFFFF, 2},
+                                              {"A", 8, 0xFFFFFF, 1}}},
+      {"another height", false, {{"A", 8, 0xFFFFFF, 2}, {"A", 10, 0xFFFFFF, 2}, {"A", 10, 0xFFFFFF, 1}}},
+      {"another ink", false, {{"A", 8, 0xFFFFFF, 2}, {"A", 8, 0x000000, 2}, {"A", 8, 0x000000, 1}}},
+      {"ink that changes its own colour", true, {{"A b", 8, 0xFFFFFF, 2}, {"b A", 8, 0xFFFFFF, 2}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    BoxTextRasterizer box;
+    MarkingRasterizer marking;
+    TextRasterizer& kept = c.marking ? static_cast<TextRasterizer&>(marking) : box;
+    int& draws = c.marking ? marking.draws : box.draws;
+    TextPasses passes;
+    for (const Step& s : c.steps) {
+      SCOPED_TRACE(s.text);
+      const FontSpec font{"Small Fonts", s.height, s.color};
+      TBitmap32 text, fresh;
+      draws = 0;
+      RenderTextAlpha(kept, s.text, font, kept.Measure(font, s.text), passes, text);
+      EXPECT_EQ(draws, s.draws);
+      TextPasses freshPasses;
+      RenderTextAlpha(kept, s.text, font, kept.Measure(font, s.text), freshPasses, fresh);
+      EXPECT_EQ(text.pixels, fresh.pixels);
+    }
   }
 }
