@@ -11,11 +11,24 @@ class FramePerMessage {
   void FaceChanged();
   // Runs one message's handler, then composes what it changed, also when it threw. Messages
   // that arrive inside it (a dialog's, a menu's or a drag's loop) compose at their own end.
-  void Handle(const std::function<void()>& handler);
+  // A template, so that the ten messages a second of the idle clock allocate nothing.
+  template <typename Handler>
+  void Handle(Handler&& handler) {
+    ++messages_;
+    try {
+      handler();
+    } catch (...) {
+      EndMessage();  // what the handler changed before it failed is shown, as its error is
+      throw;
+    }
+    EndMessage();
+  }
   // Composes now what the message has changed so far.
   void ComposeChanged();
 
  private:
+  void EndMessage();
+
   std::function<void()> compose_;
   int messages_ = 0;  // nested messages of the window being handled
   bool changed_ = false;
