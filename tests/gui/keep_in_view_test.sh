@@ -16,13 +16,23 @@ save_place() {
 fully_on_screen() { [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le "$SCREEN_W" ] && [ $((Y + HEIGHT)) -le "$SCREEN_H" ]; }
 
 # saved left, top; where it must show: a number, or "right"/"bottom" for the screen's edge
+# The start-up fade moves the window at each step until it stands at its place; on a loaded
+# machine a step can be late enough for the window to seem at rest on its way.
+at_place() {
+  face_point "$win"
+  [ "$X" -eq "$1" ] && [ "$Y" -eq "$2" ]
+}
+on_screen_now() {
+  face_point "$win"
+  fully_on_screen
+}
 while read -r left top want_x want_y what; do
   save_place "$left" "$top"
   start_clock
-  fully_on_screen || fail "$what: the clock saved at $left,$top shows at $X,$Y ($WIDTH x $HEIGHT), not fully on the ${SCREEN_W} x ${SCREEN_H} screen"
   [ "$want_x" = right ] && want_x=$((SCREEN_W - WIDTH))
   [ "$want_y" = bottom ] && want_y=$((SCREEN_H - HEIGHT))
-  [ "$X" -eq "$want_x" ] && [ "$Y" -eq "$want_y" ] || fail "$what: saved at $left,$top, shows at $X,$Y instead of $want_x,$want_y"
+  within 5 at_place "$want_x" "$want_y" || fail "$what: saved at $left,$top, shows at $X,$Y instead of $want_x,$want_y"
+  fully_on_screen || fail "$what: the clock saved at $left,$top shows at $X,$Y ($WIDTH x $HEIGHT), not fully on the ${SCREEN_W} x ${SCREEN_H} screen"
   exit_clock "$pid" "$win"
   pid=""
 done <<TABLE
@@ -48,10 +58,9 @@ exit_clock "$pid" "$win"
 pid=""
 # Next start: back in view.
 start_clock
-fully_on_screen || fail "restarted after a drag partly off the screen, the clock shows at $X,$Y ($WIDTH x $HEIGHT)"
+within 5 on_screen_now || fail "restarted after a drag partly off the screen, the clock shows at $X,$Y ($WIDTH x $HEIGHT)"
 # A change of monitors brings a clock dragged partly off back into view at once.
 drag_partly_off
 "$WINE_RUN" "$PROGRAM" display-changed || fail "the clock did not take the display change"
-face_point "$win"
-fully_on_screen || fail "after a display change the clock dragged partly off the screen stays at $X,$Y"
+within 5 on_screen_now || fail "after a display change the clock dragged partly off the screen stays at $X,$Y"
 exit_clock "$pid" "$win"
