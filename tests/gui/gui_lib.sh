@@ -214,10 +214,10 @@ drag_moved() {
 drag_clock() {
   local x0=$X y0=$Y
   xdotool mousemove "$CX" "$CY" mousedown 1
-  if ! within 5 drag_moved $((CX + 20)) $((CY + 10)) -1 -1 "$x0" "$y0" ||
-     ! within 5 drag_moved $((CX + $1)) $((CY + $2)) $(($1 / 2)) $(($2 / 2)) "$x0" "$y0"; then
+  if ! within 15 drag_moved $((CX + 20)) $((CY + 10)) -1 -1 "$x0" "$y0" ||
+     ! within 15 drag_moved $((CX + $1)) $((CY + $2)) $(($1 / 2)) $(($2 / 2)) "$x0" "$y0"; then
     xdotool mouseup 1
-    fail "the clock did not follow the drag within 5 s; windows seen: $(windows_seen)"
+    fail "the clock did not follow the drag within 15 s; windows seen: $(windows_seen)"
   fi
   xdotool mouseup 1
   wait_for_rest "$win" || fail "the clock did not come to rest after the drag"
