@@ -23,6 +23,9 @@ for change in forward back; do
   start_and_click
   xdotool key 4 mousemove $((X + 75)) $((Y + 150)) click 1  # Stopwatch; royale's "Pause/Resume"
   started=$EPOCHREALTIME
+  # The release acts where the pointer is when the clock takes it: the pointer stays on the
+  # button until the running stopwatch shows new frames.
+  await_new_frames "$win"
   [ "${started%.*}" -lt $((now + LEAD)) ] || fail "$change: the clock took over $LEAD s to start the stopwatch"
   xdotool mousemove "$CX" "$CY"
   sleep $((now + LEAD + 3 - ${started%.*}))
