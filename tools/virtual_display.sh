@@ -6,8 +6,10 @@ start_display() {
   local number i
   number=$(mktemp)
   # Xvfb takes a free number itself and says which once it answers: test runs that start
-  # displays at the same moment never share one.
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+  # displays at the same moment never share one. Without -noreset it starts over whenever its
+  # last program leaves, and refuses the next one that comes meanwhile (seconds on a loaded
+  # machine): between two tests no program of theirs is on it.
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 &
   XVFB_PID=$!
   for i in $(seq 100); do
     [ -s "$number" ] && break

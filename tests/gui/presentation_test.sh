@@ -12,10 +12,10 @@ BACKGROUND='#306090'
 # frame with one.
 xlogo -bg "$BACKGROUND" -fg "$BACKGROUND" -geometry 1280x1024+0+0 2>/dev/null &
 desktop=$!
-compositor=""
-trap 'kill $desktop $compositor 2>/dev/null; cleanup' EXIT
+compositor="" capture=""
+trap 'kill $desktop $compositor $capture 2>/dev/null; cleanup' EXIT
 desktop_shown() { [ -n "$(xdotool search --onlyvisible --class '^XLogo$' 2>/dev/null || true)" ]; }
-await 5 "the desktop window did not show" desktop_shown
+await 15 "the desktop window did not show" desktop_shown
 xdotool mousemove 0 0  # the pointer stays off the face: no hover states
 
 # xwd reads every window on the screen, and fails when one goes meanwhile (Wine makes and
@@ -29,26 +29,25 @@ capture_screen() {
 
 # The screen is captured from before the start until the window is found and a little
 # beyond, without pauses: the start-up fade lasts well under a second, and on a loaded machine
-# finding the window can take longer than that.
+# finding the window can take longer than that, and the window many seconds to come. Only the
+# last 200 captures are kept: those before the window show nothing of it.
 (
+  deadline=$((${EPOCHREALTIME/./} + 60 * 1000000))
   i=0
-  while [ ! -e "$WORK/stop" ] && [ "$i" -lt 200 ]; do
+  while [ ! -e "$WORK/stop" ] && [ "${EPOCHREALTIME/./}" -lt "$deadline" ]; do
     i=$((i + 1))
     capture_screen "$WORK/start$i.xwd" || true
+    rm -f "$WORK/start$((i - 200)).xwd"
   done
 ) &
 capture=$!
 "$WINE_RUN" "$EXE" &
 pid=$!
-win=""
-for i in $(seq 3000); do
-  win=$(xdotool search --onlyvisible --name '^Ormel Clock$' 2>/dev/null | head -1 || true)
-  [ -n "$win" ] && break
-done
-[ -n "$win" ] || fail "no clock window appeared"
+await 15 "no clock window appeared" clock_appeared
 for i in $(seq 10); do capture_screen "$WORK/pause.xwd" || true; done  # as long again as ten captures
 touch "$WORK/stop"
 wait "$capture"
+capture=""
 wait_for_rest "$win" || fail "the clock did not come to rest after start-up"
 capture_screen "$WORK/rested.xwd" || fail "the screen could not be captured"
 face_point "$win"
@@ -63,7 +62,7 @@ rim_blended() {
   import -window root -crop "$rim" +repage "$WORK/rim.png"
   [ "$(compare -metric AE -fuzz 2% "$WORK/rim-alone.png" "$WORK/rim.png" null: 2>&1 || true)" != 0 ]
 }
-await 5 "the compositor did not blend the clock's rim into the desktop" rim_blended
+await 15 "the compositor did not blend the clock's rim into the desktop" rim_blended
 
 # How much of the clock one start-up frame shows: its bright pixels (gold rim, ticks and
 # hands; the desktop is darker). The fade weights the colours by its alpha and the zoom
@@ -86,7 +85,7 @@ before=$(date +%s)
 import -window root -crop "$geometry" +repage "$WORK/screen.png"
 after=$(date +%s)
 matched=""
-for t in $((before - 1)) "$before" "$after"; do
+for t in $((before - 2)) $((before - 1)) "$before" "$after"; do
   at=$(date -d "@$t" '+%F %T')
   "$WINE_RUN" "$EXE" --snapshot "$(win_path "$WORK/snap.png")" --at "$at"
   convert -size "${WIDTH}x${HEIGHT}" "xc:$BACKGROUND" "$WORK/snap.png" -composite "$WORK/over.png"
