@@ -12,22 +12,6 @@ constexpr int kIconStart = 3, kIconPause = 4, kIconRight = 5;
 
 }  // namespace
 
-void FrameComposer::Rects::Coalesce() {
-  auto area = [](const PixelRect& r) { return static_cast<int64_t>(r.Width()) * r.Height(); };
-  for (bool joined = true; joined;) {
-    joined = false;
-    for (size_t i = 0; i < count && !joined; ++i) {
-      for (size_t j = i + 1; j < count && !joined; ++j) {
-        const PixelRect both = Bounds(items[i], items[j]);
-        if (area(both) > area(items[i]) + area(items[j])) continue;
-        items[i] = both;
-        items[j] = items[--count];
-        joined = true;
-      }
-    }
-  }
-}
-
 void FrameComposer::Forget() {
   composed_ = false;
   glassStretched_ = false;
@@ -63,7 +47,12 @@ PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels,
   const bool fromNothing = !composed_ || in.constantAlpha != alpha_ || width_ != whole.right ||
                            height_ != whole.bottom;
   if (fromNothing) Prepare(s, in.constantAlpha);
-  Rects dirty;
+  changedRuns_.Reset(whole.right, whole.bottom);
+  PixelRect changed;
+  auto change = [&](const PixelRect& r) {
+    changedRuns_.Add(r);
+    changed = Bounds(changed, r);
+  };
 
   // The labels in the order they are drawn; each is drawn again only when its look changed.
   const bool blinkOn = in.beepRunning && in.secondEven;
@@ -83,8 +72,10 @@ PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels,
   for (int i = 0; i < kLabels; ++i) {
     const PixelRect before = labelShown_[i] ? labels_[i].Area() : PixelRect{};
     const bool redrawn = wanted[i].shown && labels_[i].Update(wanted[i].label, wanted[i].text, wanted[i].colour, rasterizer);
-    if (redrawn || wanted[i].shown != labelShown_[i])
-      dirty.Add(Bounds(before, wanted[i].shown ? labels_[i].Area() : PixelRect{}));
+    if (redrawn || wanted[i].shown != labelShown_[i]) {
+      change(before);
+      if (wanted[i].shown) change(labels_[i].Area());
+    }
     labelShown_[i] = wanted[i].shown;
   }
 
@@ -97,34 +88,37 @@ PixelRect FrameComposer::ComposeFrame(SkinSurfaces& s, const FaceLabels& labels,
     const TSknButton& b = *faceButtons[i];
     const ButtonLook look{b.left, b.top, b.IconOffset, b.Icon, b.state, b.Strip};
     if (look == buttons_[i]) continue;
-    dirty.Add(Bounds(buttonAreas_[i], b.PaintArea()));
+    change(buttonAreas_[i]);
+    change(b.PaintArea());
     buttons_[i] = look;
     buttonAreas_[i] = b.PaintArea();
   }
 
   // Hour first, second last: the second hand lies on top.
   const TRotLayer* layers[kHands] = {&s.hours, &s.minutes, &s.seconds};
+  auto changeInk = [&](const HandInk& hand) {
+    hand.AddRunsTo(changedRuns_);
+    changed = Bounds(changed, hand.Area());
+  };
   for (int i = 0; i < kHands; ++i) {
-    const PixelRect before = handsShown_ ? hands_[i].Area() : PixelRect{};
-    const bool turned = in.displayArrows && hands_[i].Update(*layers[i], s.frame, handScratch_);
-    if (turned || in.displayArrows != handsShown_)
-      dirty.Add(Bounds(before, in.displayArrows ? hands_[i].Area() : PixelRect{}));
+    HandInk& hand = hands_[i];
+    if (in.displayArrows == handsShown_ && (!in.displayArrows || !hand.Turns(*layers[i]))) continue;
+    // The old samples go before Update: the new angle may be painted over them.
+    if (handsShown_) changeInk(hand);
+    if (in.displayArrows) {
+      hand.Update(*layers[i], s.frame, handScratch_);
+      changeInk(hand);
+    }
   }
   handsShown_ = in.displayArrows;
 
   if (fromNothing) {
-    dirty = Rects{};
-    dirty.Add(whole);
+    changedRuns_.Reset(whole.right, whole.bottom);
+    change(whole);
   }
-  dirty.Coalesce();
-  PixelRect changed;
-  for (size_t i = 0; i < dirty.count; ++i) {
-    const PixelRect r = Intersection(dirty.items[i], whole);
-    Redraw(s, r, buttons);
-    changed = Bounds(changed, r);
-  }
+  changedRuns_.ForEachBand([&](const PixelRect& band) { Redraw(s, band, buttons); });
   composed_ = true;
-  return changed;
+  return Intersection(changed, whole);
 }
 
 // The overlay of r is drawn in the frame and flattened in place: each frame pixel is read

@@ -11,6 +11,7 @@
 #include "skin/hand_ink.h"
 #include "skin/label.h"
 #include "skin/label_ink.h"
+#include "skin/row_spans.h"
 #include "skin/skin_button.h"
 #include "skin/skin_surfaces.h"
 
@@ -36,9 +37,9 @@ constexpr uint32_t kHotLabelColour = 0xFFFFFF;
 // and glass into `surfaces.frame`, pixel for pixel as a composition from nothing gives them.
 // A frame pixel depends only on what lies at that pixel, so a frame draws again only what
 // changed since the last one: the labels whose text or colour changed, the buttons whose
-// look changed, and where the hands were and are. Each such rectangle's overlay is drawn
-// anew in the frame itself and flattened there with face and glass, so no face-sized overlay is
-// kept. It keeps each label's ink, the hands' turns (the second hand's sixty) and a glass
+// look changed, and of a hand that turned the rows' runs it painted and paints (a thin hand
+// turned fills little of its box). Of each row the run that joins them is drawn anew in the
+// frame itself and flattened there with face and glass, so no face-sized overlay is kept. It keeps each label's ink, the hands' turns (the second hand's sixty) and a glass
 // stretched to the face; once they have been as large, a frame allocates nothing (unless a hand is too
 // large for all its angles to be kept).
 class FrameComposer {
@@ -62,18 +63,6 @@ class FrameComposer {
              strip == o.strip;
     }
   };
-  // At most one rectangle per label, button and hand.
-  struct Rects {
-    std::array<PixelRect, kLabels + kButtons + kHands> items;
-    size_t count = 0;
-    void Add(const PixelRect& r) {
-      if (!r.Empty()) items[count++] = r;
-    }
-    // Joins rectangles whose bounds are no larger than the two together, so that pixels
-    // they share (around the hands' pivot) are mostly drawn once.
-    void Coalesce();
-  };
-
   void Prepare(const SkinSurfaces& surfaces, uint8_t constantAlpha);
   // The skin's glass where it is of the face's size, else glass_.
   static bool GlassFits(const SkinSurfaces& surfaces);
@@ -92,4 +81,5 @@ class FrameComposer {
   bool handsShown_ = false;
   TBitmap32 glass_;        // a glass of another size, stretched over the face
   std::vector<uint32_t> handScratch_;  // transparent black, for painting hands
+  RowSpans changedRuns_;
 };

@@ -22,6 +22,11 @@ bool HandInk::Same(const Turn& t, const TRotLayer& layer) {
          SameBits(t.position.y, layer.position.y);
 }
 
+int HandInk::RunEnd(const Turn& t, int y) {
+  const size_t row = static_cast<size_t>(y - t.area.top);
+  return t.rows[row].left + static_cast<int>(t.rows[row + 1].begin - t.rows[row].begin);
+}
+
 size_t HandInk::TurnFor(const TRotLayer& layer) const {
   const size_t n = turns_.size();
   if (n == 1 || !std::isfinite(layer.angle)) return 0;
@@ -82,7 +87,7 @@ void HandInk::Paint(size_t index, const TRotLayer& layer, const TBitmap32& face,
 }
 
 bool HandInk::Update(const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch) {
-  if (current_ && Same(*current_, layer)) return false;
+  if (!Turns(layer)) return false;
   const size_t index = TurnFor(layer);
   if (!Same(turns_[index], layer)) Paint(index, layer, face, scratch);
   current_ = &turns_[index];
@@ -101,14 +106,19 @@ size_t HandInk::KeptBytes() const {
   return bytes;
 }
 
+void HandInk::AddRunsTo(RowSpans& spans) const {
+  if (!current_) return;
+  const Turn& t = *current_;
+  for (int y = t.area.top; y < t.area.bottom; ++y) spans.Add(y, t.rows[y - t.area.top].left, RunEnd(t, y));
+}
+
 void HandInk::MergeInto(TBitmap32& target, const PixelRect& clip) const {
   if (!current_) return;
   const Turn& t = *current_;
   const PixelRect r = Intersection(Intersection(clip, t.area), WholeOf(target));
   for (int y = r.top; y < r.bottom; ++y) {
     const RowRun& run = t.rows[y - t.area.top];
-    const int end = run.left + static_cast<int>(t.rows[y - t.area.top + 1].begin - run.begin);
-    const int left = std::max(r.left, run.left), right = std::min(r.right, end);
+    const int left = std::max(r.left, run.left), right = std::min(r.right, RunEnd(t, y));
     if (left < right)
       MergeSamples(target.Row(y) + left, t.ink.data() + run.begin + (left - run.left), right - left);
   }

@@ -6,6 +6,7 @@
 #include "image/bitmap32.h"
 #include "image/pixel_rect.h"
 #include "skin/rot_layer.h"
+#include "skin/row_spans.h"
 
 // What one hand layer paints at an angle, kept for the angles it comes back to: the samples
 // PaintRotLayer merges, so that merging them onto an overlay gives exactly its pixels. Of
@@ -25,10 +26,14 @@ class HandInk {
   // changed. `scratch` is transparent black (0), grows to the largest box painted, and is
   // left so.
   bool Update(const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch);
+  // Whether Update would change the samples: the layer is not at the angle they show.
+  bool Turns(const TRotLayer& layer) const { return !current_ || !Same(*current_, layer); }
   // Every kept angle goes: a new skin brings new hands.
   void Forget();
 
   PixelRect Area() const { return current_ ? current_->area : PixelRect{}; }
+  // Adds each row's painted run: outside them the samples leave the overlay as it is.
+  void AddRunsTo(RowSpans& spans) const;
   // Merges the samples onto `target` inside `clip`, as PaintRotLayer does.
   void MergeInto(TBitmap32& target, const PixelRect& clip) const;
   // The memory the kept angles hold.
@@ -51,6 +56,8 @@ class HandInk {
     size_t Bytes() const { return rows.capacity() * sizeof(RowRun) + ink.capacity() * sizeof(uint32_t); }
   };
   static bool Same(const Turn& t, const TRotLayer& layer);
+  // Where the run of row y (of the frame) ends.
+  static int RunEnd(const Turn& t, int y);
   size_t TurnFor(const TRotLayer& layer) const;
   void Paint(size_t index, const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch);
   // Frees the angles shown again last until turn `index`, holding `inkSize` pixels, fits.

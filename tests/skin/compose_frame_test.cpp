@@ -208,3 +208,57 @@ TEST(ComposeFrame, EachFrameStartsFromAClearOverlay) {
   f.Compose();
   EXPECT_EQ(f.s.frame.At(40, 140), 0u);  // the frame is rebuilt, not blended over the last
 }
+
+// A composer going on from its last frame draws again only the rows' runs that changed, and
+// gives the frame a composition from nothing gives: no stroke of a hand's last angle is left,
+// and nothing over or under a hand is lost.
+TEST(ComposeFrame, GoingOnGivesTheFrameOfAFullComposition) {
+  struct Case {
+    const char* what;
+    void (*start)(Face&);
+    void (*change)(Face&);
+  } cases[] = {
+      {"the second hand turns across a label that changes",
+       [](Face& f) { SetHand(f.s.seconds, 0xFFFF0000, {90, 75}); },
+       [](Face& f) {
+         f.s.seconds.angle = -30;
+         f.texts.time = "12:34:57";
+       }},
+      {"the second hand turns over the others at one pivot",
+       [](Face& f) {
+         for (TRotLayer* hand : {&f.s.hours, &f.s.minutes, &f.s.seconds}) hand->position = {96, 96};
+         f.s.hours.angle = -90;
+       },
+       [](Face& f) { f.s.seconds.angle = -84; }},
+      {"the minute hand turns under the second hand",
+       [](Face& f) { f.s.minutes.position = f.s.seconds.position; },
+       [](Face& f) { f.s.minutes.angle = -6; }},
+      {"the hands are hidden and the weekday shows", [](Face&) {},
+       [](Face& f) { f.in.displayArrows = false; }},
+      {"the hands show again, turned meanwhile", [](Face& f) { f.in.displayArrows = false; },
+       [](Face& f) {
+         f.in.displayArrows = true;
+         f.s.seconds.angle = -120;
+       }},
+      {"a hand half off the frame turns", [](Face& f) { f.s.hours.position = {1, 5}; },
+       [](Face& f) { f.s.hours.angle = 150; }},
+      {"a button lights under a turning hand", [](Face& f) { f.s.hours.position = {12, 185}; },
+       [](Face& f) {
+         f.left.state = TSknButton::kHover;
+         f.s.hours.angle = -45;
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Face f(kFacePixel);
+    f.s.glass = Filled(1, 1, 0x40404040);
+    FrameComposer composer;
+    c.start(f);
+    composer.ComposeFrame(f.s, f.labels, {f.left, f.right}, f.text, f.texts, f.in);
+    c.change(f);
+    composer.ComposeFrame(f.s, f.labels, {f.left, f.right}, f.text, f.texts, f.in);
+    Face full = f;
+    full.Compose();
+    EXPECT_EQ(f.s.frame.pixels, full.s.frame.pixels);
+  }
+}

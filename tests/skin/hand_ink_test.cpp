@@ -9,6 +9,20 @@
 
 namespace {
 
+// Whether every pixel that merging changed lies in the row runs the ink reports.
+bool RunsHoldChanges(const HandInk& ink, const TBitmap32& before, const TBitmap32& merged) {
+  RowSpans runs;
+  runs.Reset(before.width, before.height);
+  ink.AddRunsTo(runs);
+  for (int y = 0; y < before.height; ++y) {
+    const RowSpans::Span run = runs.Row(y);
+    for (int x = 0; x < before.width; ++x) {
+      if (merged.At(x, y) != before.At(x, y) && (x < run.left || x >= run.right)) return false;
+    }
+  }
+  return true;
+}
+
 struct HandCase {
   const char* what;
   int width, height;
@@ -44,6 +58,7 @@ TEST(HandInk, KeepsWithinItsBytesAndMergesAsPaintingDoes) {
       ink.MergeInto(merged, WholeOf(merged));
       PaintRotLayer(layer, painted);
       ASSERT_EQ(merged.pixels, painted.pixels);
+      ASSERT_TRUE(RunsHoldChanges(ink, background, merged));
       const PixelBox box = PaintBox(layer, background);
       EXPECT_EQ(ink.Area(), (PixelRect{box.left, box.top, box.right, box.bottom}));
       EXPECT_EQ(ink.Update(layer, background, scratch), false);
