@@ -31,9 +31,7 @@ void RedrawOnMillisecondKey(ClockState& state, TickOutcome& out, TDateTime v) {
   }
 }
 
-// A hidden clock is revealed by the first alarm; the second of the same tick finds it shown.
-void Alarm(ClockState& state, TickOutcome& out, bool windowVisible, ClockType mode) {
-  if (!windowVisible && out.beeps == 0) out.revealWindow = true;
+void Alarm(ClockState& state, TickOutcome& out, ClockType mode) {
   SetClockType(state, mode);
   ++out.beeps;
 }
@@ -46,7 +44,7 @@ TickOutcome ClockTick(ClockState& state, const TickInputs& in) {
 
   if (state.FCountdownArmed && now >= state.FCountdownTo) {
     state.FCountdownArmed = false;
-    Alarm(state, out, in.windowVisible, ctCountdown);
+    Alarm(state, out, ctCountdown);
   }
   state.FCountdownArmed = now < state.FCountdownTo;
 
@@ -61,7 +59,7 @@ TickOutcome ClockTick(ClockState& state, const TickInputs& in) {
   if (state.FTimerArmed && state.swTimer.GetElapsedTime() >= state.FTimerLength) {
     state.swTimer.Stop();
     state.FTimerArmed = false;
-    Alarm(state, out, in.windowVisible, ctTimer);
+    Alarm(state, out, ctTimer);
   }
   state.FTimerArmed = state.swTimer.GetElapsedTime() < state.FTimerLength;
 

@@ -7,16 +7,15 @@ HandAngles HandAnglesFrom(TDateTime value);
 TDateTime UptimeValue(uint64_t milliseconds);
 bool CountdownPassed(const ClockState& state, TDateTime now);
 
-// What one tick sees of the window and the machine.
+// What one tick sees of the machine.
 struct TickInputs {
   TDateTime now = 0;          // the displayed time (of the chosen zone)
   uint64_t uptimeMs = 0;      // what the UpTime mode shows
-  bool windowVisible = true;
 };
 
-// What the window does after a tick, in this order.
+// What the window does after a tick, in this order. An alarm reveals a hidden clock (shown
+// normally, in front, fading in); the window asks whether it is hidden only then.
 struct TickOutcome {
-  bool revealWindow = false;  // an alarm while hidden: shown normally, in front, fading in
   int beeps = 0;              // each alarm of the tick starts the beep
   bool chime = false;         // the full hour strikes
   bool faceChanged = false;

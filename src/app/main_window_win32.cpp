@@ -372,8 +372,9 @@ void TfrmMain::TrayIconClick() {
 }
 
 void TfrmMain::Timer1Timer() {
-  const TickOutcome tick = ClockTick(state_, {DisplayedTime(), uptime_.Milliseconds(), WindowVisible()});
-  if (tick.revealWindow) RevealForAlarm();
+  const TickOutcome tick = ClockTick(state_, {DisplayedTime(), uptime_.Milliseconds()});
+  // The first alarm reveals a hidden clock; a second one of the same tick finds it shown.
+  if (tick.beeps > 0 && !WindowVisible()) RevealForAlarm();
   for (int i = 0; i < tick.beeps; ++i) StartBeep();
   if (tick.chime) sounds_->Sounds().PlayChime();
   if (tick.faceChanged) FaceChanged();

@@ -55,7 +55,7 @@ int RunSnapshot(const CommandLine& cl) {
   // A given uptime makes a preview that shows the same whenever it runs.
   const uint64_t uptimeMs = cl.uptimeMilliseconds ? *cl.uptimeMilliseconds : UptimeCounter().Milliseconds();
   SetClockType(state, cl.mode.value_or(ctClock));
-  ClockTick(state, {at, uptimeMs, true});  // the snapshot composes once, after the tick
+  ClockTick(state, {at, uptimeMs});  // the snapshot composes once, after the tick
   skin.Compose(state, at, uptimeMs, false);
 
   WriteSnapshot(cl.snapshotPath, EncodePngFromPremultiplied(skin.Frame()));

@@ -18,8 +18,8 @@ struct TickFixture : ::testing::Test {
 
   void Tick(double seconds = 0.1) {
     clock.AdvanceSeconds(seconds);
-    const TickOutcome out = ClockTick(state, {clock.Now(), uptimeMs, visible});
-    if (out.revealWindow) {
+    const TickOutcome out = ClockTick(state, {clock.Now(), uptimeMs});
+    if (out.beeps > 0 && !visible) {
       ++shows;
       visible = true;
     }

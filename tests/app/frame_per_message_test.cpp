@@ -56,7 +56,7 @@ struct Clock {
     window.frames.Handle(handler);
     return window.composed - before;
   }
-  void Tick() { window.Show(ClockTick(state, {clock.Now(), 0, true})); }
+  void Tick() { window.Show(ClockTick(state, {clock.Now(), 0})); }
   void Release(int x, int y) { window.Show(FormMouseUp(state, areas, window, x, y, clock.Now())); }
   void Move(int x, int y, bool leftHeld) { window.Show(FormMouseMove(state, areas, x, y, leftHeld)); }
 };

@@ -96,7 +96,7 @@ class TwoWayDisplay {
 
   // Timer1, with the window always shown.
   void Tick() {
-    if (ClockTick(state_, {clock_.Now(), uptimeMs, true}).faceChanged) FaceChanged();
+    if (ClockTick(state_, {clock_.Now(), uptimeMs}).faceChanged) FaceChanged();
   }
   void FaceChanged() {
     const TDateTime now = clock_.Now();
