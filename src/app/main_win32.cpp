@@ -36,12 +36,15 @@ int RunClock(HINSTANCE instance) {
   ShowWindow(frmMain->Handle(), SW_SHOWNORMAL);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // Each of these calls crosses into the window system: the idle clock's ten ticks a second
+    // go straight to it. Only key messages are accelerators or become characters, and only
+    // messages of other windows than the clock's can be the dialog's.
+    const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+    const bool clocks = msg.hwnd && msg.hwnd == frmMain->Handle();
     // The digit keys switch modes only on the clock: in the alarms dialog they are typed.
-    if (msg.hwnd && msg.hwnd == frmMain->Handle() &&
-        TranslateAcceleratorW(frmMain->Handle(), frmMain->Accelerators(), &msg))
-      continue;
-    if (fAlarms && fAlarms->Handle() && IsDialogMessageW(fAlarms->Handle(), &msg)) continue;
-    TranslateMessage(&msg);
+    if (key && clocks && TranslateAcceleratorW(frmMain->Handle(), frmMain->Accelerators(), &msg)) continue;
+    if (msg.hwnd && !clocks && fAlarms && fAlarms->Handle() && IsDialogMessageW(fAlarms->Handle(), &msg)) continue;
+    if (key) TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   return static_cast<int>(msg.wParam);

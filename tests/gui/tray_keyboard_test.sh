@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A command chosen from the tray icon's menu gives the keyboard to the window it shows: the
 # clock shown again by "Show/Hide" takes key 3, the Alarms window takes typing on its first
-# control, without a click.
+# control, without a click, and Tab moves it on.
 source "$(dirname "$0")/gui_lib.sh"
 
 tray=""
@@ -42,5 +42,10 @@ shown=$(alarms_hash)
 xdotool key space
 typed_into() { [ "$(alarms_hash)" != "$shown" ]; }
 within 5 typed_into || fail "a space typed into the Alarms window reached no control"
+# Tab moves the keyboard to the next control, so a second space leaves the first one ticked.
+ticked=$(alarms_hash)
+xdotool key Tab space
+moved_on() { local now; now=$(alarms_hash); [ "$now" != "$ticked" ] && [ "$now" != "$shown" ]; }
+within 5 moved_on || fail "Tab did not move the keyboard to the Alarms window's next control"
 exit_clock "$pid" "$win"
 echo "ok"

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The idle clock asks the window system only what its frames need: beyond getting and
+# dispatching its ten ticks a second, each call into user32 or gdi32 is one that a second's
+# frame makes (the time, the text, the present, the full-screen look). Wine's relay trace
+# lists every call a program makes into those modules.
+source "$(dirname "$0")/gui_lib.sh"
+reset_settings
+TRACE=$WORK/relay.txt
+WINEDEBUG=+timestamp,+relay "$WINE_RUN" "$EXE" 2>"$TRACE" &
+pid=$!
+wait_for_window "no clock window appeared"
+sleep 5
+kill "$pid"
+pid=""
+
+# The calls of the trace's last full seconds but one, each with its count: "COUNT NAME".
+calls_of_idle_seconds() {
+  local last
+  last=$(tail -n 1 "$TRACE" | cut -d: -f1)
+  awk -F: -v from="$(echo "$last - 4" | bc)" -v to="$(echo "$last - 1" | bc)" '
+    $1 + 0 >= from && $1 + 0 < to && $3 ~ /^Call (user32|gdi32)\./ {
+      name = $3; sub(/^Call /, "", name); sub(/\(.*/, "", name); n[name]++
+    }
+    END { for (k in n) print n[k], k }' "$TRACE"
+}
+calls=$(calls_of_idle_seconds)
+count_of() { awk -v name="$1" '$2 == name { print $1 }' <<<"$calls"; }
+ticks=$(count_of user32.DispatchMessageW)
+[ "${ticks:-0}" -ge 15 ] || fail "the clock dispatched ${ticks:-no} messages in 3 idle seconds; calls seen: $calls"
+others=$(awk '$2 != "user32.GetMessageW" && $2 != "user32.DispatchMessageW" { s += $1 } END { print s + 0 }' <<<"$calls")
+# A second's frame makes about twenty such calls, and each tick asks for its window's object.
+[ "$others" -le $((25 * ticks / 10 + 10)) ] ||
+  fail "the idle clock made $others calls beyond its $ticks messages in 3 s: $calls"
+for needless in user32.TranslateAcceleratorW user32.IsDialogMessageW user32.TranslateMessage user32.GetKeyState \
+  user32.GetCursorPos; do
+  [ -z "$(count_of "$needless")" ] || fail "the idle clock called $needless $(count_of "$needless") times in 3 s"
+done
+echo "ok"
