@@ -13,8 +13,9 @@ bool CountdownPassed(const ClockState& state, TDateTime now) { return state.FCou
 
 namespace {
 
-void RedrawOnSecondKey(ClockState& state, TickOutcome& out, TDateTime v) {
-  const int32_t key = static_cast<int32_t>(SecondOfYear(v));
+// v's fields are given: the clock's time is decoded once a tick, for its key and the chime.
+void RedrawOnSecondKey(ClockState& state, TickOutcome& out, TDateTime v, const DateTimeFields& fields) {
+  const int32_t key = static_cast<int32_t>(SecondOfYear(v, fields));
   if (state.FDrawKey < 0 || key != state.FDrawKey) {
     state.hands = HandAnglesFrom(v);
     out.faceChanged = true;
@@ -41,6 +42,7 @@ void Alarm(ClockState& state, TickOutcome& out, ClockType mode) {
 TickOutcome ClockTick(ClockState& state, const TickInputs& in) {
   TickOutcome out;
   const TDateTime now = in.now;
+  const DateTimeFields nowFields = DecodeDateTime(now);
 
   if (state.FCountdownArmed && now >= state.FCountdownTo) {
     state.FCountdownArmed = false;
@@ -49,8 +51,12 @@ TickOutcome ClockTick(ClockState& state, const TickInputs& in) {
   state.FCountdownArmed = now < state.FCountdownTo;
 
   switch (state.FClockType) {
-    case ctClock: RedrawOnSecondKey(state, out, now); break;
-    case ctUpTime: RedrawOnSecondKey(state, out, UptimeValue(in.uptimeMs)); break;
+    case ctClock: RedrawOnSecondKey(state, out, now, nowFields); break;
+    case ctUpTime: {
+      const TDateTime up = UptimeValue(in.uptimeMs);
+      RedrawOnSecondKey(state, out, up, DecodeDateTime(up));
+      break;
+    }
     case ctStopwatch: RedrawOnMillisecondKey(state, out, state.StopWatch1.GetElapsedTime()); break;
     case ctTimer: RedrawOnMillisecondKey(state, out, state.FTimerLength - state.swTimer.GetElapsedTime()); break;
     default: break;
@@ -77,7 +83,7 @@ TickOutcome ClockTick(ClockState& state, const TickInputs& in) {
 
   // The minute is remembered before the chime plays, so a chime that fails is not
   // retried (and reported) at every tick of minute 0.
-  const int16_t minute = static_cast<int16_t>(DecodeDateTime(now).minute);
+  const int16_t minute = static_cast<int16_t>(nowFields.minute);
   out.chime = minute != state.FLastMinute && minute == 0 && state.options.chimes;
   state.FLastMinute = minute;
   return out;

@@ -5,7 +5,6 @@
 #include <emmintrin.h>
 
 #include <cstdint>
-#include <cstring>
 
 namespace blend_sse2 {
 
@@ -58,13 +57,24 @@ inline __m128i BlendOver4(__m128i s, __m128i d, const ConstantAlpha& c) {
 }
 
 // The last one to three pixels of a row go through a group of four of their own, padded with
-// transparent black. memcpy rather than std::copy: an instantiation built for SSE2 here could
-// be the one the whole program links.
+// transparent black. Copied one by one: std::copy built for SSE2 here could be the
+// instantiation the whole program links, and memcpy is a call into the C library for each
+// end of each row.
 struct Padded4 {
   uint32_t px[4] = {};
   Padded4() = default;
-  Padded4(const uint32_t* p, int n) { std::memcpy(px, p, sizeof(uint32_t) * n); }
-  void CopyTo(uint32_t* p, int n) const { std::memcpy(p, px, sizeof(uint32_t) * n); }
+  Padded4(const uint32_t* p, int n) { CopyUpTo3(p, px, n); }
+  void CopyTo(uint32_t* p, int n) const { CopyUpTo3(px, p, n); }
+
+ private:
+  static void CopyUpTo3(const uint32_t* from, uint32_t* to, int n) {
+    switch (n) {
+      case 3: to[2] = from[2]; [[fallthrough]];
+      case 2: to[1] = from[1]; [[fallthrough]];
+      case 1: to[0] = from[0]; break;
+      default: break;
+    }
+  }
 };
 
 }  // namespace blend_sse2

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "base/round_half_away.h"
 #include "skin/rot_layer_paint_span.h"
 #include "skin/rot_layer_paint_taps.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-int32_t ToFixed(double v) { return static_cast<int32_t>(std::llround(v * (1 << kFracBits))); }
+int32_t ToFixed(double v) { return static_cast<int32_t>(RoundHalfAway(v * (1 << kFracBits))); }
 
 // Narrows [first, last] to the x where lo < base + x·step < hi.
 void ClipSpan(double base, double step, double lo, double hi, int& first, int& last) {

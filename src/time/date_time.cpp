@@ -3,26 +3,29 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "base/round_half_away.h"
+
 namespace {
 
-// Civil-date arithmetic on days since 1 March of year 0 (proleptic Gregorian).
+// Civil-date arithmetic on days since 1 March of year 0 (proleptic Gregorian). The years
+// 1 to 9999 and their days fit in 32 bits, whose divisions the 32-bit build makes inline.
 constexpr int32_t kDay0FromEpoch = -25569;  // 1899-12-30 relative to 1970-01-01
 
-int64_t DaysFromCivil1970(int64_t y, unsigned m, unsigned d) {
+int32_t DaysFromCivil1970(int32_t y, unsigned m, unsigned d) {
   y -= m <= 2;
-  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const int32_t era = (y >= 0 ? y : y - 399) / 400;
   const unsigned yoe = static_cast<unsigned>(y - era * 400);
   const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
   const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<int64_t>(doe) - 719468;
+  return era * 146097 + static_cast<int32_t>(doe) - 719468;
 }
 
-void CivilFromDays1970(int64_t z, int& year, int& month, int& day) {
+void CivilFromDays1970(int32_t z, int& year, int& month, int& day) {
   z += 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const int32_t era = (z >= 0 ? z : z - 146096) / 146097;
   const unsigned doe = static_cast<unsigned>(z - era * 146097);
   const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t y = static_cast<int64_t>(yoe) + era * 400;
+  const int32_t y = static_cast<int32_t>(yoe) + era * 400;
   const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
   const unsigned mp = (5 * doy + 2) / 153;
   day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
@@ -43,7 +46,7 @@ int DaysInMonth(int year, int month) {
 std::optional<int32_t> DaysFromCivil(int year, int month, int day) {
   if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
     return std::nullopt;
-  return static_cast<int32_t>(DaysFromCivil1970(year, month, day) - kDay0FromEpoch);
+  return DaysFromCivil1970(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kDay0FromEpoch;
 }
 
 std::optional<TDateTime> EncodeDate(int year, int month, int day) {
@@ -71,18 +74,19 @@ DateTimeFields DecodeDateTime(TDateTime value) {
   DateTimeFields f;
   if (!std::isfinite(value)) return f;
   double whole = std::trunc(value);
-  int64_t ms = std::llround(std::fabs(value - whole) * kMsPerDay);
-  if (ms >= static_cast<int64_t>(kMsPerDay)) {
-    ms -= static_cast<int64_t>(kMsPerDay);
+  // At most a day's milliseconds: 32 bits hold them.
+  int32_t ms = static_cast<int32_t>(RoundHalfAway(std::fabs(value - whole) * kMsPerDay));
+  if (ms >= static_cast<int32_t>(kMsPerDay)) {
+    ms -= static_cast<int32_t>(kMsPerDay);
     whole += value < 0 ? -1 : 1;
   }
-  // Out-of-range dates keep day 0 rather than overflowing the calendar.
-  if (whole > -693593 && whole < 2958466)
-    CivilFromDays1970(static_cast<int64_t>(whole) + kDay0FromEpoch, f.year, f.month, f.day);
-  f.millisecond = static_cast<int>(ms % 1000);
-  f.second = static_cast<int>(ms / 1000 % 60);
-  f.minute = static_cast<int>(ms / 60000 % 60);
-  f.hour = static_cast<int>(ms / 3600000);
+  // Dates outside the years 1 to 9999 keep day 0 rather than overflowing the calendar.
+  if (whole >= -693593 && whole < 2958466)
+    CivilFromDays1970(static_cast<int32_t>(whole) + kDay0FromEpoch, f.year, f.month, f.day);
+  f.millisecond = ms % 1000;
+  f.second = ms / 1000 % 60;
+  f.minute = ms / 60000 % 60;
+  f.hour = ms / 3600000;
   return f;
 }
 
@@ -94,8 +98,9 @@ int DayOfWeek(TDateTime value) {
   return static_cast<int>(dow) + 1;
 }
 
-int64_t SecondOfYear(TDateTime value) {
-  const DateTimeFields f = DecodeDateTime(value);
+int64_t SecondOfYear(TDateTime value) { return SecondOfYear(value, DecodeDateTime(value)); }
+
+int64_t SecondOfYear(TDateTime value, const DateTimeFields& f) {
   const int64_t dayOfYear =
       static_cast<int64_t>(std::trunc(value - EncodeDate(f.year, 1, 1).value_or(0.0))) + 1;
   return f.second + 60 * (f.minute + 60 * (f.hour + 24 * (dayOfYear - 1)));

@@ -29,6 +29,8 @@ DateTimeFields DecodeDateTime(TDateTime value);
 int DayOfWeek(TDateTime value);
 
 int64_t SecondOfYear(TDateTime value);
+// The same of a value already decoded: f is DecodeDateTime(value).
+int64_t SecondOfYear(TDateTime value, const DateTimeFields& f);
 int64_t WholeDaysBetween(TDateTime a, TDateTime b);
 int64_t WholeSecondsBetween(TDateTime a, TDateTime b);
 TDateTime AddSeconds(TDateTime value, double seconds);

@@ -53,3 +53,18 @@ TEST(DateTime, WholeUnitsBetweenAreMagnitudes) {
   EXPECT_EQ(WholeSecondsBetween(a, b), 86401);
   EXPECT_NEAR(AddSeconds(b, 1.5), EncodeDateTime({2026, 12, 8, 10, 0, 0, 0}).value(), 1e-9);
 }
+
+TEST(DateTime, EveryDayOfTheCalendarComesBack) {
+  const int32_t first = DaysFromCivil(1, 1, 1).value(), last = DaysFromCivil(9999, 12, 31).value();
+  int32_t previous = first - 1;
+  for (int32_t day = first; day <= last; ++day) {
+    // Before day 0 the time of day counts away from zero too.
+    const DateTimeFields f = DecodeDateTime(day < 0 ? day - 0.75 : day + 0.75);
+    const auto back = DaysFromCivil(f.year, f.month, f.day);
+    ASSERT_TRUE(back) << day;
+    ASSERT_EQ(*back, day) << f.year << "-" << f.month << "-" << f.day;
+    ASSERT_EQ(*back, previous + 1);
+    ASSERT_EQ(f.hour, 18);
+    previous = *back;
+  }
+}
