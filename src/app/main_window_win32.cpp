@@ -143,8 +143,12 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       }
       return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_SETTINGCHANGE:
+      clock_.ZoneMayHaveChanged();
       if (wp == SPI_SETWORKAREA) KeepInView();
       return DefWindowProcW(hwnd_, msg, wp, lp);
+    case WM_TIMECHANGE:  // also when the zone was changed
+      clock_.ZoneMayHaveChanged();
+      return 0;
     case WM_DISPLAYCHANGE:
       KeepInView();
       PlaceInBand(false);

@@ -80,6 +80,6 @@ class FrameComposer {
   std::array<HandInk, kHands> hands_{HandInk(1), HandInk(1), HandInk(60)};
   bool handsShown_ = false;
   TBitmap32 glass_;        // a glass of another size, stretched over the face
-  std::vector<uint32_t> handScratch_;  // transparent black, for painting hands
+  HandScratch handScratch_;
   RowSpans changedRuns_;
 };

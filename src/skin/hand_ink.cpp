@@ -49,21 +49,25 @@ void HandInk::MakeRoom(size_t index, size_t inkSize) {
   }
 }
 
-void HandInk::Paint(size_t index, const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch) {
+void HandInk::Paint(size_t index, const TRotLayer& layer, const TBitmap32& face, HandScratch& scratch) {
   Turn& turn = turns_[index];
   const PixelBox box = PaintBox(layer, face);
   turn.area = box.Empty() ? PixelRect{} : PixelRect{box.left, box.top, box.right, box.bottom};
   const int width = turn.area.Width();
   const size_t boxPixels = static_cast<size_t>(width) * turn.area.Height();
-  if (scratch.size() < boxPixels) scratch.resize(boxPixels, 0u);
-  PaintRotLayerInBox(layer, box, scratch.data());
+  std::vector<uint32_t>& pixels = scratch.pixels;
+  if (pixels.size() < boxPixels) pixels.resize(boxPixels, 0u);
+  if (scratch.reached.size() < static_cast<size_t>(turn.area.Height())) scratch.reached.resize(turn.area.Height());
+  PaintRotLayerInBox(layer, box, pixels.data(), scratch.reached.data());
   // Painted onto transparent black, every sample lands unchanged: the runs are what it holds.
+  // Only the runs the paint reached are read, the rest of the box stays untouched.
   turn.rows.clear();
   turn.rows.resize(static_cast<size_t>(turn.area.Height()) + 1);
   size_t inkSize = 0;
   for (int y = 0; y < turn.area.Height(); ++y) {
-    const uint32_t* row = scratch.data() + static_cast<size_t>(y) * width;
-    const uint32_t *first = row, *end = row + width;
+    const uint32_t* row = pixels.data() + static_cast<size_t>(y) * width;
+    const PaintedRun reached = scratch.reached[static_cast<size_t>(y)];
+    const uint32_t *first = row + std::max(reached.first, 0), *end = row + std::max(reached.first, reached.last);
     first = std::find_if(first, end, [](uint32_t p) { return p != 0; });
     while (end > first && end[-1] == 0) --end;
     turn.rows[y] = {turn.area.left + static_cast<int>(first - row), static_cast<uint32_t>(inkSize)};
@@ -76,7 +80,7 @@ void HandInk::Paint(size_t index, const TRotLayer& layer, const TBitmap32& face,
   for (int y = 0; y < turn.area.Height(); ++y) {
     const RowRun& run = turn.rows[y];
     const size_t runWidth = turn.rows[y + 1].begin - run.begin;
-    uint32_t* painted = scratch.data() + static_cast<size_t>(y) * width + (run.left - turn.area.left);
+    uint32_t* painted = pixels.data() + static_cast<size_t>(y) * width + (run.left - turn.area.left);
     std::copy(painted, painted + runWidth, turn.ink.begin() + static_cast<std::ptrdiff_t>(run.begin));
     std::fill(painted, painted + runWidth, 0u);
   }
@@ -86,7 +90,7 @@ void HandInk::Paint(size_t index, const TRotLayer& layer, const TBitmap32& face,
   turn.position = layer.position;
 }
 
-bool HandInk::Update(const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch) {
+bool HandInk::Update(const TRotLayer& layer, const TBitmap32& face, HandScratch& scratch) {
   if (!Turns(layer)) return false;
   const size_t index = TurnFor(layer);
   if (!Same(turns_[index], layer)) Paint(index, layer, face, scratch);

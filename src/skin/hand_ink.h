@@ -6,7 +6,16 @@
 #include "image/bitmap32.h"
 #include "image/pixel_rect.h"
 #include "skin/rot_layer.h"
+#include "skin/rot_layer_paint.h"
 #include "skin/row_spans.h"
+
+// What painting a hand needs for a moment, shared by the hands: the pixels of its box
+// (transparent black between paints; grown to the largest box painted, and left so) and
+// the runs the paint reached of each row.
+struct HandScratch {
+  std::vector<uint32_t> pixels;
+  std::vector<PaintedRun> reached;
+};
 
 // What one hand layer paints at an angle, kept for the angles it comes back to: the samples
 // PaintRotLayer merges, so that merging them onto an overlay gives exactly its pixels. Of
@@ -23,9 +32,8 @@ class HandInk {
   explicit HandInk(int turns) : turns_(static_cast<size_t>(turns)) {}
 
   // Brings the samples to the layer's angle on `face` (only its size counts); true when they
-  // changed. `scratch` is transparent black (0), grows to the largest box painted, and is
-  // left so.
-  bool Update(const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch);
+  // changed.
+  bool Update(const TRotLayer& layer, const TBitmap32& face, HandScratch& scratch);
   // Whether Update would change the samples: the layer is not at the angle they show.
   bool Turns(const TRotLayer& layer) const { return !current_ || !Same(*current_, layer); }
   // Every kept angle goes: a new skin brings new hands.
@@ -59,7 +67,7 @@ class HandInk {
   // Where the run of row y (of the frame) ends.
   static int RunEnd(const Turn& t, int y);
   size_t TurnFor(const TRotLayer& layer) const;
-  void Paint(size_t index, const TRotLayer& layer, const TBitmap32& face, std::vector<uint32_t>& scratch);
+  void Paint(size_t index, const TRotLayer& layer, const TBitmap32& face, HandScratch& scratch);
   // Frees the angles shown again last until turn `index`, holding `inkSize` pixels, fits.
   void MakeRoom(size_t index, size_t inkSize);
 

@@ -93,7 +93,9 @@ PixelBox PaintBox(const TRotLayer& layer, const TBitmap32& target) {
 namespace {
 
 // Paints the box's spans; the box's top left pixel is at topLeft, its rows `stride` apart.
-void PaintBoxRows(const TRotLayer& layer, const PixelBox& box, uint32_t* topLeft, size_t stride, SpanPainter paint) {
+// Each row's run reached goes to `rows`, when given.
+void PaintBoxRows(const TRotLayer& layer, const PixelBox& box, uint32_t* topLeft, size_t stride, SpanPainter paint,
+                  PaintedRun* rows = nullptr) {
   const TBitmap32& src = layer.bitmap;
   const AffineMap inv = LayerTransform(layer).Inverse();
   // Only where some tap can reach the bitmap: u in (-3, width + 2), v in (-3, height + 2).
@@ -105,6 +107,7 @@ void PaintBoxRows(const TRotLayer& layer, const PixelBox& box, uint32_t* topLeft
     int first = box.left, last = box.right - 1;
     ClipSpan(u0, inv.m11, uLo, uHi, first, last);
     ClipSpan(v0, inv.m21, vLo, vHi, first, last);
+    if (rows) rows[y - box.top] = first > last ? PaintedRun{} : PaintedRun{first - box.left, last + 1 - box.left};
     if (first > last) continue;
     const int32_t u = ToFixed(u0 + inv.m11 * first), v = ToFixed(v0 + inv.m21 * first);
     uint32_t* row = topLeft + static_cast<size_t>(y - box.top) * stride;
@@ -120,9 +123,9 @@ void PaintRotLayerWith(const TRotLayer& layer, TBitmap32& target, SpanPainter pa
   PaintBoxRows(layer, box, target.Row(box.top) + box.left, static_cast<size_t>(target.width), paint);
 }
 
-void PaintRotLayerInBox(const TRotLayer& layer, const PixelBox& box, uint32_t* pixels) {
+void PaintRotLayerInBox(const TRotLayer& layer, const PixelBox& box, uint32_t* pixels, PaintedRun* rows) {
   if (box.Empty()) return;
-  PaintBoxRows(layer, box, pixels, static_cast<size_t>(box.right - box.left), FastestSpanPainter());
+  PaintBoxRows(layer, box, pixels, static_cast<size_t>(box.right - box.left), FastestSpanPainter(), rows);
 }
 
 SpanPainter FastestSpanPainter() {

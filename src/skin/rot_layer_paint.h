@@ -31,6 +31,12 @@ PixelBox PaintBox(const TRotLayer& layer, const TBitmap32& target);
 // onto the target with the merge rule. Allocates nothing. Where the processor has SSE2 it
 // samples with it, elsewhere portably; the pixels are the same.
 void PaintRotLayer(const TRotLayer& layer, TBitmap32& target);
+// The pixels of one row of a box that a paint reached, [first, last) from the box's left; none
+// when first >= last. Outside them the paint left the row as it was.
+struct PaintedRun {
+  int first = 0, last = 0;
+};
 // The same for the pixels of `box` alone, the PaintBox of a target: `pixels` holds the box's
-// rows, box-wide, and stands for that part of the target.
-void PaintRotLayerInBox(const TRotLayer& layer, const PixelBox& box, uint32_t* pixels);
+// rows, box-wide, and stands for that part of the target; `rows` (one for each of the box's
+// rows) receives the runs reached.
+void PaintRotLayerInBox(const TRotLayer& layer, const PixelBox& box, uint32_t* pixels, PaintedRun* rows);

@@ -46,7 +46,7 @@ TEST(HandInk, KeepsWithinItsBytesAndMergesAsPaintingDoes) {
     layer.position = {c.face / 2.0f + 0.25f, c.face / 2.0f};
     layer.scale = c.scale;
     const TBitmap32 background = Filled(c.face, c.face, 0x80336699);
-    std::vector<uint32_t> scratch;
+    HandScratch scratch;
     HandInk ink(60);
     size_t mostKept = 0;
     for (int second = 0; second < 75; ++second) {
@@ -64,7 +64,7 @@ TEST(HandInk, KeepsWithinItsBytesAndMergesAsPaintingDoes) {
       EXPECT_EQ(ink.Update(layer, background, scratch), false);
     }
     EXPECT_LE(mostKept, HandInk::kKeptBytes);
-    EXPECT_EQ(scratch, std::vector<uint32_t>(scratch.size(), 0u)) << "the scratch is left transparent";
+    EXPECT_EQ(scratch.pixels, std::vector<uint32_t>(scratch.pixels.size(), 0u)) << "the scratch is left transparent";
   }
 }
 
@@ -76,7 +76,7 @@ TEST(HandInk, AThinHandKeepsItsRunsNotItsBoxes) {
   layer.bitmapCenter = {1, 60};
   layer.position = {96, 96};
   const TBitmap32 face = Filled(192, 192, 0);
-  std::vector<uint32_t> scratch;
+  HandScratch scratch;
   HandInk ink(60);
   size_t boxBytes = 0;
   for (int second = 0; second < 60; ++second) {
@@ -96,7 +96,7 @@ TEST(HandInk, MergesOnlyInsideTheClip) {
   layer.position = {50, 50};
   layer.angle = -30;
   const TBitmap32 face = Filled(100, 100, 0);
-  std::vector<uint32_t> scratch;
+  HandScratch scratch;
   HandInk ink(1);
   ink.Update(layer, face, scratch);
   const PixelRect clip{40, 25, 60, 45};
