@@ -4,9 +4,11 @@
 # layered window of the same size with the same 100 ms timer and an update every tenth tick,
 # and nothing else); the text floor (the plain floor that at each update also measures and
 # draws a time text in the clock's time label font and size, once: what the platform does
-# for any clock that draws its time with GDI); and `xclock -render -update 1` of the same
-# size. Each runs at the same
-# place on a display of its
+# for any clock that draws its time with GDI); the frame floor (the plain floor showing the
+# clock's own snapshots of two seconds in a row in turn, each second handing over the
+# rectangle in which they differ: what presenting the clock's pixels, with their round shape
+# and soft edges, costs the platform when nothing is computed); and `xclock -render -update 1`
+# of the same size. Each runs at the same place on a display of its
 # own (Xvfb), the Wine programs each with a Wine server of its own, so that the load of the
 # machine, which changes from minute to minute, falls on all of them alike. They are measured
 # for SECONDS (45 by default) with the pointer off them, then for as long with it resting on a
@@ -15,9 +17,9 @@
 # For each it counts the CPU time that the scheduler keeps to the nanosecond for every thread
 # (/proc/PID/task/*/schedstat) of the program, of its X server and, for the Wine programs, of
 # its Wine server, which does part of every Wine program's work. The last lines are the ratios
-# of the totals: the clock against both floors, the text floor against the plain one (what
-# the time text costs the platform), and the plain floor against xclock (what any clock built
-# this way costs under this Wine).
+# of the totals: the clock against the floors, the text floor and the frame floor against the
+# plain one (what the time text and the clock's pixels cost the platform), and the plain floor
+# against xclock (what any clock built this way costs under this Wine).
 # The clock runs on a scratch copy of the prefix's registry, so it starts from the default
 # settings (Clock mode, local time, or the world zone of --zone, named by its registry key
 # such as "Tokyo Standard Time").
@@ -92,6 +94,17 @@ text_pids="text=$! text.wineserver=$wine_server text.X=$x_server"
 text_display=$DISPLAY
 await 30 "the text floor showed no window" floor_shown
 
+# The frame floor, with the clock's frames of two seconds in a row (at the clock's size).
+seat frames
+for second in 30 31; do
+  "$WINE_RUN" "$dist/OrmelClock.exe" --snapshot "$(win_path "$WORK/frame$second.png")" --at "2026-12-10 10:20:$second"
+done
+"$WINE_RUN" "$floor_exe" "$WIDTH" "$HEIGHT" "$X" "$Y" "${FLOOR_TICK:-100}" \
+  --frames "$(win_path "$WORK/frame30.png")" "$(win_path "$WORK/frame31.png")" &
+frames_pids="frames=$! frames.wineserver=$wine_server frames.X=$x_server"
+frames_display=$DISPLAY
+await 30 "the frame floor showed no window (are the clock's snapshots ${WIDTH}x$HEIGHT?)" floor_shown
+
 start_display
 x_servers+=("$XVFB_PID")
 export DISPLAY=$XVFB_DISPLAY
@@ -100,7 +113,7 @@ peer=$!
 peer_shown() { xdotool search --onlyvisible --class xclock >/dev/null 2>&1; }
 await 30 "xclock showed no window" peer_shown
 peer_pids="xclock=$peer xclock.X=$XVFB_PID"
-wine_displays=("$clock_display" "$floor_display" "$text_display")
+wine_displays=("$clock_display" "$floor_display" "$text_display" "$frames_display")
 
 # The run time of process $1's threads so far, in microseconds.
 cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1} END {printf "%d\n", ns / 1000}'; }
@@ -123,7 +136,7 @@ pointer_to() {
 }
 
 # shellcheck disable=SC2086  # the lists of pairs split into words
-everyone() { measure $clock_pids $floor_pids $text_pids $peer_pids; }
+everyone() { measure $clock_pids $floor_pids $text_pids $frames_pids $peer_pids; }
 pointer_to 0 0
 # Past the clock's first minute, in which it paints each of the second hand's angles once and
 # keeps it: the cost of a clock that runs on is that of the minutes after.
@@ -158,9 +171,12 @@ for pointer in off on; do
   line "ormel clock${zone:+ showing $zone}" clock "$result"
   line "plain floor (tick ${FLOOR_TICK:-100} ms)" plain "$result"
   line "text floor" text "$result"
+  line "frame floor" frames "$result"
   [ "$pointer" = on ] || line "xclock -render -update 1 (${WIDTH}x$HEIGHT)" xclock "$result"
   ratio "ormel clock / plain floor" "$(total "$result" clock)" "$(total "$result" plain)"
   ratio "ormel clock / text floor" "$(total "$result" clock)" "$(total "$result" text)"
+  ratio "ormel clock / frame floor" "$(total "$result" clock)" "$(total "$result" frames)"
   ratio "text floor / plain floor" "$(total "$result" text)" "$(total "$result" plain)"
+  ratio "frame floor / plain floor" "$(total "$result" frames)" "$(total "$result" plain)"
   [ "$pointer" = on ] || ratio "plain floor / xclock" "$(total "$result" plain)" "$(total "$result" xclock)"
 done

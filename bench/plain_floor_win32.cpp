@@ -3,11 +3,14 @@
 // rectangle of its 32-bit top-down DIB section refilled and handed to
 // UpdateLayeredWindowIndirect as the dirty rectangle. It reads no clock and its message loop
 // only gets and dispatches.
-//   plain_floor.exe WIDTH HEIGHT LEFT TOP [TICK_MS [FONT_FILE FACE PIXELS]]
+//   plain_floor.exe WIDTH HEIGHT LEFT TOP [TICK_MS [FONT_FILE FACE PIXELS | --frames A.png B.png]]
 // TICK_MS (100 by default) prices the tick: at 1000 the update comes as often, the wake-ups a
 // tenth as often. With a font, each update also measures and draws a time text ("00:01:07",
 // counted from the updates) in that face, PIXELS high and anti-aliased, into the rectangle:
-// what the platform does for any clock that draws its time with GDI, once.
+// what the platform does for any clock that draws its time with GDI, once. With --frames it
+// shows two frames of WIDTH x HEIGHT (the clock's snapshots of two seconds in a row) in
+// turn, each update handing over the rectangle in which they differ: what presenting the
+// clock's own pixels costs the platform, with nothing computed.
 #include <windows.h>
 
 #include <cstdint>
@@ -15,8 +18,13 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include <cstring>
+#include <exception>
+#include <vector>
+
 #include "base/handles_win32.h"
 #include "image/dib_section_win32.h"
+#include "image/png_decoder.h"
 
 namespace {
 
@@ -36,6 +44,8 @@ struct Floor {
   int ticksPerUpdate = 1;
   int ticks = 0;
   HFONT font = nullptr;  // the time text's, when there is one
+  std::vector<uint32_t> frames[2];  // the frames shown in turn, when there are some
+  RECT framesDiffer{};
 };
 
 Floor floor_;
@@ -62,8 +72,51 @@ void DrawTime(const RECT& dirty, int seconds) {
     for (int x = 0; x < dirty.right; ++x) floor_.bits[y * floor_.size.cx + x] |= 0xFF000000u;
 }
 
+// A frame's premultiplied pixels from a PNG of the floor's size; empty when it is not one.
+std::vector<uint32_t> FramePixels(const char* path) {
+  TPngImage png;
+  try {
+    png = DecodePngFile(path);
+  } catch (const std::exception&) {
+    return {};
+  }
+  if (png.Width() != floor_.size.cx || png.Height() != floor_.size.cy) return {};
+  std::vector<uint32_t> pixels(png.colors.size());
+  for (size_t i = 0; i < pixels.size(); ++i) {
+    const uint32_t a = png.alpha[i], c = png.colors[i];
+    auto channel = [&](int shift) { return ((c >> shift & 0xFFu) * a + 127) / 255 << shift; };
+    pixels[i] = a << 24 | channel(16) | channel(8) | channel(0);
+  }
+  return pixels;
+}
+
+// The bounds of the pixels in which the two frames differ.
+RECT FramesDiffer() {
+  RECT r{floor_.size.cx, floor_.size.cy, 0, 0};
+  for (int y = 0; y < floor_.size.cy; ++y) {
+    for (int x = 0; x < floor_.size.cx; ++x) {
+      const size_t i = static_cast<size_t>(y) * floor_.size.cx + x;
+      if (floor_.frames[0][i] == floor_.frames[1][i]) continue;
+      r = {x < r.left ? x : r.left, y < r.top ? y : r.top, x + 1 > r.right ? x + 1 : r.right,
+           y + 1 > r.bottom ? y + 1 : r.bottom};
+    }
+  }
+  return r.left < r.right ? r : RECT{0, 0, 1, 1};
+}
+
+void ShowFrame(int which, const RECT& r) {
+  GdiFlush();
+  const std::vector<uint32_t>& frame = floor_.frames[which];
+  for (int y = r.top; y < r.bottom; ++y) {
+    const size_t row = static_cast<size_t>(y) * floor_.size.cx;
+    std::memcpy(floor_.bits + row + r.left, frame.data() + row + r.left, (r.right - r.left) * sizeof(uint32_t));
+  }
+  Present(r);
+}
+
 void Tick() {
   if (++floor_.ticks % floor_.ticksPerUpdate != 0) return;
+  if (!floor_.frames[0].empty()) return ShowFrame(floor_.ticks / floor_.ticksPerUpdate % 2, floor_.framesDiffer);
   // Opaque grey that changes with each update, premultiplied as it must be.
   const uint32_t grey = 0x40u + (static_cast<uint32_t>(floor_.ticks / floor_.ticksPerUpdate) & 0x3Fu);
   const uint32_t pixel = 0xFF000000u | grey << 16 | grey << 8 | grey;
@@ -115,7 +168,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!section || !floor_.bits) return 1;
   SelectObject(floor_.memory, section.get());
   FontHandle font;
-  if (__argc == 9) {
+  const bool withFrames = __argc == 9 && std::strcmp(__argv[6], "--frames") == 0;
+  if (withFrames) {
+    floor_.frames[0] = FramePixels(__argv[7]);
+    floor_.frames[1] = FramePixels(__argv[8]);
+    if (floor_.frames[0].empty() || floor_.frames[1].empty()) return 1;
+    floor_.framesDiffer = FramesDiffer();
+  } else if (__argc == 9) {
     if (AddFontResourceExA(__argv[6], FR_PRIVATE, nullptr) == 0) return 1;
     font.reset(CreateFontA(-std::atoi(__argv[8]), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, __argv[7]));
@@ -127,7 +186,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   for (int i = 0; i < floor_.size.cx * floor_.size.cy; ++i) floor_.bits[i] = 0xFF202020u;
 
   ShowWindow(floor_.window, SW_SHOWNORMAL);
-  Present(RECT{0, 0, floor_.size.cx, floor_.size.cy});
+  if (withFrames)
+    ShowFrame(0, RECT{0, 0, floor_.size.cx, floor_.size.cy});
+  else
+    Present(RECT{0, 0, floor_.size.cx, floor_.size.cy});
   SetTimer(floor_.window, kTick, static_cast<UINT>(tickInterval), nullptr);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
