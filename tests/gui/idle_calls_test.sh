@@ -9,15 +9,19 @@ TRACE=$WORK/relay.txt
 WINEDEBUG=+timestamp,+relay "$WINE_RUN" "$EXE" 2>"$TRACE" &
 pid=$!
 wait_for_window "no clock window appeared"
-sleep 5
+# The start-up fade ends with its timer killed; the idle seconds are the ones after it.
+trace_time() { tail -n 1 "$TRACE" | cut -d: -f1; }
+fade_end() { grep -a 'Call user32.KillTimer' "$TRACE" | tail -n 1 | cut -d: -f1; }
+idle_for_5_s() { local end; end=$(fade_end); [ -n "$end" ] && [ "$(echo "$(trace_time) - $end >= 5" | bc)" = 1 ]; }
+await 60 "the clock's start-up fade did not end" idle_for_5_s
 kill "$pid"
 pid=""
 
-# The calls of the trace's last full seconds but one, each with its count: "COUNT NAME".
+# The calls of three seconds after the fade, each with its count: "COUNT NAME".
 calls_of_idle_seconds() {
-  local last
-  last=$(tail -n 1 "$TRACE" | cut -d: -f1)
-  awk -F: -v from="$(echo "$last - 4" | bc)" -v to="$(echo "$last - 1" | bc)" '
+  local start
+  start=$(fade_end)
+  awk -F: -v from="$(echo "$start + 1" | bc)" -v to="$(echo "$start + 4" | bc)" '
     $1 + 0 >= from && $1 + 0 < to && $3 ~ /^Call (user32|gdi32)\./ {
       name = $3; sub(/^Call /, "", name); sub(/\(.*/, "", name); n[name]++
     }
