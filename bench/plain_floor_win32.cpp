@@ -16,15 +16,17 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cwchar>
-
 #include <cstring>
+#include <cwchar>
 #include <exception>
+#include <utility>
 #include <vector>
 
 #include "base/handles_win32.h"
 #include "image/dib_section_win32.h"
 #include "image/png_decoder.h"
+#include "image/png_draw.h"
+#include "skin/image_utils.h"
 
 namespace {
 
@@ -72,7 +74,8 @@ void DrawTime(const RECT& dirty, int seconds) {
     for (int x = 0; x < dirty.right; ++x) floor_.bits[y * floor_.size.cx + x] |= 0xFF000000u;
 }
 
-// A frame's premultiplied pixels from a PNG of the floor's size; empty when it is not one.
+// A frame's premultiplied pixels from a PNG of the floor's size, as the clock reads its skin
+// images; empty when it is not one.
 std::vector<uint32_t> FramePixels(const char* path) {
   TPngImage png;
   try {
@@ -81,13 +84,12 @@ std::vector<uint32_t> FramePixels(const char* path) {
     return {};
   }
   if (png.Width() != floor_.size.cx || png.Height() != floor_.size.cy) return {};
-  std::vector<uint32_t> pixels(png.colors.size());
-  for (size_t i = 0; i < pixels.size(); ++i) {
-    const uint32_t a = png.alpha[i], c = png.colors[i];
-    auto channel = [&](int shift) { return ((c >> shift & 0xFFu) * a + 127) / 255 << shift; };
-    pixels[i] = a << 24 | channel(16) | channel(8) | channel(0);
-  }
-  return pixels;
+  TBitmap32 frame;
+  frame.SetSize(png.Width(), png.Height());
+  frame.Clear(0);
+  DrawPng(frame, png);
+  CopyPngAlpha(frame, png);
+  return std::move(frame.pixels);
 }
 
 // The bounds of the pixels in which the two frames differ.

@@ -83,6 +83,6 @@ set_target_properties(process_objects PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAK
 # bench/idle_cost.sh's floor: the least an idle clock of this design asks of the platform.
 # Linked as the shipped programs are (mapped image, stripped), so that its image costs what theirs does.
 add_executable(plain_floor WIN32 bench/plain_floor_win32.cpp)
-target_link_libraries(plain_floor PRIVATE ormel_image)
+target_link_libraries(plain_floor PRIVATE ormel_skin)
 target_link_options(plain_floor PRIVATE ${ORMEL_STATIC_LINK} ${ORMEL_MAPPED_IMAGE} -s)
 set_target_properties(plain_floor PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

@@ -27,10 +27,11 @@ TDateTime LocalWallClock::Now() const {
     if (!FileTimeToLocalFileTime(&from, &to)) return std::nullopt;
     return Ticks(to);
   });
+  if (!local) return LocalTimeNow();
+  const FILETIME localTime = FileTimeOf(*local);
   SYSTEMTIME st;
-  const FILETIME localTime = FileTimeOf(local.value_or(0));
   // Truncated to the millisecond, as GetLocalTime's.
-  if (!local || !FileTimeToSystemTime(&localTime, &st)) return LocalTimeNow();
+  if (!FileTimeToSystemTime(&localTime, &st)) return LocalTimeNow();
   return FromSystemTime(st);
 }
 TDateTime LocalWallClock::UtcNow() const { return UtcTimeNow(); }
