@@ -86,5 +86,9 @@ TickOutcome ClockTick(ClockState& state, const TickInputs& in) {
   const int16_t minute = static_cast<int16_t>(nowFields.minute);
   out.chime = minute != state.FLastMinute && minute == 0 && state.options.chimes;
   state.FLastMinute = minute;
+
+  // A countdown to come or a running timer may ring at any millisecond.
+  if (state.FClockType == ctClock && !state.FCountdownArmed && !state.swTimer.Running())
+    out.quietMs = 1000 - nowFields.millisecond;
   return out;
 }

@@ -19,6 +19,11 @@ struct TickOutcome {
   int beeps = 0;              // each alarm of the tick starts the beep
   bool chime = false;         // the full hour strikes
   bool faceChanged = false;
+  // How long after the tick's time no tick can change anything while the state stays as this
+  // one left it: in the Clock mode with no alarm to come, until the next whole second, when
+  // the face's key and the chime's minute change (zones differ by whole minutes, and daylight
+  // saving changes fall on whole seconds). 0 where the next tick must look.
+  int quietMs = 0;
 };
 
 // One 100 ms tick of Timer1: the countdown's and the timer's alarms (which switch the mode),

@@ -144,10 +144,12 @@ LRESULT TfrmMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_SETTINGCHANGE:
       clock_.ZoneMayHaveChanged();
+      quietTicks_.Forget();
       if (wp == SPI_SETWORKAREA) KeepInView();
       return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_TIMECHANGE:  // also when the zone was changed
       clock_.ZoneMayHaveChanged();
+      quietTicks_.Forget();
       return 0;
     case WM_DISPLAYCHANGE:
       KeepInView();
@@ -376,12 +378,16 @@ void TfrmMain::TrayIconClick() {
 }
 
 void TfrmMain::Timer1Timer() {
-  const TickOutcome tick = ClockTick(state_, {DisplayedTime(), uptime_.Milliseconds()});
-  // The first alarm reveals a hidden clock; a second one of the same tick finds it shown.
-  if (tick.beeps > 0 && !WindowVisible()) RevealForAlarm();
-  for (int i = 0; i < tick.beeps; ++i) StartBeep();
-  if (tick.chime) sounds_->Sounds().PlayChime();
-  if (tick.faceChanged) FaceChanged();
+  const uint64_t uptimeMs = uptime_.Milliseconds();
+  if (!quietTicks_.Quiet(state_, uptimeMs)) {
+    const TickOutcome tick = ClockTick(state_, {DisplayedTime(), uptimeMs});
+    quietTicks_.Saw(state_, tick.quietMs, uptimeMs);
+    // The first alarm reveals a hidden clock; a second one of the same tick finds it shown.
+    if (tick.beeps > 0 && !WindowVisible()) RevealForAlarm();
+    for (int i = 0; i < tick.beeps; ++i) StartBeep();
+    if (tick.chime) sounds_->Sounds().PlayChime();
+    if (tick.faceChanged) FaceChanged();
+  }
   if (fullScreen_) fullScreen_->Tick();
 }
 

@@ -8,6 +8,7 @@
 #include "app/frame_per_message.h"
 #include "app/full_screen_watch_win32.h"
 #include "app/mouse_commands.h"
+#include "app/quiet_ticks.h"
 #include "app/settings_writer.h"
 #include "app/skin_window_win32.h"
 #include "app/tray_icon_win32.h"
@@ -138,6 +139,7 @@ class TfrmMain : private FaceCommands {
   WorldTime worldTime_;
   UptimeCounter uptime_;
   ClockState state_;
+  QuietTicks quietTicks_;
   SkinWindow face_;
   HCURSOR handCursor_ = nullptr;  // shared by the system: never destroyed
   FadeState fade_;

@@ -35,6 +35,12 @@ others=$(awk '$2 != "user32.GetMessageW" && $2 != "user32.DispatchMessageW" { s 
 # A second's frame makes about twenty such calls, and each tick asks for its window's object.
 [ "$others" -le $((25 * ticks / 10 + 10)) ] ||
   fail "the idle clock made $others calls beyond its $ticks messages in 3 s: $calls"
+# Between two whole seconds a tick cannot change anything, and the idle clock reads the time
+# only at the ticks next to the second's end and for each second's frame.
+time_reads=$(awk -F: -v from="$(echo "$(fade_end) + 1" | bc)" -v to="$(echo "$(fade_end) + 4" | bc)" '
+  $1 + 0 >= from && $1 + 0 < to && $3 ~ /^Call KERNEL32\.(GetSystemTimeAsFileTime|GetLocalTime|GetSystemTime)\(/ { n++ }
+  END { print n + 0 }' "$TRACE")
+[ "$time_reads" -le 12 ] || fail "the idle clock read the time $time_reads times in 3 s (at $ticks ticks)"
 for needless in user32.TranslateAcceleratorW user32.IsDialogMessageW user32.TranslateMessage user32.GetKeyState \
   user32.GetCursorPos; do
   [ -z "$(count_of "$needless")" ] || fail "the idle clock called $needless $(count_of "$needless") times in 3 s"
