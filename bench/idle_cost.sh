@@ -25,7 +25,9 @@
 # such as "Tokyo Standard Time").
 #   bench/idle_cost.sh [--zone KEY] [SECONDS] [DIST]
 # FLOOR_TICK=1000 gives the floor a 1 s tick instead of 100 ms (its update still comes once a
-# second): what the tick costs.
+# second): what the tick costs. UNSHAPED=1 tells Wine's X11 driver in every seat not to shape
+# layered windows ("ShapeLayeredWindows"), which it otherwise works out again from the alpha of
+# the whole window at every present: what the clock's round shape costs the platform.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 zone=""
@@ -68,6 +70,8 @@ seat() {
   /usr/lib/wine/wineserver -f -p &
   wine_server=$!
   wine_servers+=("$WINEPREFIX")
+  [ -z "${UNSHAPED:-}" ] ||
+    "$WINE_RUN" reg add 'HKCU\Software\Wine\X11 Driver' /v ShapeLayeredWindows /d N /f >/dev/null
 }
 
 seat clock
@@ -167,7 +171,7 @@ ratio() {
 for pointer in off on; do
   result=$off where="off the windows"
   [ "$pointer" = off ] || result=$on where="resting on the faces"
-  echo "CPU time over $seconds s, in milliseconds, the pointer $where (program + servers = total):"
+  echo "CPU time over $seconds s, in milliseconds, the pointer $where (program + servers = total)${UNSHAPED:+, layered windows unshaped}:"
   line "ormel clock${zone:+ showing $zone}" clock "$result"
   line "plain floor (tick ${FLOOR_TICK:-100} ms)" plain "$result"
   line "text floor" text "$result"
