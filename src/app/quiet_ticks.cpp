@@ -1,11 +1,20 @@
 #include "app/quiet_ticks.h"
 
 TickQuietKey QuietKeyOf(const ClockState& state) {
-  return {state.FClockType,    state.FDrawKey,     state.FLastMinute,  state.options.chimes,
-          state.FTimeZoneId,   state.FCountdownTo, state.FCountdownArmed, state.FTimerLength,
-          state.FTimerArmed,   state.swTimer.Running(),
-          // A running timer's elapsed time reads the clock; a running timer is never quiet.
-          state.swTimer.Running() ? 0.0 : state.swTimer.GetElapsedTime()};
+  TickQuietKey key;
+  key.mode = state.FClockType;
+  key.drawKey = state.FDrawKey;
+  key.lastMinute = state.FLastMinute;
+  key.chimes = state.options.chimes;
+  key.zoneId = state.FTimeZoneId;
+  key.countdownTo = state.FCountdownTo;
+  key.countdownArmed = state.FCountdownArmed;
+  key.timerLength = state.FTimerLength;
+  key.timerArmed = state.FTimerArmed;
+  key.timerRunning = state.swTimer.Running();
+  // A running timer's elapsed time reads the clock, and a running timer is never quiet.
+  key.timerElapsed = key.timerRunning ? 0.0 : state.swTimer.GetElapsedTime();
+  return key;
 }
 
 bool operator==(const TickQuietKey& a, const TickQuietKey& b) {
