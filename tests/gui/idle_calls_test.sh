@@ -17,11 +17,13 @@ await 60 "the clock's start-up fade did not end" idle_for_5_s
 kill "$pid"
 pid=""
 
-# The calls of three seconds after the fade, each with its count: "COUNT NAME".
+# The idle seconds: three, from a second after the fade.
+idle_from=$(echo "$(fade_end) + 1" | bc)
+idle_to=$(echo "$idle_from + 3" | bc)
+
+# The calls of the idle seconds, each with its count: "COUNT NAME".
 calls_of_idle_seconds() {
-  local start
-  start=$(fade_end)
-  awk -F: -v from="$(echo "$start + 1" | bc)" -v to="$(echo "$start + 4" | bc)" '
+  awk -F: -v from="$idle_from" -v to="$idle_to" '
     $1 + 0 >= from && $1 + 0 < to && $3 ~ /^Call (user32|gdi32)\./ {
       name = $3; sub(/^Call /, "", name); sub(/\(.*/, "", name); n[name]++
     }
@@ -37,7 +39,7 @@ others=$(awk '$2 != "user32.GetMessageW" && $2 != "user32.DispatchMessageW" { s 
   fail "the idle clock made $others calls beyond its $ticks messages in 3 s: $calls"
 # Between two whole seconds a tick cannot change anything, and the idle clock reads the time
 # only at the ticks next to the second's end and for each second's frame.
-time_reads=$(awk -F: -v from="$(echo "$(fade_end) + 1" | bc)" -v to="$(echo "$(fade_end) + 4" | bc)" '
+time_reads=$(awk -F: -v from="$idle_from" -v to="$idle_to" '
   $1 + 0 >= from && $1 + 0 < to && $3 ~ /^Call KERNEL32\.(GetSystemTimeAsFileTime|GetLocalTime|GetSystemTime)\(/ { n++ }
   END { print n + 0 }' "$TRACE")
 [ "$time_reads" -le 12 ] || fail "the idle clock read the time $time_reads times in 3 s (at $ticks ticks)"
